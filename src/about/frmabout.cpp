@@ -1,0 +1,78 @@
+#include "frmabout.h"
+
+#include "app/ProductInfo.h"
+#include "app/ProgramArt.h"
+#include "settings/SettingKeys.h"
+#include "settings/UserSettings.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& place,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    label->setAlignment(alignment);
+    return label;
+}
+
+const QString kDescription = QStringLiteral(
+    "Quilra is a small application that will allow you to create as well as view NFO files.  "
+    "I have seen many NFO viewers and many NFO creators but I have never seen one that will do "
+    "both.  If you have any questions or any comments you would like to share please visit the "
+    "Quilra website.");
+
+QFont titleFont()
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(26.25);
+    font.setBold(true);
+    return font;
+}
+
+QFont addressFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setUnderline(true);
+    return font;
+}
+
+} // namespace
+
+frmabout::frmabout(const UserSettings& userSettings, QWidget* parent) : ChildWindow(parent)
+{
+    setObjectName(QStringLiteral("frmabout"));
+    setWindowTitle(QStringLiteral("About ") + ProductInfo::Title);
+    auto* client = new QWidget;
+
+    Picture1 = new QFrame(client);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameShape(QFrame::Panel);
+    Picture1->setFrameShadow(QFrame::Sunken);
+    Picture1->setLineWidth(2);
+    Picture1->setGeometry(8, 8, 104, 153);
+    Image1 = addLabel(Picture1, "Image1", QString(), {2, 2, 100, 150});
+    Image1->setPixmap(ProgramArt::aboutPicture());
+
+    const auto centred = Qt::AlignHCenter | Qt::AlignTop;
+    Label2 = addLabel(client, "Label2", ProductInfo::Title, {120, 8, 177, 41}, centred);
+    Label2->setFont(titleFont());
+    Label3 = addLabel(client, "Label3", ProductInfo::Version, {272, 8, 25, 17});
+    lblvimb = addLabel(client, "lblvimb", kDescription, {120, 56, 177, 121});
+    lblvimb->setWordWrap(true);
+    Label1 = addLabel(client, "Label1", ProductInfo::WebAddress, {120, 184, 185, 17}, centred);
+    Label1->setFont(addressFont());
+    Label4 = addLabel(client, "Label4", QStringLiteral("Times Opened"), {16, 168, 89, 17}, centred);
+    lblran = addLabel(client, "lblran", QStringLiteral("0"), {24, 184, 65, 17}, centred);
+    lblran->setAttribute(Qt::WA_TranslucentBackground);
+
+    setFixedClient(client, QSize(312, 206));
+    lblran->setText(userSettings.read(SettingKeys::TimesOpened));
+}

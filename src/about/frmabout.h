@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/ChildWindow.h"
+
+class QFrame;
+class QLabel;
+class UserSettings;
+
+// The about box: name, version, picture, description, web address and how often the program
+// has been opened.
+class frmabout : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmabout(const UserSettings& userSettings, QWidget* parent = nullptr);
+
+    QFrame* Picture1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* lblvimb = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* lblran = nullptr;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QWidget;
+
+// Every modal thing the program shows: the file, save and colour choosers, the text prompt and
+// the message box. Windows ask through this interface and never open a Qt dialog themselves,
+// so that tests answer from a script.
+class Dialogs
+{
+public:
+    enum class Icon
+    {
+        None,
+        Information,
+        Exclamation,
+        Critical,
+    };
+
+    virtual ~Dialogs() = default;
+
+    // The chosen path, or "" when cancelled. `filter` is pairs of a description and a pattern,
+    // every part separated by "|", such as "nfo file (*.nfo)|*.nfo". The open chooser accepts
+    // a name that does not exist; the save chooser does not ask before replacing a file.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+
+    // The full colour chooser, custom colours included, started without a chosen colour; an
+    // invalid colour when cancelled.
+    virtual QColor colour(QWidget* parent) = 0;
+
+    // A one-line text prompt with OK and Cancel; "" when cancelled.
+    virtual QString text(QWidget* parent, const QString& title, const QString& prompt) = 0;
+
+    // A message box with an OK button.
+    virtual void message(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ChildWindow.h"
+
+#include <QByteArray>
+
+class DocumentEditor;
+class ProgramSettings;
+
+// The one document window. Its caption is the path of the document's file, or "Quilra" when
+// no file is attached; its text box `txtvimb` holds the whole document.
+class Form1 : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(const ProgramSettings& settings, QWidget* parent = nullptr);
+
+    DocumentEditor* const txtvimb;
+
+    QByteArray text() const;
+    void setText(const QByteArray& codes);
+
+private:
+    void applyStoredColours(const ProgramSettings& settings);
+};

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "Services.h"
+#include "WindowSlot.h"
+
+#include <QMainWindow>
+
+class ClockStatusBar;
+class Form1;
+class QMdiArea;
+class QMdiSubWindow;
+class frmabout;
+
+// The main window: the program's menus and status bar, and the work area that holds the one
+// document window and the other child windows. Its start-up runs once, before it is shown; its
+// unload runs when it closes.
+class MDIForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MDIForm1(Services services, QWidget* parent = nullptr);
+    ~MDIForm1() override;
+
+    // The start-up sequence. `argumentText` is the command line after the program's name.
+    void startUp(const QString& argumentText);
+
+    // The one document window, created (empty, caption "Quilra") when there is none.
+    Form1* form1();
+    // The about box when it exists (shown or hidden), else nullptr.
+    frmabout* existingAbout() const;
+
+    QMdiArea* workArea() const { return m_workArea; }
+
+    // Highest index of the recent-file items in use, -1 when there is none.
+    int MRUCount = -1;
+
+    QMenu* MNUFILE = nullptr;
+    QAction* mnunew = nullptr;
+    QAction* mnuload = nullptr;
+    QAction* mnusave = nullptr;
+    QAction* mnusaveas = nullptr;
+    QAction* mnusep = nullptr;
+    QList<QAction*> mnuMRU;
+    QAction* sep6 = nullptr;
+    QAction* mnuexit = nullptr;
+    QMenu* mnuedit = nullptr;
+    QAction* mnuselall = nullptr;
+    QAction* mnucopy = nullptr;
+    QAction* mnupaste = nullptr;
+    QMenu* mnusettings = nullptr;
+    QMenu* mnumisc = nullptr;
+    QAction* mnucolors = nullptr;
+    QAction* mnufont = nullptr;
+    QMenu* mnuprog = nullptr;
+    QAction* mnuallow = nullptr;
+    QAction* mnuassociate = nullptr;
+    QAction* mnucustom = nullptr;
+    QAction* mnuauto = nullptr;
+    QMenu* mnuhelpme = nullptr;
+    QAction* mnuabout = nullptr;
+    QAction* mnuhelp = nullptr;
+    QAction* mnusep9 = nullptr;
+    QAction* mnudonate = nullptr;
+    ClockStatusBar* StatusBar1 = nullptr;
+
+Q_SIGNALS:
+    // Exit was chosen: the window has unloaded and the program is to end at once.
+    void exitRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildFileMenu();
+    void buildEditMenu();
+    void buildSettingsMenu();
+    void buildHelpMenu();
+    void connectMenus();
+
+    // Adds a child window to the work area and shows it, as every window is shown when loaded.
+    template <class Window> Window* addChild(Window* window);
+    // Brings a window forward in the work area, showing it when hidden.
+    void showChild(QMdiSubWindow* window);
+    // Keeps the document window filling the work area.
+    void layoutDocumentWindow();
+    void fillWorkArea(QMdiSubWindow* window);
+
+    void associateFiles();
+    void unload();
+    void mnuallow_Click();
+    void mnuexit_Click();
+    void mnuabout_Click();
+
+    Services m_services;
+    QMdiArea* m_workArea;
+    WindowSlot<Form1> m_form1;
+    WindowSlot<frmabout> m_about;
+};

@@ -1,0 +1,95 @@
+#include "ProgramArt.h"
+
+#include "DocumentFont.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+const QColor kNight(0x12, 0x16, 0x2e);
+const QColor kDusk(0x2a, 0x1f, 0x5c);
+const QColor kCyan(0x4d, 0xd8, 0xe6);
+const QColor kWhite(0xf4, 0xf4, 0xf8);
+
+void drawShadedQ(QPainter& p, const QRectF& box)
+{
+    // A ring made of four bands that go from light shade to solid, as in NFO art, and a tail.
+    const qreal side = qMin(box.width(), box.height());
+    const QPointF centre = box.center();
+    const qreal outer = side * 0.42;
+    const qreal thickness = side * 0.16;
+    for (int band = 0; band < 4; ++band) {
+        QColor c = kCyan;
+        c.setAlphaF(0.35f + 0.65f * static_cast<float>(band) / 3.0f);
+        p.setPen(QPen(c, thickness / 4.0, Qt::SolidLine, Qt::FlatCap));
+        const qreal r = outer - thickness * band / 4.0 - thickness / 8.0;
+        p.drawEllipse(centre, r, r);
+    }
+    QPen tail(kWhite, thickness * 0.75, Qt::SolidLine, Qt::SquareCap);
+    p.setPen(tail);
+    p.drawLine(centre + QPointF(side * 0.10, side * 0.10),
+               centre + QPointF(side * 0.38, side * 0.38));
+}
+
+} // namespace
+
+QPixmap ProgramArt::iconPixmap(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient back(0, 0, 0, size);
+    back.setColorAt(0, kDusk);
+    back.setColorAt(1, kNight);
+    QPainterPath tile;
+    tile.addRoundedRect(QRectF(0, 0, size, size), size * 0.18, size * 0.18);
+    p.fillPath(tile, back);
+    drawShadedQ(p, QRectF(size * 0.08, size * 0.06, size * 0.84, size * 0.84));
+    return pixmap;
+}
+
+QIcon ProgramArt::programIcon()
+{
+    static const QIcon icon = [] {
+        QIcon i;
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            i.addPixmap(iconPixmap(size));
+        return i;
+    }();
+    return icon;
+}
+
+QPixmap ProgramArt::aboutPicture()
+{
+    QPixmap pixmap(100, 150);
+    QPainter p(&pixmap);
+    QLinearGradient back(0, 0, 0, 150);
+    back.setColorAt(0, kDusk);
+    back.setColorAt(1, kNight);
+    p.fillRect(pixmap.rect(), back);
+
+    // Rows of shade glyphs that thicken towards the middle, drawn with the document's face.
+    QFont font = DocumentFont::designed();
+    font.setPixelSize(16);
+    p.setFont(font);
+    const QString shades[] = {
+        QStringLiteral(
+            "\u2591\u2591\u2591\u2591\u2591\u2591\u2591\u2591\u2591\u2591\u2591\u2591\u2591"),
+        QStringLiteral(
+            "\u2592\u2592\u2592\u2592\u2592\u2592\u2592\u2592\u2592\u2592\u2592\u2592\u2592"),
+        QStringLiteral(
+            "\u2593\u2593\u2593\u2593\u2593\u2593\u2593\u2593\u2593\u2593\u2593\u2593\u2593")};
+    QColor shade = kCyan;
+    shade.setAlphaF(0.45f);
+    p.setPen(shade);
+    for (int row = 0; row < 3; ++row) {
+        p.drawText(QPointF(0, 14 + 16 * row), shades[row]);
+        p.drawText(QPointF(0, 146 - 16 * row), shades[row]);
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    drawShadedQ(p, QRectF(10, 40, 80, 80));
+    return pixmap;
+}

@@ -1,0 +1,74 @@
+#include "QtDialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+QString QtDialogs::qtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts.at(i).trimmed();
+        const QString pattern = parts.at(i + 1).trimmed();
+        const QString suffix = QLatin1Char('(') + pattern + QLatin1Char(')');
+        entries.append(description.endsWith(suffix) ? description
+                                                    : description + QLatin1Char(' ') + suffix);
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QString& filter)
+{
+    QFileDialog dialog(parent, title, QString(), qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, QString(), qtFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QColor QtDialogs::colour(QWidget* parent)
+{
+    QColorDialog dialog(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return QColor();
+    return dialog.selectedColor();
+}
+
+QString QtDialogs::text(QWidget* parent, const QString& title, const QString& prompt)
+{
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
+    return ok ? answer : QString();
+}
+
+void QtDialogs::message(QWidget* parent, Icon icon, const QString& title, const QString& text)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::None:
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}

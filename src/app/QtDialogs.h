@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Dialogs.h"
+
+// The dialogs as Qt shows them.
+class QtDialogs : public Dialogs
+{
+public:
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QColor colour(QWidget* parent) override;
+    QString text(QWidget* parent, const QString& title, const QString& prompt) override;
+    void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
+
+    // A filter of "description|pattern" pairs in the form a Qt file dialog takes:
+    // "nfo file (*.nfo)|*.nfo" gives "nfo file (*.nfo)", "all files *|*" gives "all files * (*)".
+    static QString qtFilter(const QString& filter);
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+#include "TestEnvironment.h"
+#include "app/MDIForm1.h"
+
+#include <memory>
+
+// The main window as the program makes it, against the test's own stores, with its start-up
+// run. `programDirectory` defaults to the test's program folder.
+inline std::unique_ptr<MDIForm1> startProgram(ScriptedDialogs& dialogs,
+                                              const QString& argumentText = QString(),
+                                              const QString& programDirectory = QString())
+{
+    const QString folder = programDirectory.isEmpty()
+                               ? TestEnvironment::instance().programDirectory()
+                               : programDirectory;
+    auto window =
+        std::make_unique<MDIForm1>(Services{dialogs, ProgramSettings(folder), UserSettings()});
+    window->startUp(argumentText);
+    return window;
+}
