@@ -22,6 +22,9 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+bench: build
+	$(BUILD)/bench/quilra_bench_documents
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

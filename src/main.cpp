@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/MDIForm1.h"
 #include "app/ProductInfo.h"
 #include "app/QtDialogs.h"
@@ -14,7 +15,7 @@ int main(int argc, char* argv[])
     MDIForm1 window(
         Services{dialogs, ProgramSettings(QCoreApplication::applicationDirPath()), UserSettings()});
     QObject::connect(&window, &MDIForm1::exitRequested, &app, &QCoreApplication::quit);
-    window.startUp(QString());
+    window.startUp(CommandLine::argumentText(QCoreApplication::arguments()));
     window.show();
     return QApplication::exec();
 }

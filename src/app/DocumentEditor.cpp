@@ -5,7 +5,24 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QScrollBar>
+#include <QTextBlock>
+#include <QUrl>
+
+namespace {
+
+// The first local file that a drag carries, or "".
+QString firstLocalFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return QString();
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return QString();
+}
+
+} // namespace
 
 DocumentEditor::DocumentEditor(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -28,6 +45,119 @@ QByteArray DocumentEditor::codes() const
 void DocumentEditor::setCodes(const QByteArray& codes)
 {
     setPlainText(DocumentCodec::toDisplay(codes));
+}
+
+int DocumentEditor::codeCount() const
+{
+    // Every paragraph break but the last block's end counts twice.
+    return document()->characterCount() - 1 + document()->blockCount() - 1;
+}
+
+int DocumentEditor::codePosition(int widgetPos) const
+{
+    return widgetPos + document()->findBlock(widgetPos).blockNumber();
+}
+
+int DocumentEditor::widgetPosition(int codePos) const
+{
+    // The last block whose first code lies at or before the position.
+    int low = 0;
+    int high = document()->blockCount() - 1;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        const QTextBlock block = document()->findBlockByNumber(middle);
+        if (block.position() + middle <= codePos)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    const QTextBlock block = document()->findBlockByNumber(low);
+    const int offset = codePos - (block.position() + low);
+    // A position inside a CR LF pair stands before the break.
+    return block.position() + qBound(0, offset, block.length() - 1);
+}
+
+int DocumentEditor::selStart() const
+{
+    return codePosition(textCursor().selectionStart());
+}
+
+void DocumentEditor::setSelStart(int position)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(widgetPosition(qBound(0, position, codeCount())));
+    setTextCursor(cursor);
+}
+
+int DocumentEditor::selLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return codePosition(cursor.selectionEnd()) - codePosition(cursor.selectionStart());
+}
+
+void DocumentEditor::setSelLength(int length)
+{
+    QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    const int end = qBound(0, codePosition(start) + qMax(0, length), codeCount());
+    cursor.setPosition(start);
+    cursor.setPosition(widgetPosition(end), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+QByteArray DocumentEditor::selectedCodes() const
+{
+    return DocumentCodec::fromDisplay(textCursor().selectedText());
+}
+
+bool DocumentEditor::event(QEvent* event)
+{
+    // Select All and Copy belong to the main window's Edit menu, which counts positions in
+    // codes; the text box must not take their keys first.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Copy)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
+QMimeData* DocumentEditor::createMimeDataFromSelection() const
+{
+    // Other programs get the art as Unicode glyphs with CR LF line ends.
+    auto* mime = new QMimeData;
+    mime->setText(DocumentCodec::toForeignText(selectedCodes()));
+    return mime;
+}
+
+void DocumentEditor::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (firstLocalFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void DocumentEditor::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (firstLocalFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void DocumentEditor::dropEvent(QDropEvent* event)
+{
+    // Only files open; dropped text and other data are ignored.
+    const QString path = firstLocalFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    Q_EMIT fileDropped(path);
 }
 
 bool DocumentEditor::insertForeignText(const QString& text)

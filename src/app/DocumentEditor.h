@@ -5,6 +5,7 @@
 
 // The document's text box. It holds the document's codes through the code page 437 table and
 // hands them out unchanged; text typed or pasted that has no code is refused, not altered.
+// Positions are counted in codes, CR LF counting as two, whatever the widget counts.
 class DocumentEditor : public QPlainTextEdit
 {
     Q_OBJECT
@@ -16,17 +17,35 @@ public:
     // Replaces the whole text in one step, so that the cost grows with the text only once.
     void setCodes(const QByteArray& codes);
 
+    int codeCount() const;
+    // The caret, or the start of the selection; setting it removes the selection.
+    int selStart() const;
+    void setSelStart(int position);
+    // The selection's length; setting it selects that many codes from selStart.
+    int selLength() const;
+    void setSelLength(int length);
+    QByteArray selectedCodes() const;
+
 Q_SIGNALS:
     // Typed or pasted text held a character without a code; the text was left unchanged.
     void textRefused(const QString& message);
+    // Files were dropped on the text: the first of them.
+    void fileDropped(const QString& path);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    QMimeData* createMimeDataFromSelection() const override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     // Inserts foreign text at the caret as codes, or refuses it; true when inserted.
     bool insertForeignText(const QString& text);
     void updateTabStops();
+    int codePosition(int widgetPosition) const;
+    int widgetPosition(int codePosition) const;
 };

@@ -1,16 +1,22 @@
 #include "MDIForm1.h"
 
 #include "ClockStatusBar.h"
+#include "CommandLine.h"
 #include "DocumentEditor.h"
 #include "Form1.h"
 #include "ProductInfo.h"
 #include "ProgramArt.h"
 #include "RunCounter.h"
 #include "about/frmabout.h"
+#include "documents/DocumentCodec.h"
+#include "documents/NfoFile.h"
+#include "documents/NfoFormat.h"
 #include "settings/SettingKeys.h"
 #include "shell/Module1.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,6 +24,12 @@
 #include <QShortcut>
 
 namespace {
+
+const QString kFileNotFound = QStringLiteral("File not found.");
+const QString kFileNotSaved = QStringLiteral("File could not be saved.");
+
+// Paths wider than this show elided in the middle in the File menu.
+constexpr int kRecentItemWidth = 480;
 
 // The work area's designed size: 14715 x 8400 twips at 15 twips a pixel.
 constexpr QSize kDesignedWorkArea(981, 560);
@@ -148,6 +160,14 @@ void MDIForm1::buildHelpMenu()
 
 void MDIForm1::connectMenus()
 {
+    connect(mnunew, &QAction::triggered, this, &MDIForm1::mnunew_Click);
+    connect(mnuload, &QAction::triggered, this, &MDIForm1::mnuload_Click);
+    connect(mnusave, &QAction::triggered, this, &MDIForm1::mnusave_Click);
+    connect(mnusaveas, &QAction::triggered, this, &MDIForm1::mnusaveas_Click);
+    connect(mnuMRU.constFirst(), &QAction::triggered, this, [this] { mnuMRU_Click(0); });
+    connect(mnuselall, &QAction::triggered, this, &MDIForm1::mnuselall_Click);
+    connect(mnucopy, &QAction::triggered, this, &MDIForm1::mnucopy_Click);
+    connect(mnupaste, &QAction::triggered, this, &MDIForm1::mnupaste_Click);
     connect(mnuallow, &QAction::triggered, this, &MDIForm1::mnuallow_Click);
     connect(mnuassociate, &QAction::triggered, this, &MDIForm1::associateFiles);
     connect(mnuexit, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
@@ -176,6 +196,9 @@ Form1* MDIForm1::form1()
         fillWorkArea(form);
         connect(form->txtvimb, &DocumentEditor::textRefused, this,
                 [this](const QString& message) { statusBar()->showMessage(message, 5000); });
+        // A dropped file opens like any other, but does not enter the recent files.
+        connect(form->txtvimb, &DocumentEditor::fileDropped, this,
+                [this](const QString& path) { openDocument(path); });
     }
     return form;
 }
@@ -207,7 +230,6 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 
 void MDIForm1::startUp(const QString& argumentText)
 {
-    Q_UNUSED(argumentText);
     associateFiles();
 
     const UserSettings& user = m_services.userSettings;
@@ -225,15 +247,181 @@ void MDIForm1::startUp(const QString& argumentText)
     }
 
     MRUCount = -1;
+    LoadMRU();
     layoutDocumentWindow();
+
+    const QString path = CommandLine::documentPath(argumentText);
+    if (!path.isEmpty() && openDocument(path))
+        AddToMRU(path);
 }
 
-void MDIForm1::unload() {}
+void MDIForm1::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    SaveMRU();
+}
 
 void MDIForm1::closeEvent(QCloseEvent* event)
 {
     unload();
     event->accept();
+}
+
+void MDIForm1::SetDocumentCaptions(const QString& path)
+{
+    form1()->setWindowTitle(path);
+    setWindowTitle(ProductInfo::Title + QStringLiteral(" - (") + path + QLatin1Char(')'));
+}
+
+bool MDIForm1::LoadDocumentText(const QString& path)
+{
+    Form1* form = form1();
+    form->setText(QByteArray());
+    const NfoFile::Contents file = NfoFile::read(path);
+    form->setText(NfoFormat::documentText(file.bytes));
+    return file.status == NfoFile::Status::Read;
+}
+
+bool MDIForm1::openDocument(const QString& path)
+{
+    SetDocumentCaptions(path);
+    if (LoadDocumentText(path))
+        return true;
+    reportOpenFailure(path);
+    return false;
+}
+
+void MDIForm1::reportOpenFailure(const QString& path)
+{
+    const bool tooLarge = NfoFile::read(path).status == NfoFile::Status::TooLarge;
+    m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                               tooLarge ? QStringLiteral("File is too large to open.")
+                                        : kFileNotFound);
+}
+
+void MDIForm1::writeDocument(const QString& path)
+{
+    if (!NfoFile::write(path, NfoFormat::fileBytes(form1()->text())))
+        m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                                   kFileNotSaved);
+}
+
+void MDIForm1::mnunew_Click()
+{
+    form1()->setText(QByteArray());
+}
+
+void MDIForm1::mnuload_Click()
+{
+    const QString path = m_services.dialogs.openFileName(this, QStringLiteral("Load NFO file"),
+                                                         QStringLiteral("nfo file (*.nfo)|*.nfo"));
+    if (path.isEmpty())
+        return;
+    SetDocumentCaptions(path);
+    // The path enters the recent files before it is read, so that it stays there when it
+    // cannot be opened.
+    AddToMRU(path);
+    if (!LoadDocumentText(path))
+        reportOpenFailure(path);
+}
+
+void MDIForm1::mnusave_Click()
+{
+    const QString path = form1()->windowTitle();
+    if (path == ProductInfo::Title)
+        return;
+    writeDocument(path);
+}
+
+void MDIForm1::mnusaveas_Click()
+{
+    const QString path = m_services.dialogs.saveFileName(
+        this, QStringLiteral("Save NFO File..."), QStringLiteral("NFO File (*.nfo) | *.nfo"));
+    if (path.isEmpty())
+        return;
+    writeDocument(path);
+}
+
+void MDIForm1::mnuMRU_Click(int index)
+{
+    openDocument(m_recentFiles.paths().value(index));
+}
+
+void MDIForm1::AddToMRU(const QString& path)
+{
+    m_recentFiles.add(path);
+    showRecentFiles();
+}
+
+void MDIForm1::LoadMRU()
+{
+    const UserSettings& user = m_services.userSettings;
+    m_recentFiles.load([&user](int n) { return user.read(SettingKeys::RecentFile, n); });
+    showRecentFiles();
+}
+
+void MDIForm1::SaveMRU()
+{
+    const QStringList& paths = m_recentFiles.paths();
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        m_services.userSettings.write(SettingKeys::RecentFile, paths.at(i), static_cast<int>(i));
+}
+
+QAction* MDIForm1::recentFileItem(int index)
+{
+    // Items are made when first needed, each after the one before, and stay for the run.
+    while (mnuMRU.size() <= index) {
+        const int next = static_cast<int>(mnuMRU.size());
+        auto* item = new QAction(MNUFILE);
+        item->setObjectName(QStringLiteral("mnuMRU(%1)").arg(next));
+        MNUFILE->insertAction(sep6, item);
+        connect(item, &QAction::triggered, this, [this, next] { mnuMRU_Click(next); });
+        mnuMRU.append(item);
+    }
+    return mnuMRU.at(index);
+}
+
+void MDIForm1::showRecentFiles()
+{
+    const QStringList& paths = m_recentFiles.paths();
+    const QFontMetrics metrics(MNUFILE->font());
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        QAction* item = recentFileItem(static_cast<int>(i));
+        // "&" would mark an access key in a menu caption; the path shows as it is.
+        QString caption = metrics.elidedText(paths.at(i), Qt::ElideMiddle, kRecentItemWidth);
+        item->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        item->setData(paths.at(i));
+        item->setToolTip(paths.at(i));
+        item->setVisible(true);
+    }
+    MRUCount = m_recentFiles.lastIndex();
+}
+
+void MDIForm1::mnuselall_Click()
+{
+    DocumentEditor* editor = form1()->txtvimb;
+    editor->setSelStart(0);
+    editor->setSelLength(editor->codeCount());
+}
+
+void MDIForm1::mnucopy_Click()
+{
+    DocumentEditor* editor = form1()->txtvimb;
+    const int start = editor->selStart();
+    const int length = editor->selLength();
+    if (length == 0)
+        return;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(DocumentCodec::toForeignText(editor->selectedCodes()));
+    editor->setSelStart(start + length);
+}
+
+void MDIForm1::mnupaste_Click()
+{
+    form1()->txtvimb->paste();
 }
 
 void MDIForm1::mnuallow_Click()

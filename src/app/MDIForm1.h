@@ -2,6 +2,7 @@
 
 #include "Services.h"
 #include "WindowSlot.h"
+#include "documents/RecentFiles.h"
 
 #include <QMainWindow>
 
@@ -29,6 +30,13 @@ public:
     Form1* form1();
     // The about box when it exists (shown or hidden), else nullptr.
     frmabout* existingAbout() const;
+
+    // Makes the path the document's file: the document window's caption and, in brackets, the
+    // main window's.
+    void SetDocumentCaptions(const QString& path);
+    // Replaces the document's text by the file's; false (text as far as it got) when the file
+    // could not be opened or read. Says nothing itself.
+    bool LoadDocumentText(const QString& path);
 
     QMdiArea* workArea() const { return m_workArea; }
 
@@ -89,12 +97,33 @@ private:
     void fillWorkArea(QMdiSubWindow* window);
 
     void associateFiles();
+    // Opens a file as every way in does: captions, then the text, with the message on failure.
+    bool openDocument(const QString& path);
+    void reportOpenFailure(const QString& path);
+    void writeDocument(const QString& path);
+
+    void AddToMRU(const QString& path);
+    void LoadMRU();
+    void SaveMRU();
+    void showRecentFiles();
+    QAction* recentFileItem(int index);
+
     void unload();
+    void mnunew_Click();
+    void mnuload_Click();
+    void mnusave_Click();
+    void mnusaveas_Click();
+    void mnuMRU_Click(int index);
+    void mnuselall_Click();
+    void mnucopy_Click();
+    void mnupaste_Click();
     void mnuallow_Click();
     void mnuexit_Click();
     void mnuabout_Click();
 
     Services m_services;
+    RecentFiles m_recentFiles;
+    bool m_unloaded = false;
     QMdiArea* m_workArea;
     WindowSlot<Form1> m_form1;
     WindowSlot<frmabout> m_about;

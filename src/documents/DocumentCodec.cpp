@@ -23,41 +23,50 @@ int plainCode(QChar ch)
 
 QString DocumentCodec::toDisplay(const QByteArray& codes)
 {
-    QString text;
-    text.reserve(codes.size());
+    // Written straight into a buffer of the largest size it can need, then cut: a document of
+    // megabytes decodes in one pass without growing a string character by character.
     const qsizetype n = codes.size();
+    QString text(n, Qt::Uninitialized);
+    QChar* out = text.data();
+    const char* in = codes.constData();
+    qsizetype length = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const char c = codes.at(i);
-        if (c == kCr && i + 1 < n && codes.at(i + 1) == kLf) {
-            text.append(QLatin1Char('\n'));
+        const char c = in[i];
+        if (c == kCr && i + 1 < n && in[i + 1] == kLf) {
+            out[length++] = QLatin1Char('\n');
             ++i;
         } else if (c == kLf) {
-            text.append(QChar(LineSeparator));
+            out[length++] = QChar(LineSeparator);
         } else if (c == kTab) {
-            text.append(QLatin1Char('\t'));
+            out[length++] = QLatin1Char('\t');
         } else {
-            text.append(Cp437::toUnicode(static_cast<uchar>(c)));
+            out[length++] = Cp437::toUnicode(static_cast<uchar>(c));
         }
     }
+    text.truncate(length);
     return text;
 }
 
 QByteArray DocumentCodec::fromDisplay(const QString& text)
 {
-    QByteArray codes;
-    codes.reserve(text.size() + text.size() / 16);
+    // Every character gives one code, a paragraph break two.
+    QByteArray codes(text.size() * 2, Qt::Uninitialized);
+    char* out = codes.data();
+    qsizetype length = 0;
     for (const QChar ch : text) {
         if (isParagraphBreak(ch)) {
-            codes.append(kCr).append(kLf);
+            out[length++] = kCr;
+            out[length++] = kLf;
         } else if (ch.unicode() == LineSeparator) {
-            codes.append(kLf);
+            out[length++] = kLf;
         } else if (ch == QLatin1Char('\t')) {
-            codes.append(kTab);
+            out[length++] = kTab;
         } else {
             const int code = plainCode(ch);
-            codes.append(code < 0 ? '?' : static_cast<char>(code));
+            out[length++] = code < 0 ? '?' : static_cast<char>(code);
         }
     }
+    codes.truncate(length);
     return codes;
 }
 
@@ -79,6 +88,14 @@ QByteArray DocumentCodec::fromForeignText(const QString& text)
     normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return fromDisplay(normal);
+}
+
+QString DocumentCodec::toForeignText(const QByteArray& codes)
+{
+    QString text = toDisplay(codes);
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    text.replace(QChar(LineSeparator), QLatin1Char('\n'));
+    return text;
 }
 
 int DocumentCodec::codeLength(const QString& display)

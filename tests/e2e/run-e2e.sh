@@ -37,35 +37,85 @@ fail() {
     exit 1
 }
 
-"$work/program/quilra" &
-pid=$!
+# Waits for a visible window whose caption matches the pattern; prints its id.
+find_window() {
+    timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+}
 
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quilra$' | head -n 1) ||
-    fail "no window captioned Quilra appeared"
-echo "main window: $window"
+wait_for_exit() {
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.2
+    done
+    kill -0 "$pid" 2>/dev/null && fail "the program did not end after Exit"
+    wait "$pid" || fail "the program ended with status $?"
+    pid=
+}
+
+# F10 opens the File menu; Up wraps round to its last item, Exit.
+choose_exit() {
+    xdotool key --window "$1" F10
+    sleep 0.5
+    xdotool key Up
+    sleep 0.3
+    [ -n "${2:-}" ] && import -window root "$output/$2"
+    xdotool key Return
+    wait_for_exit
+}
+
+# An NFO file in a folder with a blank in its name: code page 437 bytes, CR LF line ends, its
+# last line without a line end.
+mkdir -p "$work/my art"
+nfo="$work/my art/release.nfo"
+iconv -f UTF-8 -t CP437 <<'ART' | sed 's/$/\r/' | head -c -2 >"$nfo"
+  ▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄
+ ██▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀██
+ ██   ░░▒▒▓▓██  Q U I L R A  ·  N F O   V I E W E R  ██▓▓▒▒░░    ██
+ ██▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄██
+  ▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀
+ ╔═══════════════════════════════╦════════════════════════════════╗
+ ║ Release ..... Quilra v1.0     ║ Size ....... 1 x 2,88 MB       ║
+ ║ Date ........ 12/06/2026      ║ Format ..... NFO, CP437        ║
+ ╠═══════════════════════════════╩════════════════════════════════╣
+ ║  Views and creates NFO files, byte for byte: shades ░ ▒ ▓,     ║
+ ║  blocks █ ▄ ▀ ▌ ▐, lines ─ │ ┌ ┐ └ ┘, frames ═ ║ ╔ ╗ ╚ ╝.      ║
+ ╚════════════════════════════════════════════════════════════════╝
+ART
+cp "$nfo" "$work/original.nfo"
+
+# First run: the file named on the command line, saved with Ctrl+S, then Exit.
+"$work/program/quilra" "$nfo" &
+pid=$!
+window=$(find_window '^Quilra - \(.*release\.nfo\)$') || fail "the file on the command line did not open"
+echo "main window with the file: $window"
 xdotool windowfocus --sync "$window"
 sleep 1
 import -window root "$output/main-window.png"
-
-# F10 opens the File menu; Up wraps round to its last item, Exit.
-xdotool key --window "$window" F10
-sleep 1
-import -window root "$output/file-menu.png"
-xdotool key Up
-sleep 0.3
-import -window root "$output/exit-chosen.png"
-xdotool key Return
-
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end after Exit"
-wait "$pid" || fail "the program ended with status $?"
-pid=
+xdotool key --window "$window" ctrl+s
+sleep 0.5
+{ cat "$work/original.nfo"; printf '\r\n'; } | cmp -s - "$nfo" ||
+    fail "Ctrl+S did not write the document back byte for byte (plus the last line's end)"
+choose_exit "$window" exit-chosen.png
 
 store="$work/config/Quilra/Quilra.conf"
 [ -f "$store" ] || fail "no per-user store was written"
 grep -q '^opened=0' "$store" || fail "the run counter was not stored: $(cat "$store")"
+grep -q 'release.nfo' "$store" || fail "the recent files were not stored: $(cat "$store")"
 
-echo "PASS: main window found, File menu opened with F10, Exit chosen, run counter stored"
+# Second run: the file comes back from the File menu's recent list (above Exit).
+"$work/program/quilra" &
+pid=$!
+window=$(find_window '^Quilra$') || fail "no window captioned Quilra appeared"
+xdotool windowfocus --sync "$window"
+sleep 0.5
+xdotool key --window "$window" F10
+sleep 0.5
+xdotool key Up Up
+sleep 0.3
+import -window root "$output/recent-file-chosen.png"
+xdotool key Return
+find_window '^Quilra - \(.*release\.nfo\)$' >/dev/null || fail "the recent file did not reopen"
+choose_exit "$window"
+grep -q '^opened=1' "$store" || fail "the second run was not counted: $(cat "$store")"
+
+echo "PASS: file opened from the command line, saved with Ctrl+S, Exit from the File menu, reopened from the recent files after a restart"
