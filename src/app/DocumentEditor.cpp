@@ -42,9 +42,11 @@ QByteArray DocumentEditor::codes() const
     return DocumentCodec::fromDisplay(document()->toRawText());
 }
 
-void DocumentEditor::setCodes(const QByteArray& codes)
+void DocumentEditor::setCodes(QByteArray codes)
 {
-    setPlainText(DocumentCodec::toDisplay(codes));
+    QString shown = DocumentCodec::toDisplay(codes);
+    codes = QByteArray();
+    setPlainText(shown);
 }
 
 int DocumentEditor::codeCount() const

@@ -15,7 +15,8 @@ public:
 
     QByteArray codes() const;
     // Replaces the whole text in one step, so that the cost grows with the text only once.
-    void setCodes(const QByteArray& codes);
+    // The codes are let go before the widget copies the text, to keep the peak low.
+    void setCodes(QByteArray codes);
 
     int codeCount() const;
     // The caret, or the start of the selection; setting it removes the selection.

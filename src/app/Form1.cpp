@@ -32,9 +32,9 @@ QByteArray Form1::text() const
     return txtvimb->codes();
 }
 
-void Form1::setText(const QByteArray& codes)
+void Form1::setText(QByteArray codes)
 {
-    txtvimb->setCodes(codes);
+    txtvimb->setCodes(std::move(codes));
 }
 
 void Form1::applyStoredColours(const ProgramSettings& settings)

@@ -19,7 +19,7 @@ public:
     DocumentEditor* const txtvimb;
 
     QByteArray text() const;
-    void setText(const QByteArray& codes);
+    void setText(QByteArray codes);
 
 private:
     void applyStoredColours(const ProgramSettings& settings);

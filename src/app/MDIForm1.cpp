@@ -279,9 +279,13 @@ bool MDIForm1::LoadDocumentText(const QString& path)
 {
     Form1* form = form1();
     form->setText(QByteArray());
-    const NfoFile::Contents file = NfoFile::read(path);
-    form->setText(NfoFormat::documentText(file.bytes));
-    return file.status == NfoFile::Status::Read;
+    NfoFile::Contents file = NfoFile::read(path);
+    const bool read = file.status == NfoFile::Status::Read;
+    QByteArray text = NfoFormat::documentText(file.bytes);
+    // Each copy of a large file is let go as soon as the next form of it exists.
+    file.bytes.clear();
+    form->setText(std::move(text));
+    return read;
 }
 
 bool MDIForm1::openDocument(const QString& path)
