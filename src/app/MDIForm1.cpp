@@ -11,6 +11,7 @@
 #include "documents/DocumentCodec.h"
 #include "documents/NfoFile.h"
 #include "documents/NfoFormat.h"
+#include "generator/frmmovie.h"
 #include "settings/SettingKeys.h"
 #include "shell/Module1.h"
 
@@ -63,7 +64,15 @@ QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
 MDIForm1::MDIForm1(Services services, QWidget* parent)
     : QMainWindow(parent), m_services(std::move(services)), m_workArea(new QMdiArea(this)),
       m_form1([this] { return addChild(new Form1(m_services.programSettings)); }),
-      m_about([this] { return addChild(new frmabout(m_services.userSettings)); })
+      m_about([this] { return addChild(new frmabout(m_services.userSettings)); }),
+      m_generator([this] {
+          auto* generator =
+              addChild(new frmmovie(m_services.dialogs, m_services.programSettings,
+                                    m_services.userSettings, [this] { return form1(); }));
+          // Over the document, at the work area's top-left corner.
+          generator->move(0, 0);
+          return generator;
+      })
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(ProductInfo::Title);
@@ -172,6 +181,7 @@ void MDIForm1::connectMenus()
     connect(mnuassociate, &QAction::triggered, this, &MDIForm1::associateFiles);
     connect(mnuexit, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
     connect(mnuabout, &QAction::triggered, this, &MDIForm1::mnuabout_Click);
+    connect(mnuauto, &QAction::triggered, this, &MDIForm1::mnuauto_Click);
 }
 
 template <class Window> Window* MDIForm1::addChild(Window* window)
@@ -206,6 +216,11 @@ Form1* MDIForm1::form1()
 frmabout* MDIForm1::existingAbout() const
 {
     return m_about.existing();
+}
+
+frmmovie* MDIForm1::existingGenerator() const
+{
+    return m_generator.existing();
 }
 
 void MDIForm1::fillWorkArea(QMdiSubWindow* window)
@@ -453,4 +468,9 @@ void MDIForm1::mnuexit_Click()
 void MDIForm1::mnuabout_Click()
 {
     showChild(m_about.get());
+}
+
+void MDIForm1::mnuauto_Click()
+{
+    showChild(m_generator.get());
 }

@@ -11,6 +11,7 @@ class Form1;
 class QMdiArea;
 class QMdiSubWindow;
 class frmabout;
+class frmmovie;
 
 // The main window: the program's menus and status bar, and the work area that holds the one
 // document window and the other child windows. Its start-up runs once, before it is shown; its
@@ -30,6 +31,8 @@ public:
     Form1* form1();
     // The about box when it exists (shown or hidden), else nullptr.
     frmabout* existingAbout() const;
+    // The auto generator when it is open, else nullptr.
+    frmmovie* existingGenerator() const;
 
     // Makes the path the document's file: the document window's caption and, in brackets, the
     // main window's.
@@ -120,6 +123,7 @@ private:
     void mnuallow_Click();
     void mnuexit_Click();
     void mnuabout_Click();
+    void mnuauto_Click();
 
     Services m_services;
     RecentFiles m_recentFiles;
@@ -127,4 +131,5 @@ private:
     QMdiArea* m_workArea;
     WindowSlot<Form1> m_form1;
     WindowSlot<frmabout> m_about;
+    WindowSlot<frmmovie> m_generator;
 };

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A box that takes digits in the "#" positions of its mask and keeps the mask's other
+// characters as fixed literals; an unfilled position shows "_". Its text is what it shows,
+// literals and "_" included: an untouched date box reads "__/__/____".
+class MaskEdBox : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    // `mask` in the form "##/##/####": "#" a digit, anything else a literal.
+    explicit MaskEdBox(const QString& mask, QWidget* parent = nullptr);
+
+    QString maskedText() const { return displayText(); }
+};

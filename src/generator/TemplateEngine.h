@@ -1,0 +1,42 @@
+#pragma once
+
+#include "PlaceholderRule.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+// Turns a template and the text of a form's fields into an NFO document. Everything here is
+// bytes of code page 437: field text arrives already as codes.
+class TemplateEngine
+{
+public:
+    struct Field
+    {
+        QString text;     // as the field shows it, to compare with the rule's empty value
+        QByteArray codes; // the same text as document codes
+    };
+    using Fields = QHash<QString, Field>;
+
+    // The template's lines, each followed by CR LF, read as an NFO file is.
+    static QByteArray LoadTemplate(const QByteArray& fileBytes);
+
+    // The text, followed by the credit footer when the link is allowed.
+    static QByteArray AppendCredit(const QByteArray& text, bool linkAllowed);
+
+    // Every occurrence of the placeholder replaced, left to right, by the field text, or by the
+    // default text when the field text equals the empty value. What was put in is not
+    // searched again.
+    static QByteArray FillPlaceholder(const QByteArray& text, const QByteArray& placeholder,
+                                      const Field& field, const QString& emptyValue,
+                                      const QByteArray& defaultText);
+
+    // The whole generation: template, footer, then each rule in order over the whole text.
+    // A field missing from `fields` counts as empty.
+    static QByteArray generate(const QByteArray& templateBytes, const QList<PlaceholderRule>& rules,
+                               const Fields& fields, bool linkAllowed);
+
+    // Only the exact stored word "yes" allows the credit link.
+    static bool isLinkAllowed(const QString& stored);
+};

@@ -1,0 +1,303 @@
+#include "frmmovie.h"
+
+#include "FileSizeRounding.h"
+#include "FocusHighlight.h"
+#include "MaskEdBox.h"
+#include "SubstitutionTables.h"
+#include "TemplateEngine.h"
+#include "app/Dialogs.h"
+#include "app/Form1.h"
+#include "app/ProductInfo.h"
+#include "documents/DocumentCodec.h"
+#include "documents/NfoFile.h"
+#include "settings/ProgramSettings.h"
+#include "settings/SettingKeys.h"
+#include "settings/UserSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+// The form's client area: 7095 x 6210 twips.
+constexpr QSize kClientSize(473, 414);
+
+// The designed places are in twips over the whole tab control, its tabs included; a page
+// starts below the tabs.
+class Placer
+{
+public:
+    Placer(QWidget* page, QPoint pageOffset) : m_page(page), m_offset(pageOffset) {}
+
+    QRect place(int left, int top, int width, int height = 285) const
+    {
+        return QRect(left / 15, top / 15, width / 15, height / 15).translated(-m_offset);
+    }
+
+    template <class Widget> Widget* add(Widget* widget, const char* name, const QRect& rect) const
+    {
+        widget->setParent(m_page);
+        widget->setObjectName(QString::fromLatin1(name));
+        widget->setGeometry(rect);
+        return widget;
+    }
+
+    QLineEdit* box(const char* name, int left, int top, int width) const
+    {
+        return add(new QLineEdit, name, place(left, top, width));
+    }
+
+    MaskEdBox* mask(const char* name, const char* mask, int left, int top, int width) const
+    {
+        return add(new MaskEdBox(QString::fromLatin1(mask)), name, place(left, top, width));
+    }
+
+    QPlainTextEdit* memo(const char* name, const QRect& rect, bool scrollBar) const
+    {
+        auto* edit = add(new QPlainTextEdit, name, rect);
+        edit->setTabChangesFocus(true);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn
+                                                   : Qt::ScrollBarAlwaysOff);
+        return edit;
+    }
+
+    QPushButton* button(const char* name, const QString& caption, const QRect& rect) const
+    {
+        auto* button = add(new QPushButton(caption), name, rect);
+        button->setAutoDefault(false);
+        return button;
+    }
+
+    // A label that ends just before its field, from `left` (in twips).
+    QLabel* labelBefore(const QString& text, int left, const QWidget* field) const
+    {
+        const QRect f = field->geometry();
+        const int x = left / 15 - m_offset.x();
+        return label(text, QRect(x, f.top(), f.left() - 4 - x, f.height()),
+                     Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    // A label above its field, at `top` (in twips).
+    QLabel* labelAbove(const QString& text, int top, const QWidget* field,
+                       Qt::Alignment alignment) const
+    {
+        const QRect f = field->geometry();
+        return label(text, QRect(f.left(), top / 15 - m_offset.y(), f.width(), 17),
+                     alignment | Qt::AlignBottom);
+    }
+
+    QLabel* label(const QString& text, const QRect& rect, Qt::Alignment alignment) const
+    {
+        auto* label = new QLabel(text, m_page);
+        label->setGeometry(rect);
+        label->setAlignment(alignment);
+        return label;
+    }
+
+private:
+    QWidget* m_page;
+    QPoint m_offset;
+};
+
+QPoint pageOffset(QTabWidget* tabs)
+{
+    const int frame = tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, tabs);
+    return QPoint(frame, tabs->tabBar()->sizeHint().height() + frame);
+}
+
+// A field's text as shown, and the same text as document codes. Returns the first character
+// that has no code, or "" when every one has.
+QString readField(const QWidget* widget, TemplateEngine::Field& field)
+{
+    if (const auto* mask = qobject_cast<const MaskEdBox*>(widget))
+        field.text = mask->maskedText();
+    else if (const auto* line = qobject_cast<const QLineEdit*>(widget))
+        field.text = line->text();
+    else if (const auto* memo = qobject_cast<const QPlainTextEdit*>(widget))
+        field.text = memo->document()->toRawText();
+    const int refused = DocumentCodec::firstUnencodable(field.text);
+    if (refused >= 0)
+        return field.text.mid(refused, field.text.at(refused).isHighSurrogate() ? 2 : 1);
+    field.codes = DocumentCodec::fromForeignText(field.text);
+    return QString();
+}
+
+} // namespace
+
+frmmovie::frmmovie(Dialogs& dialogs, const ProgramSettings& programSettings,
+                   const UserSettings& userSettings, std::function<Form1*()> documentWindow,
+                   QWidget* parent)
+    : ChildWindow(parent), m_dialogs(dialogs), m_programSettings(programSettings),
+      m_userSettings(userSettings), m_documentWindow(std::move(documentWindow))
+{
+    setObjectName(QStringLiteral("frmmovie"));
+    setWindowTitle(QStringLiteral("Auto Generator"));
+    auto* client = new QWidget;
+    // The form was laid out for a small dialog font; the labels fit their places in it.
+    QFont font = client->font();
+    font.setPointSizeF(8.25);
+    client->setFont(font);
+    XTab1 = new QTabWidget(client);
+    XTab1->setObjectName(QStringLiteral("XTab1"));
+    XTab1->setGeometry(QRect(QPoint(0, 0), kClientSize));
+    XTab1->addTab(buildMovieTab(), QStringLiteral("Movie Template"));
+    XTab1->addTab(buildApplicationTab(), QStringLiteral("Application Template"));
+    setFixedClient(client, kClientSize);
+    setMovieTabOrder();
+    setApplicationTabOrder();
+    highlightFields();
+
+    connect(Command4, &QPushButton::clicked, this, &frmmovie::Command4_Click);
+    connect(Command2, &QPushButton::clicked, this, [this] {
+        GenerateFromTemplate(SubstitutionTables::movieTemplateFile(), SubstitutionTables::movie());
+    });
+    connect(Command3, &QPushButton::clicked, this, [this] {
+        GenerateFromTemplate(SubstitutionTables::applicationTemplateFile(),
+                             SubstitutionTables::application());
+    });
+}
+
+QWidget* frmmovie::buildMovieTab()
+{
+    auto* page = new QWidget;
+    const Placer at(page, pageOffset(XTab1));
+    txtupper = at.box("txtupper", 1320, 960, 1695);
+    txttitle = at.box("txttitle", 4440, 960, 2295);
+    txtrls = at.mask("txtrls", "##/##/####", 1320, 1320, 1695);
+    txtthr = at.mask("txtthr", "##/##/####", 1320, 1680, 1695);
+    txtdvd = at.mask("txtdvd", "##/##/####", 1320, 2040, 1695);
+    txtrun = at.mask("txtrun", "##:##:##", 1320, 2400, 1695);
+    txtlan = at.box("txtlan", 1320, 2760, 1695);
+    txtlink = at.box("txtlink", 1320, 3120, 1695);
+    txtrate = at.box("txtrate", 1320, 3480, 1695);
+    txtvidcod = at.box("txtvidcod", 1320, 3840, 1695);
+    txtres = at.box("txtres", 1320, 4200, 1695);
+    txtaudcod = at.box("txtaudcod", 1320, 4560, 1695);
+    txtaudbit = at.box("txtaudbit", 1320, 4920, 1695);
+    txtsub = at.box("txtsub", 1320, 5280, 1695);
+    txtnumber = at.box("txtnumber", 1320, 5640, 1335);
+    txtsummary = at.memo("txtsummary", at.place(3480, 1680, 3375, 3975), false);
+
+    const std::pair<QWidget*, const char*> labelled[] = {
+        {txtupper, "Upper:"},     {txtrls, "Release Date:"},   {txtthr, "Theater Date:"},
+        {txtdvd, "Dvd Release:"}, {txtrun, "Runtime:"},        {txtlan, "Language:"},
+        {txtlink, "IMDB Link:"},  {txtrate, "IMDB Rating:"},   {txtvidcod, "Video Codec:"},
+        {txtres, "Resolution:"},  {txtaudcod, "Audio Codec:"}, {txtaudbit, "Audio Bitrate:"},
+        {txtsub, "Subtitles:"},   {txtnumber, "Size:"},
+    };
+    for (const auto& [field, text] : labelled)
+        at.labelBefore(QString::fromLatin1(text), 120, field);
+    at.labelBefore(QStringLiteral("Movie Title:"), 3120, txttitle);
+    at.labelAbove(QStringLiteral("Summary:"), 1425, txtsummary, Qt::AlignHCenter);
+    at.label(QStringLiteral("KB"), at.place(2760, 5640, 375), Qt::AlignLeft | Qt::AlignVCenter);
+
+    Command4 = at.button("Command4", QStringLiteral("Get"), at.place(120, 5640, 495, 255));
+    Command2 = at.button("Command2", QStringLiteral("Create"), at.place(5880, 5760, 975, 255));
+    return page;
+}
+
+QWidget* frmmovie::buildApplicationTab()
+{
+    auto* page = new QWidget;
+    const Placer at(page, pageOffset(XTab1));
+    txtapptitle = at.box("txtapptitle", 1800, 720, 1695);
+    txtupper2 = at.box("txtupper2", 1800, 1080, 1695);
+    txtcracker = at.box("txtcracker", 1800, 1440, 1695);
+    txtrls2 = at.mask("txtrls2", "##/##/####", 1800, 1800, 1695);
+    txtserial = at.box("txtserial", 5040, 720, 1695);
+    txtostype = at.box("txtostype", 5040, 1080, 1695);
+    txtprogtype = at.box("txtprogtype", 5040, 1440, 1695);
+    txtsummary2 = at.memo("txtsummary2", at.place(480, 2520, 6255, 1575), true);
+    txtinstallation = at.memo("txtinstallation", at.place(480, 4560, 6255, 975), true);
+
+    at.labelBefore(QStringLiteral("Application Title:"), 120, txtapptitle);
+    at.labelBefore(QStringLiteral("Upper:"), 120, txtupper2);
+    at.labelBefore(QStringLiteral("Cracker:"), 120, txtcracker);
+    at.labelBefore(QStringLiteral("Release Date:"), 120, txtrls2);
+    at.labelBefore(QStringLiteral("Serial Number:"), 3600, txtserial);
+    at.labelBefore(QStringLiteral("OS Type:"), 3600, txtostype);
+    at.labelBefore(QStringLiteral("Program Type:"), 3600, txtprogtype);
+    at.labelAbove(QStringLiteral("Summary:"), 2280, txtsummary2, Qt::AlignLeft);
+    at.labelAbove(QStringLiteral("Installation Instructions:"), 4320, txtinstallation,
+                  Qt::AlignLeft);
+
+    Command3 = at.button("Command3", QStringLiteral("Create"), at.place(6000, 5640, 735, 255));
+    return page;
+}
+
+void frmmovie::setMovieTabOrder()
+{
+    const QList<QWidget*> order = {txtupper, txtrls,    txtthr,    txtdvd,     txtrun,    txtlan,
+                                   txtlink,  txtrate,   txtvidcod, txtres,     txtaudcod, txtaudbit,
+                                   txtsub,   txtnumber, txttitle,  txtsummary, Command2,  Command4};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order.at(i), order.at(i + 1));
+}
+
+void frmmovie::setApplicationTabOrder()
+{
+    const QList<QWidget*> order = {txtapptitle,     txtupper2, txtcracker,  txtrls2,
+                                   txtserial,       txtostype, txtprogtype, txtsummary2,
+                                   txtinstallation, Command3};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order.at(i), order.at(i + 1));
+}
+
+void frmmovie::highlightFields()
+{
+    for (const auto* rules : {&SubstitutionTables::movie(), &SubstitutionTables::application()}) {
+        for (const PlaceholderRule& rule : *rules)
+            FocusHighlight::install(findChild<QWidget*>(rule.sourceField));
+    }
+}
+
+void frmmovie::Command4_Click()
+{
+    const QString path = m_dialogs.openFileName(this, QStringLiteral("Get File Size"),
+                                                QStringLiteral("all files *|*"));
+    if (path.isEmpty())
+        return;
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                          QStringLiteral("File not found."));
+        return;
+    }
+    txtnumber->setText(QString::number(FileSizeRounding::thousands(file.size())));
+}
+
+void frmmovie::GenerateFromTemplate(const QString& templateFile,
+                                    const QList<PlaceholderRule>& rules)
+{
+    const QString path = QDir(m_programSettings.programDirectory()).filePath(templateFile);
+    const NfoFile::Contents file = NfoFile::read(path);
+    if (file.status != NfoFile::Status::Read) {
+        m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                          QStringLiteral("Template file not found.\n") + path);
+        return;
+    }
+    TemplateEngine::Fields fields;
+    for (const PlaceholderRule& rule : rules) {
+        TemplateEngine::Field field;
+        const QString refused = readField(findChild<QWidget*>(rule.sourceField), field);
+        if (!refused.isEmpty()) {
+            m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                              QStringLiteral("\"%1\" has no code in code page 437, so it cannot "
+                                             "go into the NFO file. Nothing was changed.")
+                                  .arg(refused));
+            return;
+        }
+        fields.insert(rule.sourceField, field);
+    }
+    const bool link = TemplateEngine::isLinkAllowed(m_userSettings.read(SettingKeys::LinkAllowed));
+    m_documentWindow()->setText(TemplateEngine::generate(file.bytes, rules, fields, link));
+    close();
+}
