@@ -32,7 +32,8 @@ exe="$work/registry_check.exe"
     "$source_root/tests/shell/windows/registry_check.cpp" \
     -ladvapi32 -lshell32 -o "$exe" || { echo "FAIL: cross-compiling the registry code"; exit 1; }
 
-prefix=$(mktemp -d "${TMPDIR:-/tmp}/quilra-wine.XXXXXX")
+# Never the user's own ~/.wine: without a fresh prefix there is no check.
+prefix=$(mktemp -d "${TMPDIR:-/tmp}/quilra-wine.XXXXXX") || skip "no temporary folder for a Wine prefix"
 trap 'WINEPREFIX="$prefix" timeout 20 "${wine%/*}/wineserver" -k >/dev/null 2>&1; rm -rf "$prefix"' EXIT
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
 
