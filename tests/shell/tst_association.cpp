@@ -57,6 +57,9 @@ public:
         : data(m_root.filePath(QStringLiteral("data"))),
           config(m_root.filePath(QStringLiteral("config")))
     {
+        // An empty or relative XDG variable means the user's real home: never let a test go there.
+        if (!m_root.isValid())
+            qFatal("no temporary folder for the XDG homes");
         m_oldData = qgetenv("XDG_DATA_HOME");
         m_oldConfig = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_DATA_HOME", data.toLocal8Bit());
