@@ -182,6 +182,10 @@ void MDIForm1::connectMenus()
     connect(mnuexit, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
     connect(mnuabout, &QAction::triggered, this, &MDIForm1::mnuabout_Click);
     connect(mnuauto, &QAction::triggered, this, &MDIForm1::mnuauto_Click);
+    // There is no help or donation page of its own: both open the product's web site.
+    connect(mnuhelp, &QAction::triggered, this, [] { Module1::OpenUrl(ProductInfo::WebAddress); });
+    connect(mnudonate, &QAction::triggered, this,
+            [] { Module1::OpenUrl(ProductInfo::WebAddress); });
 }
 
 template <class Window> Window* MDIForm1::addChild(Window* window)

@@ -1,0 +1,146 @@
+#include "XdgAssociation.h"
+
+#include "app/ProgramArt.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+// The database programs normally take well under a second; a stuck one must not hold up the
+// program's start.
+constexpr int kStartTimeoutMs = 5000;
+constexpr int kFinishTimeoutMs = 15000;
+
+// Writes `bytes` to `path` unless the file holds them already. True when the file changed.
+bool store(const QString& path, const QByteArray& bytes)
+{
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
+        return false;
+    current.close();
+    // A link stays a link: the file it points to is the one replaced.
+    const QFileInfo info(path);
+    const QString target =
+        info.isSymLink() && !info.canonicalFilePath().isEmpty() ? info.canonicalFilePath() : path;
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+        return false;
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(bytes);
+    return file.commit();
+}
+
+QByteArray pngBytes(int size)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ProgramArt::iconPixmap(size).toImage().save(&buffer, "PNG");
+    return bytes;
+}
+
+void runQuietly(const QString& program, const QStringList& arguments)
+{
+    const QString path = QStandardPaths::findExecutable(program);
+    if (path.isEmpty())
+        return;
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(path, arguments);
+    if (!process.waitForStarted(kStartTimeoutMs))
+        return;
+    if (!process.waitForFinished(kFinishTimeoutMs)) {
+        process.kill();
+        process.waitForFinished(kStartTimeoutMs);
+    }
+}
+
+} // namespace
+
+XdgAssociation::XdgAssociation(const QString& dataHome, const QString& configHome,
+                               const QString& executable)
+    : m_dataHome(dataHome), m_configHome(configHome), m_executable(executable)
+{
+}
+
+XdgAssociation XdgAssociation::forCurrentUser()
+{
+    return XdgAssociation(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                          QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath());
+}
+
+void XdgAssociation::write(const XdgAssociationTexts& texts) const
+{
+    if (!texts.isValid() || m_dataHome.isEmpty())
+        return;
+    const QDir data(m_dataHome);
+    const bool mimeChanged =
+        store(data.filePath(QStringLiteral("mime/packages/") + texts.mimePackageName()),
+              texts.mimePackage());
+    bool entryChanged = false;
+    if (!m_executable.isEmpty())
+        entryChanged = store(data.filePath(QStringLiteral("applications/") +
+                                           XdgAssociationTexts::desktopEntryName()),
+                             texts.desktopEntry(m_executable));
+    entryChanged = writeIcons() || entryChanged;
+    writeDefaultApplication(texts);
+    refreshDatabase(QStringLiteral("update-mime-database"), data.filePath(QStringLiteral("mime")),
+                    QStringLiteral("mime.cache"), mimeChanged);
+    refreshDatabase(QStringLiteral("update-desktop-database"),
+                    data.filePath(QStringLiteral("applications")), QStringLiteral("mimeinfo.cache"),
+                    entryChanged);
+}
+
+bool XdgAssociation::writeIcons() const
+{
+    // Drawing needs the GUI application; without one the entry simply shows no icon.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return false;
+    bool changed = false;
+    for (const int size : {48, 256}) {
+        const QString path = QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png")
+                                 .arg(m_dataHome)
+                                 .arg(size)
+                                 .arg(XdgAssociationTexts::iconName());
+        changed = store(path, pngBytes(size)) || changed;
+    }
+    return changed;
+}
+
+void XdgAssociation::writeDefaultApplication(const XdgAssociationTexts& texts) const
+{
+    if (m_configHome.isEmpty())
+        return;
+    const QString path = QDir(m_configHome).filePath(QStringLiteral("mimeapps.list"));
+    QFile current(path);
+    QByteArray existing;
+    if (current.exists()) {
+        // A list that cannot be read is left alone rather than replaced by our line only.
+        if (!current.open(QIODevice::ReadOnly))
+            return;
+        existing = current.readAll();
+    }
+    store(path, texts.mimeAppsList(existing));
+}
+
+void XdgAssociation::refreshDatabase(const QString& program, const QString& folder,
+                                     const QString& cacheFile, bool changed)
+{
+    // Nothing to index when our files could not be written; nothing new when they were already
+    // there and the database was built.
+    const QDir dir(folder);
+    if (!dir.exists() || (!changed && dir.exists(cacheFile)))
+        return;
+    runQuietly(program, {folder});
+}
