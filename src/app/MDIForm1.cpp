@@ -7,6 +7,8 @@
 #include "ProgramArt.h"
 #include "RunCounter.h"
 #include "about/frmabout.h"
+#include "appearance/frmcolor.h"
+#include "appearance/frmfont.h"
 #include "settings/SettingKeys.h"
 #include "shell/Module1.h"
 
@@ -51,7 +53,15 @@ QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
 MDIForm1::MDIForm1(Services services, QWidget* parent)
     : QMainWindow(parent), m_services(std::move(services)), m_workArea(new QMdiArea(this)),
       m_form1([this] { return addChild(new Form1(m_services.programSettings)); }),
-      m_about([this] { return addChild(new frmabout(m_services.userSettings)); })
+      m_about([this] { return addChild(new frmabout(m_services.userSettings)); }),
+      m_colours([this] {
+          return addChild(new frmcolor(m_services.dialogs, m_services.programSettings,
+                                       [this] { return form1(); }));
+      }),
+      m_font([this] {
+          return addChild(new frmfont(m_services.dialogs, m_services.programSettings,
+                                      [this] { return form1(); }));
+      })
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(ProductInfo::Title);
@@ -152,6 +162,8 @@ void MDIForm1::connectMenus()
     connect(mnuassociate, &QAction::triggered, this, &MDIForm1::associateFiles);
     connect(mnuexit, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
     connect(mnuabout, &QAction::triggered, this, &MDIForm1::mnuabout_Click);
+    connect(mnucolors, &QAction::triggered, this, &MDIForm1::mnucolors_Click);
+    connect(mnufont, &QAction::triggered, this, &MDIForm1::mnufont_Click);
 }
 
 template <class Window> Window* MDIForm1::addChild(Window* window)
@@ -261,4 +273,14 @@ void MDIForm1::mnuexit_Click()
 void MDIForm1::mnuabout_Click()
 {
     showChild(m_about.get());
+}
+
+void MDIForm1::mnucolors_Click()
+{
+    showChild(m_colours.get());
+}
+
+void MDIForm1::mnufont_Click()
+{
+    showChild(m_font.get());
 }

@@ -10,6 +10,8 @@ class Form1;
 class QMdiArea;
 class QMdiSubWindow;
 class frmabout;
+class frmcolor;
+class frmfont;
 
 // The main window: the program's menus and status bar, and the work area that holds the one
 // document window and the other child windows. Its start-up runs once, before it is shown; its
@@ -93,9 +95,13 @@ private:
     void mnuallow_Click();
     void mnuexit_Click();
     void mnuabout_Click();
+    void mnucolors_Click();
+    void mnufont_Click();
 
     Services m_services;
     QMdiArea* m_workArea;
     WindowSlot<Form1> m_form1;
     WindowSlot<frmabout> m_about;
+    WindowSlot<frmcolor> m_colours;
+    WindowSlot<frmfont> m_font;
 };
