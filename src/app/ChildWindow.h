@@ -20,7 +20,11 @@ protected:
     void setFixedClient(QWidget* content, QSize clientSize);
 
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void fitFrameToClient();
+
     bool m_closing = false;
+    bool m_fixedClient = false;
 };

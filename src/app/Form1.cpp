@@ -3,10 +3,12 @@
 #include "DocumentEditor.h"
 #include "ProductInfo.h"
 #include "appearance/ColourValue.h"
+#include "appearance/FontSizes.h"
 #include "settings/ProgramSettings.h"
 #include "settings/SettingKeys.h"
 
 #include <QColor>
+#include <QFont>
 
 namespace {
 
@@ -25,6 +27,7 @@ Form1::Form1(const ProgramSettings& settings, QWidget* parent)
     // The text box is the whole client area and follows every resize of the window.
     setWidget(txtvimb);
     applyStoredColours(settings);
+    applyStoredFont(settings);
 }
 
 QByteArray Form1::text() const
@@ -46,4 +49,24 @@ void Form1::applyStoredColours(const ProgramSettings& settings)
     if (const auto back = ColourValue::fromText(settings.read(SettingKeys::BackgroundColour)))
         palette.setColor(QPalette::Base, toQColor(*back));
     txtvimb->setPalette(palette);
+}
+
+void Form1::setDocumentFont(const QString& face, double points)
+{
+    // Only face and size change: the weight and the monospaced style hint stay, so that a face
+    // the system lacks falls back to a fixed-width one.
+    QFont font = txtvimb->font();
+    if (!face.isEmpty())
+        font.setFamily(face);
+    font.setPointSizeF(points);
+    txtvimb->setFont(font);
+}
+
+void Form1::applyStoredFont(const ProgramSettings& settings)
+{
+    // Both values are needed; a missing face or an unusable size keeps the designed font.
+    const QString face = QString::fromUtf8(settings.read(SettingKeys::FontName)).trimmed();
+    const auto points = FontSizes::points(QString::fromUtf8(settings.read(SettingKeys::FontSize)));
+    if (!face.isEmpty() && points)
+        setDocumentFont(face, *points);
 }

@@ -21,6 +21,10 @@ public:
     QByteArray text() const;
     void setText(QByteArray codes);
 
+    // Draws the document in `face` at `points`; an empty face keeps the face it has.
+    void setDocumentFont(const QString& face, double points);
+
 private:
     void applyStoredColours(const ProgramSettings& settings);
+    void applyStoredFont(const ProgramSettings& settings);
 };

@@ -12,6 +12,8 @@
 #include "documents/NfoFile.h"
 #include "documents/NfoFormat.h"
 #include "generator/frmmovie.h"
+#include "appearance/frmcolor.h"
+#include "appearance/frmfont.h"
 #include "settings/SettingKeys.h"
 #include "shell/Module1.h"
 
@@ -72,6 +74,14 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
           // Over the document, at the work area's top-left corner.
           generator->move(0, 0);
           return generator;
+      }),
+      m_colours([this] {
+          return addChild(new frmcolor(m_services.dialogs, m_services.programSettings,
+                                       [this] { return form1(); }));
+      }),
+      m_font([this] {
+          return addChild(new frmfont(m_services.dialogs, m_services.programSettings,
+                                      [this] { return form1(); }));
       })
 {
     setObjectName(QStringLiteral("MDIForm1"));
@@ -186,6 +196,8 @@ void MDIForm1::connectMenus()
     connect(mnuhelp, &QAction::triggered, this, [] { Module1::OpenUrl(ProductInfo::WebAddress); });
     connect(mnudonate, &QAction::triggered, this,
             [] { Module1::OpenUrl(ProductInfo::WebAddress); });
+    connect(mnucolors, &QAction::triggered, this, &MDIForm1::mnucolors_Click);
+    connect(mnufont, &QAction::triggered, this, &MDIForm1::mnufont_Click);
 }
 
 template <class Window> Window* MDIForm1::addChild(Window* window)
@@ -477,4 +489,14 @@ void MDIForm1::mnuabout_Click()
 void MDIForm1::mnuauto_Click()
 {
     showChild(m_generator.get());
+}
+
+void MDIForm1::mnucolors_Click()
+{
+    showChild(m_colours.get());
+}
+
+void MDIForm1::mnufont_Click()
+{
+    showChild(m_font.get());
 }

@@ -12,6 +12,8 @@ class QMdiArea;
 class QMdiSubWindow;
 class frmabout;
 class frmmovie;
+class frmcolor;
+class frmfont;
 
 // The main window: the program's menus and status bar, and the work area that holds the one
 // document window and the other child windows. Its start-up runs once, before it is shown; its
@@ -124,6 +126,8 @@ private:
     void mnuexit_Click();
     void mnuabout_Click();
     void mnuauto_Click();
+    void mnucolors_Click();
+    void mnufont_Click();
 
     Services m_services;
     RecentFiles m_recentFiles;
@@ -132,4 +136,6 @@ private:
     WindowSlot<Form1> m_form1;
     WindowSlot<frmabout> m_about;
     WindowSlot<frmmovie> m_generator;
+    WindowSlot<frmcolor> m_colours;
+    WindowSlot<frmfont> m_font;
 };

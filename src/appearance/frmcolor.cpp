@@ -1,0 +1,128 @@
+#include "frmcolor.h"
+
+#include "ColourValue.h"
+#include "app/Dialogs.h"
+#include "app/DocumentEditor.h"
+#include "app/Form1.h"
+#include "settings/SettingKeys.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace {
+
+QColor toQColor(qint32 value)
+{
+    return QColor(ColourValue::red(value), ColourValue::green(value), ColourValue::blue(value));
+}
+
+qint32 toValue(const QColor& colour)
+{
+    return ColourValue::fromRgb(colour.red(), colour.green(), colour.blue());
+}
+
+// The preview's colour is its background; it is the window's only working state.
+QColor previewColour(const QFrame* preview)
+{
+    return preview->palette().color(QPalette::Window);
+}
+
+void setPreviewColour(QFrame* preview, const QColor& colour)
+{
+    QPalette palette = preview->palette();
+    palette.setColor(QPalette::Window, colour);
+    preview->setPalette(palette);
+}
+
+QFrame* addPreview(QWidget* parent, const char* name, const QRect& place, const QColor& colour)
+{
+    auto* preview = new QFrame(parent);
+    preview->setObjectName(QString::fromLatin1(name));
+    preview->setFrameShape(QFrame::Box);
+    preview->setAutoFillBackground(true);
+    preview->setGeometry(place);
+    setPreviewColour(preview, colour);
+    return preview;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
+                       const QRect& place)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place);
+    return button;
+}
+
+QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, const QRect& place)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(place);
+    return frame;
+}
+
+} // namespace
+
+frmcolor::frmcolor(Dialogs& dialogs, ProgramSettings settings, std::function<Form1*()> document,
+                   QWidget* parent)
+    : ChildWindow(parent), m_dialogs(dialogs), m_settings(std::move(settings)),
+      m_document(std::move(document))
+{
+    setObjectName(QStringLiteral("frmcolor"));
+    setWindowTitle(QStringLiteral("Color Picker"));
+    auto* client = new QWidget;
+    buildControls(client);
+    // Designed at 4665 x 1275 twips.
+    setFixedClient(client, QSize(311, 85));
+    loadStoredColours();
+
+    connect(Command1, &QPushButton::clicked, this, [this] { pick(Picture1); });
+    connect(Command2, &QPushButton::clicked, this, [this] { pick(Picture2); });
+    connect(Command3, &QPushButton::clicked, this, &frmcolor::Command3_Click);
+}
+
+void frmcolor::buildControls(QWidget* client)
+{
+    // Places are the designed twips divided by 15.
+    Frame1 = addFrame(client, "Frame1", QStringLiteral("Text Color"), {16, 16, 129, 33});
+    Picture1 = addPreview(Frame1, "Picture1", {8, 16, 89, 9}, Qt::black);
+    Command1 = addButton(Frame1, "Command1", QStringLiteral("-"), {104, 16, 17, 13});
+    Frame2 = addFrame(client, "Frame2", QStringLiteral("Background Color"), {160, 16, 137, 33});
+    Picture2 = addPreview(Frame2, "Picture2", {16, 16, 89, 9}, Qt::white);
+    Command2 = addButton(Frame2, "Command2", QStringLiteral("-"), {112, 16, 17, 13});
+    Command3 = addButton(client, "Command3", QStringLiteral("Apply"), {248, 64, 49, 17});
+}
+
+void frmcolor::loadStoredColours()
+{
+    // The previews start from the stored colours, not from what the document shows now; a
+    // value that is missing or not a colour leaves the designed preview.
+    if (const auto text = ColourValue::fromText(m_settings.read(SettingKeys::TextColour)))
+        setPreviewColour(Picture1, toQColor(*text));
+    if (const auto back = ColourValue::fromText(m_settings.read(SettingKeys::BackgroundColour)))
+        setPreviewColour(Picture2, toQColor(*back));
+}
+
+void frmcolor::pick(QFrame* preview)
+{
+    // A cancelled chooser gives no colour, and the preview keeps the one it had.
+    const QColor chosen = m_dialogs.colour(this);
+    if (chosen.isValid())
+        setPreviewColour(preview, chosen);
+}
+
+void frmcolor::Command3_Click()
+{
+    const QColor text = previewColour(Picture1);
+    const QColor back = previewColour(Picture2);
+    DocumentEditor* editor = m_document()->txtvimb;
+    QPalette palette = editor->palette();
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Base, back);
+    editor->setPalette(palette);
+    m_settings.write(SettingKeys::TextColour, ColourValue::toText(toValue(text)));
+    m_settings.write(SettingKeys::BackgroundColour, ColourValue::toText(toValue(back)));
+    close();
+}

@@ -1,0 +1,148 @@
+#include "frmfont.h"
+
+#include "FontSizes.h"
+#include "app/Dialogs.h"
+#include "app/Form1.h"
+#include "app/ProductInfo.h"
+#include "settings/SettingKeys.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& place)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    return label;
+}
+
+// A list with an edit field: the user may choose or type. Typed text is not added to the list.
+QComboBox* addComboBox(QWidget* parent, const char* name, const QRect& place)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setGeometry(place);
+    return box;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
+                       const QRect& place)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place);
+    return button;
+}
+
+QFont previewFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    return font;
+}
+
+} // namespace
+
+frmfont::frmfont(Dialogs& dialogs, ProgramSettings settings, std::function<Form1*()> document,
+                 QWidget* parent)
+    : ChildWindow(parent), m_dialogs(dialogs), m_settings(std::move(settings)),
+      m_document(std::move(document))
+{
+    setObjectName(QStringLiteral("frmfont"));
+    setWindowTitle(QStringLiteral("Font Chooser"));
+    auto* client = new QWidget;
+    buildControls(client);
+    // Designed at 3030 x 2235 twips.
+    setFixedClient(client, QSize(202, 149));
+
+    // Every face in the platform's own order, unsorted; the first is chosen, which fills the
+    // size list for it. The size box starts with no size chosen.
+    cbofonts->addItems(QFontDatabase::families());
+    // Face names are often wider than the box; the open list shows them whole.
+    cbofonts->view()->setMinimumWidth(cbofonts->view()->sizeHintForColumn(0));
+    cbofonts->setCurrentIndex(0);
+    FillSizeList();
+    connectControls();
+}
+
+void frmfont::buildControls(QWidget* client)
+{
+    // Places are the designed twips divided by 15.
+    lblfont = addLabel(client, "lblfont", QStringLiteral("Font:"), {8, 8, 57, 17});
+    cbofonts = addComboBox(client, "cbofonts", {8, 24, 113, 21});
+    Label2 = addLabel(client, "Label2", QStringLiteral("Font Size:"), {128, 8, 65, 17});
+    Label2->setAttribute(Qt::WA_TranslucentBackground);
+    cbofontsize = addComboBox(client, "cbofontsize", {128, 24, 65, 21});
+    Label1 = addLabel(client, "Label1", QStringLiteral("Font"), {8, 56, 185, 41});
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setForegroundRole(QPalette::WindowText);
+    Label1->setFont(previewFont());
+    cmdapply = addButton(client, "cmdapply", QStringLiteral("Apply"), {40, 112, 97, 17});
+    Command1 = addButton(client, "Command1", QStringLiteral("Cancel"), {136, 112, 57, 17});
+}
+
+void frmfont::connectControls()
+{
+    // Only a choice from a list runs these; typing into a box does not.
+    connect(cbofonts, &QComboBox::activated, this, &frmfont::FillSizeList);
+    connect(cbofontsize, &QComboBox::activated, this, &frmfont::cbofontsize_Click);
+    connect(cmdapply, &QPushButton::clicked, this, &frmfont::cmdapply_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmfont::close);
+}
+
+void frmfont::FillSizeList()
+{
+    // The size box's own font is the measuring instrument: each candidate is set on it and the
+    // size the screen really realises is read back. Its font is put back afterwards, so the box
+    // is not left drawn in the chosen face.
+    const QFont own = cbofontsize->font();
+    cbofontsize->clear();
+    QFont probe = own;
+    probe.setFamily(cbofonts->currentText());
+    const QStringList sizes = FontSizes::shownExactly([this, &probe](int size) {
+        probe.setPointSize(size);
+        cbofontsize->setFont(probe);
+        return QFontInfo(cbofontsize->font()).pointSizeF();
+    });
+    cbofontsize->setFont(own);
+    cbofontsize->addItems(sizes);
+    cbofontsize->setCurrentIndex(-1);
+}
+
+void frmfont::cbofontsize_Click()
+{
+    const auto points = FontSizes::points(cbofontsize->currentText());
+    if (!points)
+        return;
+    QFont font = Label1->font();
+    font.setFamily(cbofonts->currentText());
+    font.setPointSizeF(*points);
+    Label1->setFont(font);
+}
+
+void frmfont::cmdapply_Click()
+{
+    const QString face = cbofonts->currentText();
+    const QString sizeText = cbofontsize->currentText();
+    const auto points = FontSizes::points(sizeText);
+    if (!points) {
+        // Nothing is applied and the window stays, so the user can pick a size and try again.
+        m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                          QStringLiteral("Please choose a font size."));
+        return;
+    }
+    m_document()->setDocumentFont(face, *points);
+    m_settings.write(SettingKeys::FontName, face.toUtf8());
+    m_settings.write(SettingKeys::FontSize, sizeText.toUtf8());
+    close();
+}
