@@ -3,50 +3,97 @@
 #include "app/ProductInfo.h"
 #include "documents/NfoFormat.h"
 
+#include <cstring>
+
 QByteArray TemplateEngine::LoadTemplate(const QByteArray& fileBytes)
 {
     return NfoFormat::documentText(fileBytes);
 }
 
-QByteArray TemplateEngine::AppendCredit(const QByteArray& text, bool linkAllowed)
+namespace {
+
+QByteArray creditFooter()
 {
-    if (!linkAllowed)
-        return text;
-    return text + "\r\n" + QByteArray(77, '*') + "\r\n" +
+    return "\r\n" + QByteArray(77, '*') + "\r\n" +
            "       Created with Quilra - get your free copy - " +
            ProductInfo::WebAddress.toLatin1();
+}
+
+} // namespace
+
+QByteArray TemplateEngine::AppendCredit(const QByteArray& text, bool linkAllowed)
+{
+    return linkAllowed ? text + creditFooter() : text;
+}
+
+namespace {
+
+// The next occurrence of the needle at or after `from`, or -1: memchr finds each candidate
+// first byte (a "$" is rare in NFO art), memcmp checks the rest.
+qsizetype findFrom(const QByteArray& haystack, const QByteArray& needle, qsizetype from)
+{
+    const char* begin = haystack.constData();
+    const char* end = begin + haystack.size();
+    const qsizetype length = needle.size();
+    for (const char* at = begin + from; end - at >= length;) {
+        const auto* hit = static_cast<const char*>(
+            std::memchr(at, needle.front(), size_t(end - at - length + 1)));
+        if (!hit)
+            return -1;
+        if (std::memcmp(hit, needle.constData(), size_t(length)) == 0)
+            return hit - begin;
+        at = hit + 1;
+    }
+    return -1;
+}
+
+} // namespace
+
+// Writes the text with every occurrence replaced into `out`, reusing its buffer; false (and
+// `out` untouched) when the placeholder does not occur.
+bool TemplateEngine::fillInto(const QByteArray& text, const QByteArray& placeholder,
+                              const QByteArray& replacement, QByteArray& out)
+{
+    qsizetype found = placeholder.isEmpty() ? -1 : findFrom(text, placeholder, 0);
+    if (found < 0)
+        return false;
+    out.resize(0);
+    out.reserve(text.size() + qMax<qsizetype>(0, replacement.size() - placeholder.size()) * 16);
+    qsizetype from = 0;
+    while (found >= 0) {
+        out.append(text.constData() + from, found - from).append(replacement);
+        from = found + placeholder.size();
+        found = findFrom(text, placeholder, from);
+    }
+    out.append(text.constData() + from, text.size() - from);
+    return true;
 }
 
 QByteArray TemplateEngine::FillPlaceholder(const QByteArray& text, const QByteArray& placeholder,
                                            const Field& field, const QString& emptyValue,
                                            const QByteArray& defaultText)
 {
-    if (placeholder.isEmpty())
-        return text;
-    const QByteArray& replacement = field.text == emptyValue ? defaultText : field.codes;
     QByteArray result;
-    qsizetype from = 0;
-    qsizetype found = text.indexOf(placeholder, from);
-    if (found < 0)
-        return text;
-    result.reserve(text.size());
-    while (found >= 0) {
-        result.append(text.constData() + from, found - from).append(replacement);
-        from = found + placeholder.size();
-        found = text.indexOf(placeholder, from);
-    }
-    result.append(text.constData() + from, text.size() - from);
-    return result;
+    const QByteArray& replacement = field.text == emptyValue ? defaultText : field.codes;
+    return fillInto(text, placeholder, replacement, result) ? result : text;
 }
 
 QByteArray TemplateEngine::generate(const QByteArray& templateBytes,
                                     const QList<PlaceholderRule>& rules, const Fields& fields,
                                     bool linkAllowed)
 {
-    QByteArray text = AppendCredit(LoadTemplate(templateBytes), linkAllowed);
+    QByteArray text = LoadTemplate(templateBytes);
+    if (linkAllowed)
+        text.append(creditFooter());
+    // Two buffers take turns as the text of one step and the next, so that a large template
+    // costs two allocations however many rows there are.
+    QByteArray spare;
     for (const PlaceholderRule& rule : rules) {
         const Field field = fields.value(rule.sourceField, Field{rule.emptyValue, {}});
-        text = FillPlaceholder(text, rule.placeholder, field, rule.emptyValue, rule.defaultText);
+        const QByteArray& replacement =
+            field.text == rule.emptyValue ? rule.defaultText : field.codes;
+        if (fillInto(text, rule.placeholder, replacement, spare))
+            text.swap(spare);
     }
     return text;
 }

@@ -39,4 +39,8 @@ public:
 
     // Only the exact stored word "yes" allows the credit link.
     static bool isLinkAllowed(const QString& stored);
+
+private:
+    static bool fillInto(const QByteArray& text, const QByteArray& placeholder,
+                         const QByteArray& replacement, QByteArray& out);
 };

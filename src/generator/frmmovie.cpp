@@ -148,8 +148,13 @@ frmmovie::frmmovie(Dialogs& dialogs, const ProgramSettings& programSettings,
     XTab1 = new QTabWidget(client);
     XTab1->setObjectName(QStringLiteral("XTab1"));
     XTab1->setGeometry(QRect(QPoint(0, 0), kClientSize));
-    XTab1->addTab(buildMovieTab(), QStringLiteral("Movie Template"));
-    XTab1->addTab(buildApplicationTab(), QStringLiteral("Application Template"));
+    // The tabs first: where a page starts depends on the height of the tabs above it.
+    auto* moviePage = new QWidget;
+    auto* applicationPage = new QWidget;
+    XTab1->addTab(moviePage, QStringLiteral("Movie Template"));
+    XTab1->addTab(applicationPage, QStringLiteral("Application Template"));
+    buildMovieTab(moviePage);
+    buildApplicationTab(applicationPage);
     setFixedClient(client, kClientSize);
     setMovieTabOrder();
     setApplicationTabOrder();
@@ -165,9 +170,8 @@ frmmovie::frmmovie(Dialogs& dialogs, const ProgramSettings& programSettings,
     });
 }
 
-QWidget* frmmovie::buildMovieTab()
+void frmmovie::buildMovieTab(QWidget* page)
 {
-    auto* page = new QWidget;
     const Placer at(page, pageOffset(XTab1));
     txtupper = at.box("txtupper", 1320, 960, 1695);
     txttitle = at.box("txttitle", 4440, 960, 2295);
@@ -201,12 +205,10 @@ QWidget* frmmovie::buildMovieTab()
 
     Command4 = at.button("Command4", QStringLiteral("Get"), at.place(120, 5640, 495, 255));
     Command2 = at.button("Command2", QStringLiteral("Create"), at.place(5880, 5760, 975, 255));
-    return page;
 }
 
-QWidget* frmmovie::buildApplicationTab()
+void frmmovie::buildApplicationTab(QWidget* page)
 {
-    auto* page = new QWidget;
     const Placer at(page, pageOffset(XTab1));
     txtapptitle = at.box("txtapptitle", 1800, 720, 1695);
     txtupper2 = at.box("txtupper2", 1800, 1080, 1695);
@@ -230,7 +232,6 @@ QWidget* frmmovie::buildApplicationTab()
                   Qt::AlignLeft);
 
     Command3 = at.button("Command3", QStringLiteral("Create"), at.place(6000, 5640, 735, 255));
-    return page;
 }
 
 void frmmovie::setMovieTabOrder()

@@ -62,8 +62,8 @@ public:
     QPushButton* Command3 = nullptr; // "Create"
 
 private:
-    QWidget* buildMovieTab();
-    QWidget* buildApplicationTab();
+    void buildMovieTab(QWidget* page);
+    void buildApplicationTab(QWidget* page);
     void setMovieTabOrder();
     void setApplicationTabOrder();
     void highlightFields();
