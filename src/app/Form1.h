@@ -20,6 +20,8 @@ public:
 
     QByteArray text() const;
     void setText(QByteArray codes);
+    // Adds codes at the end of the document; the caret goes to the start of the text.
+    void appendText(const QByteArray& codes);
 
 private:
     void applyStoredColours(const ProgramSettings& settings);

@@ -8,9 +8,11 @@
 #include "ProgramArt.h"
 #include "RunCounter.h"
 #include "about/frmabout.h"
+#include "about/frmpilvo.h"
 #include "documents/DocumentCodec.h"
 #include "documents/NfoFile.h"
 #include "documents/NfoFormat.h"
+#include "palette/Form2.h"
 #include "settings/SettingKeys.h"
 #include "shell/Module1.h"
 
@@ -63,7 +65,13 @@ QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
 MDIForm1::MDIForm1(Services services, QWidget* parent)
     : QMainWindow(parent), m_services(std::move(services)), m_workArea(new QMdiArea(this)),
       m_form1([this] { return addChild(new Form1(m_services.programSettings)); }),
-      m_about([this] { return addChild(new frmabout(m_services.userSettings)); })
+      m_about([this] { return addChild(new frmabout(m_services.userSettings)); }),
+      m_palette([this] {
+          return addChild(new Form2(m_services.programSettings, m_services.dialogs,
+                                    [this] { return form1(); }));
+      }),
+      // The greeting is a window of its own, not a child of the main window.
+      m_greeting([] { return new frmpilvo; })
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(ProductInfo::Title);
@@ -83,6 +91,7 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
 MDIForm1::~MDIForm1()
 {
     m_workArea->viewport()->removeEventFilter(this);
+    delete m_greeting.existing();
 }
 
 void MDIForm1::buildMenus()
@@ -172,6 +181,7 @@ void MDIForm1::connectMenus()
     connect(mnuassociate, &QAction::triggered, this, &MDIForm1::associateFiles);
     connect(mnuexit, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
     connect(mnuabout, &QAction::triggered, this, &MDIForm1::mnuabout_Click);
+    connect(mnucustom, &QAction::triggered, this, &MDIForm1::mnucustom_Click);
 }
 
 template <class Window> Window* MDIForm1::addChild(Window* window)
@@ -199,6 +209,7 @@ Form1* MDIForm1::form1()
         // A dropped file opens like any other, but does not enter the recent files.
         connect(form->txtvimb, &DocumentEditor::fileDropped, this,
                 [this](const QString& path) { openDocument(path); });
+        connect(form->txtvimb, &DocumentEditor::greetingRequested, this, &MDIForm1::showGreeting);
     }
     return form;
 }
@@ -206,6 +217,16 @@ Form1* MDIForm1::form1()
 frmabout* MDIForm1::existingAbout() const
 {
     return m_about.existing();
+}
+
+Form2* MDIForm1::existingPalette() const
+{
+    return m_palette.existing();
+}
+
+frmpilvo* MDIForm1::existingGreeting() const
+{
+    return m_greeting.existing();
 }
 
 void MDIForm1::fillWorkArea(QMdiSubWindow* window)
@@ -453,4 +474,21 @@ void MDIForm1::mnuexit_Click()
 void MDIForm1::mnuabout_Click()
 {
     showChild(m_about.get());
+}
+
+void MDIForm1::mnucustom_Click()
+{
+    const bool created = m_palette.existing() == nullptr;
+    Form2* palette = m_palette.get();
+    // A new palette opens at the top right of the work area, clear of the text's start.
+    if (created)
+        palette->move(qMax(0, m_workArea->viewport()->width() - palette->width()), 0);
+    showChild(palette);
+}
+
+void MDIForm1::showGreeting()
+{
+    frmpilvo* greeting = m_greeting.get();
+    greeting->show();
+    greeting->raise();
 }

@@ -10,7 +10,9 @@ class ClockStatusBar;
 class Form1;
 class QMdiArea;
 class QMdiSubWindow;
+class Form2;
 class frmabout;
+class frmpilvo;
 
 // The main window: the program's menus and status bar, and the work area that holds the one
 // document window and the other child windows. Its start-up runs once, before it is shown; its
@@ -30,6 +32,9 @@ public:
     Form1* form1();
     // The about box when it exists (shown or hidden), else nullptr.
     frmabout* existingAbout() const;
+    // The palette and the greeting window when they exist, else nullptr.
+    Form2* existingPalette() const;
+    frmpilvo* existingGreeting() const;
 
     // Makes the path the document's file: the document window's caption and, in brackets, the
     // main window's.
@@ -120,6 +125,8 @@ private:
     void mnuallow_Click();
     void mnuexit_Click();
     void mnuabout_Click();
+    void mnucustom_Click();
+    void showGreeting();
 
     Services m_services;
     RecentFiles m_recentFiles;
@@ -127,4 +134,6 @@ private:
     QMdiArea* m_workArea;
     WindowSlot<Form1> m_form1;
     WindowSlot<frmabout> m_about;
+    WindowSlot<Form2> m_palette;
+    WindowSlot<frmpilvo> m_greeting;
 };
