@@ -16,9 +16,22 @@ void ChildWindow::setFixedClient(QWidget* content, QSize clientSize)
                    Qt::WindowCloseButtonHint);
     content->setFixedSize(clientSize);
     setWidget(content);
-    // The frame around the client area comes from the style; fix the outer size to it.
-    adjustSize();
-    setFixedSize(sizeHint());
+    m_fixedClient = clientSize;
+    fitFrame();
+}
+
+void ChildWindow::fitFrame()
+{
+    // The frame and title bar come from the style, and only once the window sits in the work
+    // area; until then the margins are those of a bare widget.
+    if (m_fixedClient.isValid())
+        setFixedSize(m_fixedClient.grownBy(contentsMargins()));
+}
+
+void ChildWindow::showEvent(QShowEvent* event)
+{
+    fitFrame();
+    QMdiSubWindow::showEvent(event);
 }
 
 void ChildWindow::closeEvent(QCloseEvent* event)

@@ -20,7 +20,12 @@ protected:
     void setFixedClient(QWidget* content, QSize clientSize);
 
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Fixes the outer size to the client size and the frame around it.
+    void fitFrame();
+
     bool m_closing = false;
+    QSize m_fixedClient;
 };

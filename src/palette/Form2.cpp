@@ -2,8 +2,8 @@
 
 #include "ClearAnswer.h"
 #include "FixedKeys.h"
+#include "PaletteKey.h"
 #include "app/Dialogs.h"
-#include "app/DocumentFont.h"
 #include "app/Form1.h"
 #include "app/ProductInfo.h"
 #include "documents/Cp437.h"
@@ -30,16 +30,8 @@ const QString kClearPrompt = QStringLiteral("Please enter the button number you 
                                             "(Enter a number between 2 and 11");
 const QString kOutOfRange = QStringLiteral("Please Enter a number between 2 and 11");
 
-// A key face shows the code page 437 glyphs of the codes it inserts, in the document's face,
-// so that the key looks like what it puts into the document.
-QFont faceFont()
-{
-    QFont font(DocumentFont::family());
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(16);
-    return font;
-}
-
+// A key face shows the code page 437 glyphs of the codes it inserts, so that the key looks
+// like what it puts into the document.
 QString faceText(const QByteArray& codes)
 {
     // "&" would mark an access key on a button.
@@ -48,10 +40,9 @@ QString faceText(const QByteArray& codes)
 
 QPushButton* addKey(QWidget* parent, const QString& name, QPoint place)
 {
-    auto* key = new QPushButton(parent);
+    auto* key = new PaletteKey(parent);
     key->setObjectName(name);
     key->setGeometry(QRect(place, QSize(kKeySide, kKeySide)));
-    key->setFont(faceFont());
     return key;
 }
 
