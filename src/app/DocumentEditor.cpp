@@ -208,11 +208,11 @@ bool DocumentEditor::holdsGreetingPhrase() const
 
 void DocumentEditor::keyPressEvent(QKeyEvent* event)
 {
+    const QString text = event->text();
     // Every key that carries a character (Enter and Backspace too) checks the text as it was
     // before the key; the key then goes on as usual.
-    if (!event->text().isEmpty() && holdsGreetingPhrase())
+    if (!text.isEmpty() && holdsGreetingPhrase())
         Q_EMIT greetingRequested();
-    const QString text = event->text();
     const bool printable = !text.isEmpty() && text.at(0).isPrint();
     const bool plainTyping = !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
     if (printable && plainTyping && !isReadOnly()) {

@@ -91,6 +91,7 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
 MDIForm1::~MDIForm1()
 {
     m_workArea->viewport()->removeEventFilter(this);
+    // The greeting has no parent to take it along.
     delete m_greeting.existing();
 }
 

@@ -19,6 +19,7 @@ namespace {
 constexpr int kPitch = 16;
 constexpr int kKeySide = 17;
 constexpr int kCustomRowTop = 128;
+// As designed, the button and the right-hand column of keys reach two pixels past the client.
 constexpr QRect kClearPlace(0, 144, 161, 17);
 constexpr QSize kClientSize(159, 161);
 
