@@ -25,6 +25,7 @@ test: build
 bench: build
 	$(BUILD)/bench/quilra_bench_documents
 	$(BUILD)/bench/quilra_bench_generator
+	$(BUILD)/bench/quilra_bench_palette
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

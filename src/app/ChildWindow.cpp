@@ -16,23 +16,21 @@ void ChildWindow::setFixedClient(QWidget* content, QSize clientSize)
                    Qt::WindowCloseButtonHint);
     content->setFixedSize(clientSize);
     setWidget(content);
-    m_fixedClient = true;
-    fitFrameToClient();
+    m_fixedClient = clientSize;
+    fitFrame();
 }
 
-void ChildWindow::fitFrameToClient()
+void ChildWindow::fitFrame()
 {
-    // The frame around the client area comes from the style; fix the outer size to it.
-    adjustSize();
-    setFixedSize(sizeHint());
+    // The frame and title bar come from the style, and only once the window sits in the work
+    // area; until then the margins are those of a bare widget.
+    if (m_fixedClient.isValid())
+        setFixedSize(m_fixedClient.grownBy(contentsMargins()));
 }
 
 void ChildWindow::showEvent(QShowEvent* event)
 {
-    // The title bar and borders are only known once the window sits in the work area, so the
-    // size fixed at construction can be the bare client; fit it again before it is seen.
-    if (m_fixedClient)
-        fitFrameToClient();
+    fitFrame();
     QMdiSubWindow::showEvent(event);
 }
 

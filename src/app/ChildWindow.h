@@ -23,8 +23,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void fitFrameToClient();
+    // Fixes the outer size to the client size and the frame around it.
+    void fitFrame();
 
     bool m_closing = false;
-    bool m_fixedClient = false;
+    QSize m_fixedClient;
 };

@@ -1,10 +1,13 @@
 #include "DocumentEditor.h"
 
 #include "DocumentFont.h"
+#include "about/GreetingPhrase.h"
+#include "documents/Cp437.h"
 #include "documents/DocumentCodec.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QUrl>
 
@@ -47,6 +50,26 @@ void DocumentEditor::setCodes(QByteArray codes)
     QString shown = DocumentCodec::toDisplay(codes);
     codes = QByteArray();
     setPlainText(shown);
+}
+
+void DocumentEditor::appendCodes(const QByteArray& codes)
+{
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.beginEditBlock();
+    // A CR at the old end shows as its glyph; with an LF arriving after it, the two become one
+    // line end, exactly as the whole text would show.
+    const QChar last = document()->characterAt(document()->characterCount() - 2);
+    if (codes.startsWith('\n') && last == Cp437::toUnicode('\r')) {
+        end.deletePreviousChar();
+        end.insertText(DocumentCodec::toDisplay('\r' + codes));
+    } else {
+        end.insertText(DocumentCodec::toDisplay(codes));
+    }
+    end.endEditBlock();
+    QTextCursor start(document());
+    setTextCursor(start);
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
 
 int DocumentEditor::codeCount() const
@@ -176,9 +199,20 @@ bool DocumentEditor::insertForeignText(const QString& text)
     return true;
 }
 
+bool DocumentEditor::holdsGreetingPhrase() const
+{
+    // Only a text of the phrase's length is read, so that keys stay quick in long documents.
+    return document()->characterCount() - 1 == GreetingPhrase::length() &&
+           GreetingPhrase::matches(codes());
+}
+
 void DocumentEditor::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
+    // Every key that carries a character (Enter and Backspace too) checks the text as it was
+    // before the key; the key then goes on as usual.
+    if (!text.isEmpty() && holdsGreetingPhrase())
+        Q_EMIT greetingRequested();
     const bool printable = !text.isEmpty() && text.at(0).isPrint();
     const bool plainTyping = !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
     if (printable && plainTyping && !isReadOnly()) {

@@ -17,6 +17,9 @@ public:
     // Replaces the whole text in one step, so that the cost grows with the text only once.
     // The codes are let go before the widget copies the text, to keep the peak low.
     void setCodes(QByteArray codes);
+    // Adds codes at the end of the text without laying out the rest again, then puts the caret
+    // at the start of the text and shows the top, as after a replacement of the whole text.
+    void appendCodes(const QByteArray& codes);
 
     int codeCount() const;
     // The caret, or the start of the selection; setting it removes the selection.
@@ -32,6 +35,8 @@ Q_SIGNALS:
     void textRefused(const QString& message);
     // Files were dropped on the text: the first of them.
     void fileDropped(const QString& path);
+    // A key was typed while the text was exactly the greeting phrase; the key still goes on.
+    void greetingRequested();
 
 protected:
     bool event(QEvent* event) override;
@@ -47,6 +52,8 @@ private:
     // Inserts foreign text at the caret as codes, or refuses it; true when inserted.
     bool insertForeignText(const QString& text);
     void updateTabStops();
+    // True when the whole text, before the key takes effect, is the greeting phrase.
+    bool holdsGreetingPhrase() const;
     int codePosition(int widgetPosition) const;
     int widgetPosition(int codePosition) const;
 };

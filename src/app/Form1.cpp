@@ -40,6 +40,11 @@ void Form1::setText(QByteArray codes)
     txtvimb->setCodes(std::move(codes));
 }
 
+void Form1::appendText(const QByteArray& codes)
+{
+    txtvimb->appendCodes(codes);
+}
+
 void Form1::applyStoredColours(const ProgramSettings& settings)
 {
     // A stored value that is missing or not a colour keeps that colour as designed.

@@ -20,6 +20,8 @@ public:
 
     QByteArray text() const;
     void setText(QByteArray codes);
+    // Adds codes at the end of the document; the caret goes to the start of the text.
+    void appendText(const QByteArray& codes);
 
     // Draws the document in `face` at `points`; an empty face keeps the face it has.
     void setDocumentFont(const QString& face, double points);

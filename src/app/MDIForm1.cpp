@@ -8,12 +8,14 @@
 #include "ProgramArt.h"
 #include "RunCounter.h"
 #include "about/frmabout.h"
+#include "about/frmpilvo.h"
 #include "appearance/frmcolor.h"
 #include "appearance/frmfont.h"
 #include "documents/DocumentCodec.h"
 #include "documents/NfoFile.h"
 #include "documents/NfoFormat.h"
 #include "generator/frmmovie.h"
+#include "palette/Form2.h"
 #include "settings/SettingKeys.h"
 #include "shell/Module1.h"
 
@@ -82,7 +84,13 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
       m_font([this] {
           return addChild(new frmfont(m_services.dialogs, m_services.programSettings,
                                       [this] { return form1(); }));
-      })
+      }),
+      m_palette([this] {
+          return addChild(new Form2(m_services.programSettings, m_services.dialogs,
+                                    [this] { return form1(); }));
+      }),
+      // The greeting is a window of its own, not a child of the main window.
+      m_greeting([] { return new frmpilvo; })
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(ProductInfo::Title);
@@ -102,6 +110,8 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
 MDIForm1::~MDIForm1()
 {
     m_workArea->viewport()->removeEventFilter(this);
+    // The greeting has no parent to take it along.
+    delete m_greeting.existing();
 }
 
 void MDIForm1::buildMenus()
@@ -198,6 +208,7 @@ void MDIForm1::connectMenus()
             [] { Module1::OpenUrl(ProductInfo::WebAddress); });
     connect(mnucolors, &QAction::triggered, this, &MDIForm1::mnucolors_Click);
     connect(mnufont, &QAction::triggered, this, &MDIForm1::mnufont_Click);
+    connect(mnucustom, &QAction::triggered, this, &MDIForm1::mnucustom_Click);
 }
 
 template <class Window> Window* MDIForm1::addChild(Window* window)
@@ -225,6 +236,7 @@ Form1* MDIForm1::form1()
         // A dropped file opens like any other, but does not enter the recent files.
         connect(form->txtvimb, &DocumentEditor::fileDropped, this,
                 [this](const QString& path) { openDocument(path); });
+        connect(form->txtvimb, &DocumentEditor::greetingRequested, this, &MDIForm1::showGreeting);
     }
     return form;
 }
@@ -237,6 +249,16 @@ frmabout* MDIForm1::existingAbout() const
 frmmovie* MDIForm1::existingGenerator() const
 {
     return m_generator.existing();
+}
+
+Form2* MDIForm1::existingPalette() const
+{
+    return m_palette.existing();
+}
+
+frmpilvo* MDIForm1::existingGreeting() const
+{
+    return m_greeting.existing();
 }
 
 void MDIForm1::fillWorkArea(QMdiSubWindow* window)
@@ -499,4 +521,21 @@ void MDIForm1::mnucolors_Click()
 void MDIForm1::mnufont_Click()
 {
     showChild(m_font.get());
+}
+
+void MDIForm1::mnucustom_Click()
+{
+    const bool created = m_palette.existing() == nullptr;
+    Form2* palette = m_palette.get();
+    // A new palette opens at the top right of the work area, clear of the text's start.
+    if (created)
+        palette->move(qMax(0, m_workArea->viewport()->width() - palette->width()), 0);
+    showChild(palette);
+}
+
+void MDIForm1::showGreeting()
+{
+    frmpilvo* greeting = m_greeting.get();
+    greeting->show();
+    greeting->raise();
 }

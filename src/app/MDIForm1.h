@@ -10,10 +10,12 @@ class ClockStatusBar;
 class Form1;
 class QMdiArea;
 class QMdiSubWindow;
+class Form2;
 class frmabout;
 class frmmovie;
 class frmcolor;
 class frmfont;
+class frmpilvo;
 
 // The main window: the program's menus and status bar, and the work area that holds the one
 // document window and the other child windows. Its start-up runs once, before it is shown; its
@@ -35,6 +37,9 @@ public:
     frmabout* existingAbout() const;
     // The auto generator when it is open, else nullptr.
     frmmovie* existingGenerator() const;
+    // The palette and the greeting window when they exist, else nullptr.
+    Form2* existingPalette() const;
+    frmpilvo* existingGreeting() const;
 
     // Makes the path the document's file: the document window's caption and, in brackets, the
     // main window's.
@@ -128,6 +133,8 @@ private:
     void mnuauto_Click();
     void mnucolors_Click();
     void mnufont_Click();
+    void mnucustom_Click();
+    void showGreeting();
 
     Services m_services;
     RecentFiles m_recentFiles;
@@ -138,4 +145,6 @@ private:
     WindowSlot<frmmovie> m_generator;
     WindowSlot<frmcolor> m_colours;
     WindowSlot<frmfont> m_font;
+    WindowSlot<Form2> m_palette;
+    WindowSlot<frmpilvo> m_greeting;
 };

@@ -13,4 +13,8 @@ public:
 
     // The about box's picture: 100 x 150 pixels of shade and block art around the "Q".
     static QPixmap aboutPicture();
+
+    // The greeting's picture: 640 x 480 pixels of night sky with a shaded heart, dark enough
+    // that the pale words over it stand out.
+    static QPixmap greetingPicture();
 };

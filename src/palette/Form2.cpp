@@ -1,0 +1,196 @@
+#include "Form2.h"
+
+#include "ClearAnswer.h"
+#include "FixedKeys.h"
+#include "PaletteKey.h"
+#include "app/Dialogs.h"
+#include "app/Form1.h"
+#include "app/ProductInfo.h"
+#include "documents/Cp437.h"
+#include "documents/DocumentCodec.h"
+#include "settings/SettingKeys.h"
+
+#include <QPushButton>
+
+namespace {
+
+// The designed layout, in pixels (15 twips each): keys of 17 x 17 every 16 pixels, so that
+// neighbours overlap by one pixel.
+constexpr int kPitch = 16;
+constexpr int kKeySide = 17;
+constexpr int kCustomRowTop = 128;
+// As designed, the button and the right-hand column of keys reach two pixels past the client.
+constexpr QRect kClearPlace(0, 144, 161, 17);
+constexpr QSize kClientSize(159, 161);
+
+const QString kAssignTitle = QStringLiteral("Custom Character");
+const QString kAssignPrompt =
+    QStringLiteral("Please Enter The character you wish to assign to this key.");
+const QString kClearTitle = QStringLiteral("Clear Custom");
+const QString kClearPrompt = QStringLiteral("Please enter the button number you wish to clear.\r\n"
+                                            "(Enter a number between 2 and 11");
+const QString kOutOfRange = QStringLiteral("Please Enter a number between 2 and 11");
+
+// A key face shows the code page 437 glyphs of the codes it inserts, so that the key looks
+// like what it puts into the document.
+QString faceText(const QByteArray& codes)
+{
+    // "&" would mark an access key on a button.
+    return DocumentCodec::toDisplay(codes).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QPushButton* addKey(QWidget* parent, const QString& name, QPoint place)
+{
+    auto* key = new PaletteKey(parent);
+    key->setObjectName(name);
+    key->setGeometry(QRect(place, QSize(kKeySide, kKeySide)));
+    return key;
+}
+
+// "B0 ░": the code in hexadecimal and its glyph.
+QString codeTip(uchar code)
+{
+    return QStringLiteral("%1 %2")
+        .arg(int(code), 2, 16, QLatin1Char('0'))
+        .toUpper()
+        .arg(Cp437::toUnicode(code));
+}
+
+bool isLineBreak(QChar ch)
+{
+    return ch == QLatin1Char('\r') || ch == QLatin1Char('\n') ||
+           ch.unicode() == DocumentCodec::LineSeparator ||
+           ch.unicode() == DocumentCodec::ParagraphSeparator;
+}
+
+} // namespace
+
+Form2::Form2(ProgramSettings settings, Dialogs& dialogs, std::function<Form1*()> document,
+             QWidget* parent)
+    : ChildWindow(parent), m_settings(std::move(settings)), m_dialogs(dialogs),
+      m_document(std::move(document))
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Custom Characters"));
+    auto* client = new QWidget;
+    buildFixedKeys(client);
+    buildCustomKeys(client);
+    cmdclear = new QPushButton(QStringLiteral("Clear Custom Characters"), client);
+    cmdclear->setObjectName(QStringLiteral("cmdclear"));
+    cmdclear->setGeometry(kClearPlace);
+    connect(cmdclear, &QPushButton::clicked, this, &Form2::cmdclear_Click);
+    setFixedClient(client, kClientSize);
+    loadCustomKeys();
+}
+
+void Form2::buildFixedKeys(QWidget* client)
+{
+    for (int i = 0; i < FixedKeys::Count; ++i) {
+        const QPoint place(kPitch * (i % FixedKeys::Columns), kPitch * (i / FixedKeys::Columns));
+        QPushButton* key = addKey(client, QStringLiteral("Command1(%1)").arg(i), place);
+        const uchar code = FixedKeys::code(i);
+        key->setText(faceText(QByteArray(1, static_cast<char>(code))));
+        key->setToolTip(codeTip(code));
+        connect(key, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        Command1.append(key);
+    }
+}
+
+void Form2::buildCustomKeys(QWidget* client)
+{
+    for (int n = ClearAnswer::FirstKey; n <= ClearAnswer::LastKey; ++n) {
+        const QPoint place(kPitch * (n - ClearAnswer::FirstKey), kCustomRowTop);
+        QPushButton*& key = customKey(n);
+        key = addKey(client, QStringLiteral("Command%1").arg(n), place);
+        connect(key, &QPushButton::clicked, this, [this, n] { Command_Click(n); });
+    }
+}
+
+QPushButton*& Form2::customKey(int number)
+{
+    static constexpr std::array<QPushButton * Form2::*, 10> keys = {
+        &Form2::Command2, &Form2::Command3, &Form2::Command4, &Form2::Command5,  &Form2::Command6,
+        &Form2::Command7, &Form2::Command8, &Form2::Command9, &Form2::Command10, &Form2::Command11};
+    return this->*keys.at(static_cast<size_t>(number - ClearAnswer::FirstKey));
+}
+
+void Form2::loadCustomKeys()
+{
+    for (int n = ClearAnswer::FirstKey; n <= ClearAnswer::LastKey; ++n)
+        setCustomCodes(n, m_settings.read(SettingKeys::CustomCharacter, n));
+}
+
+QByteArray Form2::customCodes(int number) const
+{
+    return m_customCodes.at(static_cast<size_t>(number - ClearAnswer::FirstKey));
+}
+
+void Form2::setCustomCodes(int number, const QByteArray& codes)
+{
+    m_customCodes.at(static_cast<size_t>(number - ClearAnswer::FirstKey)) = codes;
+    customKey(number)->setText(faceText(codes));
+}
+
+void Form2::Command1_Click(int index)
+{
+    m_document()->appendText(QByteArray(1, static_cast<char>(FixedKeys::code(index))));
+}
+
+void Form2::Command_Click(int number)
+{
+    const QByteArray codes = customCodes(number);
+    if (codes.isEmpty())
+        assignCustomKey(number);
+    else
+        m_document()->appendText(codes);
+}
+
+void Form2::assignCustomKey(int number)
+{
+    // Assigning inserts nothing; the next press of the key does.
+    const QString answer = m_dialogs.text(this, kAssignTitle, kAssignPrompt);
+    if (answer.isEmpty())
+        return;
+    const std::optional<QByteArray> codes = answerCodes(answer);
+    if (!codes)
+        return;
+    setCustomCodes(number, *codes);
+    m_settings.write(SettingKeys::CustomCharacter, *codes, number);
+}
+
+std::optional<QByteArray> Form2::answerCodes(const QString& answer)
+{
+    // A key keeps codes, as the document does; a character without one is refused rather than
+    // stored as something else. A line break would end the value's line in Settings.ini.
+    for (const QChar ch : answer) {
+        if (isLineBreak(ch)) {
+            m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                              QStringLiteral("A custom key cannot hold a line break."));
+            return std::nullopt;
+        }
+    }
+    const int refused = DocumentCodec::firstUnencodable(answer);
+    if (refused >= 0) {
+        const QString character = answer.mid(refused, answer.at(refused).isHighSurrogate() ? 2 : 1);
+        m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                          QStringLiteral("\"%1\" has no code in code page 437, so the key was "
+                                         "not assigned.")
+                              .arg(character));
+        return std::nullopt;
+    }
+    return DocumentCodec::fromForeignText(answer);
+}
+
+void Form2::cmdclear_Click()
+{
+    const QString answer = m_dialogs.text(this, kClearTitle, kClearPrompt);
+    if (answer.isEmpty())
+        return;
+    const std::optional<int> number = ClearAnswer::keyNumber(answer);
+    if (!number) {
+        m_dialogs.message(this, Dialogs::Icon::None, ProductInfo::Title, kOutOfRange);
+        return;
+    }
+    setCustomCodes(*number, QByteArray());
+    m_settings.write(SettingKeys::CustomCharacter, QByteArray(), *number);
+}
