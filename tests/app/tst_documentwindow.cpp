@@ -114,10 +114,6 @@ void TestDocumentWindow::designedFont()
     // This machine has no face called Terminal: the VGA face stands in at its native size.
     QCOMPARE(realised.family(), QStringLiteral("Px IBM VGA8"));
     QCOMPARE(realised.pixelSize(), 16);
-    QVERIFY(realised.fixedPitch());
-    QCOMPARE(window->form1()->txtvimb->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(window->form1()->txtvimb->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QCOMPARE(window->form1()->txtvimb->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 }
 
 void TestDocumentWindow::typingAndPastingBecomeCodes()

@@ -229,14 +229,9 @@ void TestMainWindow::storedColours_data()
     QTest::newRow("absent") << QByteArray() << designed << designed;
     QTest::newRow("red on black") << QByteArray("[Custom Colors]\r\ntext=255\r\nbackground=0\r\n")
                                   << QColor(255, 0, 0) << QColor(0, 0, 0);
-    QTest::newRow("blue background only")
-        << QByteArray("[Custom Colors]\r\nbackground=16711680\r\n") << designed
-        << QColor(0, 0, 255);
     QTest::newRow("unusable values")
         << QByteArray("[Custom Colors]\r\ntext=abc\r\nbackground=16777216\r\n") << designed
         << designed;
-    QTest::newRow("empty and negative")
-        << QByteArray("[Custom Colors]\r\ntext=\r\nbackground=-1\r\n") << designed << designed;
     QTest::newRow("duplicate sections")
         << QByteArray("[Custom Colors]\r\ntext=65280\r\n[Custom Colors]\r\ntext=255\r\n")
         << QColor(0, 255, 0) << designed;

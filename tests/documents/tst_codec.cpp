@@ -10,8 +10,6 @@ class TestCodec : public QObject
 
 private Q_SLOTS:
     void tableIsABijection();
-    void displayForm_data();
-    void displayForm();
     void foreignText_data();
     void foreignText();
 };
@@ -30,35 +28,6 @@ void TestCodec::tableIsABijection()
     QCOMPARE(Cp437::toUnicode(0x82), QChar(0x00E9)); // e acute
     QCOMPARE(Cp437::toUnicode(0x0D), QChar(0x266A)); // a lone CR shows as a note
     QCOMPARE(Cp437::fromUnicode(QChar(0x20AC)), -1); // the euro sign has no code
-}
-
-void TestCodec::displayForm_data()
-{
-    QTest::addColumn<QByteArray>("codes");
-    QTest::addColumn<QString>("display");
-    QTest::newRow("CR LF is a paragraph break")
-        << QByteArray("A\r\nB\r\n") << QStringLiteral("A\nB\n");
-    QTest::newRow("lone LF is a line break") << QByteArray("A\nB") << QStringLiteral("A\u2028B");
-    QTest::newRow("lone CR is its glyph") << QByteArray("A\rB") << QStringLiteral("A\u266AB");
-    QTest::newRow("CR CR LF") << QByteArray("\r\r\n") << QStringLiteral("\u266A\n");
-    QTest::newRow("LF CR") << QByteArray("\n\r") << QStringLiteral("\u2028\u266A");
-    QTest::newRow("TAB is a tab") << QByteArray("\tx") << QStringLiteral("\tx");
-    QTest::newRow("box drawing") << QByteArray("\xC9\xCD\xBB")
-                                 << QStringLiteral("\u2554\u2550\u2557");
-    QTest::newRow("NUL and no-break space")
-        << QByteArray("\0\xFF", 2) << QString(QChar(0)) + QChar(0xA0);
-}
-
-void TestCodec::displayForm()
-{
-    QFETCH(QByteArray, codes);
-    QFETCH(QString, display);
-    QCOMPARE(DocumentCodec::toDisplay(codes), display);
-    QCOMPARE(DocumentCodec::fromDisplay(display), codes);
-    QString raw = display;
-    raw.replace(QLatin1Char('\n'), QChar(DocumentCodec::ParagraphSeparator));
-    QCOMPARE(DocumentCodec::fromDisplay(raw), codes);
-    QCOMPARE(DocumentCodec::codeLength(display), codes.size());
 }
 
 void TestCodec::foreignText_data()
