@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "documents/DocumentCodec.h"
 #include "support/ProgramHarness.h"
+#include "support/TestFiles.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -178,9 +179,7 @@ void TestDocumentWindow::boxDrawingTilesWithoutGaps()
     QCOMPARE(drawnRows, bottom.top() - top.top() - top.height());
     QVERIFY(drawnRows >= 4 * 16);
 
-    const QString folder = QDir::current().filePath(QStringLiteral("screenshots"));
-    QDir().mkpath(folder);
-    QVERIFY(window->grab().save(QDir(folder).filePath(QStringLiteral("main-window.png"))));
+    TestFiles::saveScreenshot(window.get(), QStringLiteral("main-window"));
 }
 
 QUILRA_TEST_MAIN(TestDocumentWindow)

@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "settings/SettingKeys.h"
 #include "support/ProgramHarness.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,9 +51,7 @@ QColor backColour(Form1* form)
 
 void writeIni(const QByteArray& bytes)
 {
-    QFile file(TestEnvironment::instance().iniPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    TestFiles::write(TestEnvironment::instance().iniPath(), bytes);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "app/Form1.h"
 #include "settings/SettingKeys.h"
 #include "support/ProgramHarness.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,18 +24,7 @@ QString pathOf(const QString& name)
 
 QString writeFile(const QString& name, const QByteArray& bytes)
 {
-    const QString path = pathOf(name);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes);
-    return path;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>"_ba;
+    return TestFiles::write(pathOf(name), bytes);
 }
 
 QStringList recentCaptions(MDIForm1* window)
@@ -201,7 +191,7 @@ void TestOpenSave::newSaveAndSaveAs()
     dialogs.answerNext(other);
     window->mnusaveas->trigger();
     QCOMPARE(dialogs.asked.last().title, u"Save NFO File..."_s);
-    QCOMPARE(readFile(other), "unsaved\r\n"_ba);
+    QCOMPARE(TestFiles::read(other), "unsaved\r\n"_ba);
     QCOMPARE(window->form1()->windowTitle(), u"Quilra"_s);
 
     const QString path = writeFile(u"doc.nfo"_s, "A\r\n"_ba);
@@ -211,13 +201,13 @@ void TestOpenSave::newSaveAndSaveAs()
     window->form1()->setText("changed\r\n"_ba);
     window->mnusaveas->trigger();
     window->mnusave->trigger(); // to the file in the caption, not to the Save As name
-    QCOMPARE(readFile(path), "changed\r\n"_ba);
+    QCOMPARE(TestFiles::read(path), "changed\r\n"_ba);
     window->mnunew->trigger();
     QCOMPARE(window->form1()->windowTitle(), path);
     window->mnusave->trigger();
-    QCOMPARE(readFile(path), "\r\n"_ba);
+    QCOMPARE(TestFiles::read(path), "\r\n"_ba);
     window->mnusaveas->trigger(); // cancelled
-    QCOMPARE(readFile(other), "changed\r\n"_ba);
+    QCOMPARE(TestFiles::read(other), "changed\r\n"_ba);
     QCOMPARE(dialogs.messages(), QStringList());
 }
 
@@ -231,7 +221,7 @@ void TestOpenSave::loadedFileSavedUnchanged()
     ScriptedDialogs dialogs;
     auto window = startProgram(dialogs, path);
     window->mnusave->trigger();
-    QCOMPARE(readFile(path), bytes);
+    QCOMPARE(TestFiles::read(path), bytes);
 }
 
 void TestOpenSave::saveFailuresKeepTheOldFile_data()
@@ -274,7 +264,7 @@ void TestOpenSave::saveOntoAFullDisk()
     window->form1()->setText(QByteArray(200 * 1024, '\xB0'));
     window->form1()->setWindowTitle(path);
     window->mnusave->trigger();
-    const QByteArray after = readFile(path);
+    const QByteArray after = TestFiles::read(path);
     QProcess::execute(u"umount"_s, {mountPoint});
     QCOMPARE(dialogs.messages(), QStringList{u"File could not be saved."_s});
     QCOMPARE(after, old);

@@ -5,6 +5,7 @@
 #include "generator/frmmovie.h"
 #include "settings/SettingKeys.h"
 #include "support/ProgramHarness.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,9 +23,7 @@ const QDir kProgram(TestEnvironment::instance().programDirectory());
 
 void installTemplate(const QString& name, const QByteArray& bytes)
 {
-    QFile file(kProgram.filePath(name));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
+    TestFiles::write(kProgram.filePath(name), bytes);
 }
 
 void installShippedTemplates()
@@ -95,11 +94,9 @@ void TestGenerator::opensEmptyAtTheTopLeft()
     QVERIFY(form->txttitle->text().isEmpty());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    const QString folder = QDir::current().filePath(QStringLiteral("screenshots"));
-    QDir().mkpath(folder);
     for (int tab = 0; tab < 2; ++tab) {
         form->XTab1->setCurrentIndex(tab);
-        QVERIFY(window->grab().save(QDir(folder).filePath(u"generator-tab%1.png"_s.arg(tab))));
+        TestFiles::saveScreenshot(window.get(), u"generator-tab%1"_s.arg(tab));
     }
     form->XTab1->setCurrentIndex(0);
     // Choosing the item again brings the same form forward.
@@ -304,10 +301,8 @@ void TestGenerator::shippedTemplates()
 
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    const QString folder = QDir::current().filePath(QStringLiteral("screenshots"));
-    QDir().mkpath(folder);
-    window->grab().save(
-        QDir(folder).filePath(movie ? u"generated-movie.png"_s : u"generated-application.png"_s));
+    TestFiles::saveScreenshot(window.get(),
+                              movie ? u"generated-movie"_s : u"generated-application"_s);
 }
 
 QUILRA_TEST_MAIN(TestGenerator)

@@ -5,6 +5,7 @@
 #include "settings/UserSettings.h"
 #include "settings/modINI.h"
 #include "support/TestEnvironment.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 
@@ -12,19 +13,6 @@ using namespace Qt::Literals::StringLiterals;
 #include <QFile>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 const QByteArray kAbsent("<default>");
 
@@ -139,7 +127,7 @@ void TestSettings::readIni()
     QFETCH(QByteArray, key);
     QFETCH(QByteArray, expected);
     const QString path = TestEnvironment::instance().iniPath();
-    writeFile(path, file);
+    TestFiles::write(path, file);
     QCOMPARE(modINI::ReadINI(path, section, key, kAbsent), expected);
 }
 
@@ -150,7 +138,7 @@ void TestSettings::readIniFromMissingOrOddFiles()
              QByteArray());
     QCOMPARE(modINI::ReadINI(folder, "S", "k", "dflt"), QByteArray("dflt"));
     const QString empty = QDir(folder).filePath(QStringLiteral("empty.ini"));
-    writeFile(empty, QByteArray());
+    TestFiles::write(empty, QByteArray());
     QCOMPARE(modINI::ReadINI(empty, "S", "k", "dflt"), QByteArray("dflt"));
 }
 
@@ -193,9 +181,9 @@ void TestSettings::writeIni()
     QFETCH(QByteArray, after);
     const QString path = TestEnvironment::instance().iniPath();
     if (!before.isEmpty())
-        writeFile(path, before);
+        TestFiles::write(path, before);
     QVERIFY(modINI::WriteINI(path, "S", key, value));
-    QCOMPARE(readFile(path), after);
+    QCOMPARE(TestFiles::read(path), after);
 }
 
 void TestSettings::writtenValuesReadBackAsWritten_data()
@@ -221,10 +209,10 @@ void TestSettings::writeRefusesWhatCannotBeStored()
 {
     const QString path = TestEnvironment::instance().iniPath();
     const QByteArray before("[S]\r\nk=1\r\n");
-    writeFile(path, before);
+    TestFiles::write(path, before);
     QVERIFY(!modINI::WriteINI(path, "S", "k", "two\r\nlines"));
     QVERIFY(!modINI::WriteINI(path, "S", "k", QByteArray("nul\0", 4)));
-    QCOMPARE(readFile(path), before);
+    QCOMPARE(TestFiles::read(path), before);
 
     // A folder that is not there, and a folder standing where the file should be.
     const QString nowhere = QDir(TestEnvironment::instance().root())
