@@ -97,10 +97,7 @@ void TestAssociation::desktopKnowsTheAssociation()
         QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
     QVERIFY(readFile(home("data/applications/quilra.desktop"))
                 .contains("\nExec=" + executable.toUtf8() + " %f\n"));
-    for (int size : {48, 256})
-        QCOMPARE(QImage(home(QStringLiteral("data/icons/hicolor/%1x%1/apps/quilra.png").arg(size)))
-                     .size(),
-                 QSize(size, size));
+    QCOMPARE(QImage(home("data/icons/hicolor/48x48/apps/quilra.png")).size(), QSize(48, 48));
 }
 
 void TestAssociation::othersAreKept()
