@@ -70,126 +70,105 @@ private Q_SLOTS:
     }
     void cleanup() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
 
-    void desktopKnowsTheAssociation();
-    void othersAreKept();
-    void unwritablePlacesAreSkipped_data();
-    void unwritablePlacesAreSkipped();
-    void menuCommandsShowNothing();
+    void desktopKnowsTheAssociation()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
+            QSKIP("xdg-utils and shared-mime-info are needed (tools/install-deps)");
+        associate();
+
+        QProcess query;
+        query.start(QStringLiteral("xdg-mime"), {"query", "default", "text/x-nfo"});
+        QVERIFY(query.waitForFinished(30000));
+        QCOMPARE(query.readAllStandardOutput().trimmed(), QByteArray("quilra.desktop"));
+        const QByteArray globs = readFile(home("data/mime/globs2"));
+        QVERIFY2(globs.contains(":text/x-nfo:*.nfo\n"), globs.constData());
+        const QString executable =
+            QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+        QVERIFY(readFile(home("data/applications/quilra.desktop"))
+                    .contains("\nExec=" + executable.toUtf8() + " %f\n"));
+        QCOMPARE(QImage(home("data/icons/hicolor/48x48/apps/quilra.png")).size(), QSize(48, 48));
+    }
+    void unwritablePlacesAreSkipped_data()
+    {
+        // Running as root makes any read-only folder writable, so a regular file stands where a
+        // folder must be, or a folder where a file must be.
+        QTest::addColumn<QString>("blocked");     // made a regular file ("dir/" for a folder)
+        QTest::addColumn<QStringList>("written"); // what is still written
+
+        QTest::newRow("data folder") << "data" << QStringList{"config/mimeapps.list"};
+        QTest::newRow("config folder")
+            << "config"
+            << QStringList{"data/applications/quilra.desktop", "data/mime/packages/quilra-nfo.xml"};
+        QTest::newRow("applications folder")
+            << "data/applications"
+            << QStringList{"config/mimeapps.list", "data/mime/packages/quilra-nfo.xml"};
+        QTest::newRow("mime folder")
+            << "data/mime" << QStringList{"data/applications/quilra.desktop"};
+        QTest::newRow("mimeapps.list is a folder")
+            << "config/mimeapps.list/" << QStringList{"data/applications/quilra.desktop"};
+        QTest::newRow("nothing blocked, another program's files")
+            << "" << QStringList{"config/mimeapps.list", "data/applications/quilra.desktop"};
+    }
+    void unwritablePlacesAreSkipped()
+    {
+        QFETCH(QString, blocked);
+        QFETCH(QStringList, written);
+        if (blocked.endsWith('/'))
+            QVERIFY(QDir().mkpath(home(blocked + "keep")));
+        else if (!blocked.isEmpty())
+            writeFile(home(blocked), "in the way\n");
+        const QByteArray userList("# mine\n[Default Applications]\ntext/plain=gedit.desktop\n"
+                                  "text/x-nfo=other.desktop\n\n[Added Associations]\n"
+                                  "text/x-nfo=other.desktop;\n");
+        if (blocked.isEmpty()) { // another program's desktop entry, MIME package and icon
+            writeFile(home("data/applications/other.desktop"),
+                      "[Desktop Entry]\nType=Application\nName=Other\nExec=other %f\n"
+                      "MimeType=text/x-nfo;\n");
+            writeFile(
+                home("data/mime/packages/other.xml"),
+                "<?xml version=\"1.0\"?>\n"
+                "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\"/>\n");
+            writeFile(home("data/icons/hicolor/48x48/apps/other.png"), "not really a png");
+            writeFile(home("config/mimeapps.list"), userList);
+        }
+        auto before = snapshot();
+
+        associate();
+
+        const auto after = snapshot();
+        if (before.contains("config/mimeapps.list")) // only our line changes
+            before["config/mimeapps.list"] =
+                QByteArray(userList).replace("x-nfo=other.desktop\n", "x-nfo=quilra.desktop\n");
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QCOMPARE(after.value(it.key()), it.value());
+        for (const QString& file : written)
+            QVERIFY2(after.contains(file), qPrintable(file));
+        associate(); // two runs leave what one leaves
+        QCOMPARE(snapshot(), after);
+    }
+    void menuCommandsShowNothing()
+    {
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        const QString entry = home("data/applications/quilra.desktop");
+        QVERIFY(QFile::remove(entry)); // start-up associates
+
+        window->mnuassociate->trigger();
+        QVERIFY(QFile::exists(entry));
+        QCOMPARE(m_opened, QStringList());
+
+        // Online Help and Donate open the same address each time.
+        for (QAction* item :
+             {window->mnuhelp, window->mnudonate, window->mnudonate, window->mnuhelp})
+            item->trigger();
+        QCOMPARE(m_opened, QStringList(4, ProductInfo::WebAddress));
+        QCOMPARE(dialogs.asked.size(), 0);
+    }
 
 private:
     QStringList m_opened;
 };
-
-void TestAssociation::desktopKnowsTheAssociation()
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty() ||
-        QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
-        QSKIP("xdg-utils and shared-mime-info are needed (tools/install-deps)");
-    associate();
-
-    QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {"query", "default", "text/x-nfo"});
-    QVERIFY(query.waitForFinished(30000));
-    QCOMPARE(query.readAllStandardOutput().trimmed(), QByteArray("quilra.desktop"));
-    const QByteArray globs = readFile(home("data/mime/globs2"));
-    QVERIFY2(globs.contains(":text/x-nfo:*.nfo\n"), globs.constData());
-    const QString executable =
-        QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
-    QVERIFY(readFile(home("data/applications/quilra.desktop"))
-                .contains("\nExec=" + executable.toUtf8() + " %f\n"));
-    QCOMPARE(QImage(home("data/icons/hicolor/48x48/apps/quilra.png")).size(), QSize(48, 48));
-}
-
-void TestAssociation::othersAreKept()
-{
-    // Another program's desktop entry claiming .nfo, MIME package, icon and mimeapps.list lines.
-    const QMap<QString, QByteArray> others{
-        {"data/applications/otherviewer.desktop",
-         "[Desktop Entry]\nType=Application\nName=Other\nExec=other %f\nMimeType=text/x-nfo;\n"},
-        {"data/mime/packages/other.xml",
-         "<?xml version=\"1.0\"?>\n"
-         "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\"/>\n"},
-        {"data/icons/hicolor/48x48/apps/other.png", "not really a png"}};
-    for (auto it = others.cbegin(); it != others.cend(); ++it)
-        writeFile(home(it.key()), it.value());
-    writeFile(home("config/mimeapps.list"),
-              "# the user's own\n[Default Applications]\ntext/plain=gedit.desktop\n"
-              "text/x-nfo=otherviewer.desktop\n\n[Added Associations]\n"
-              "text/x-nfo=otherviewer.desktop;\n");
-
-    associate();
-
-    for (auto it = others.cbegin(); it != others.cend(); ++it)
-        QCOMPARE(readFile(home(it.key())), it.value());
-    QCOMPARE(readFile(home("config/mimeapps.list")),
-             QByteArray("# the user's own\n[Default Applications]\ntext/plain=gedit.desktop\n"
-                        "text/x-nfo=quilra.desktop\n\n[Added Associations]\n"
-                        "text/x-nfo=otherviewer.desktop;\n"));
-    QVERIFY(QFile::exists(home("data/applications/quilra.desktop")));
-    const auto once = snapshot();
-    associate();
-    QCOMPARE(snapshot(), once);
-}
-
-void TestAssociation::unwritablePlacesAreSkipped_data()
-{
-    // Running as root makes any read-only folder writable, so a regular file stands where a
-    // folder must be, or a folder where a file must be.
-    QTest::addColumn<QString>("blocked");     // made a regular file ("dir/" for a folder)
-    QTest::addColumn<QStringList>("written"); // what is still written
-
-    QTest::newRow("data folder") << "data" << QStringList{"config/mimeapps.list"};
-    QTest::newRow("config folder")
-        << "config"
-        << QStringList{"data/applications/quilra.desktop", "data/mime/packages/quilra-nfo.xml"};
-    QTest::newRow("applications folder")
-        << "data/applications"
-        << QStringList{"config/mimeapps.list", "data/mime/packages/quilra-nfo.xml"};
-    QTest::newRow("mime folder") << "data/mime" << QStringList{"data/applications/quilra.desktop"};
-    QTest::newRow("mimeapps.list is a folder")
-        << "config/mimeapps.list/" << QStringList{"data/applications/quilra.desktop"};
-    QTest::newRow("missing folders are made")
-        << "" << QStringList{"config/mimeapps.list", "data/applications/quilra.desktop"};
-}
-
-void TestAssociation::unwritablePlacesAreSkipped()
-{
-    QFETCH(QString, blocked);
-    QFETCH(QStringList, written);
-    if (blocked.endsWith('/'))
-        QVERIFY(QDir().mkpath(home(blocked + "keep")));
-    else if (!blocked.isEmpty())
-        writeFile(home(blocked), "in the way\n");
-    const auto before = snapshot();
-
-    associate();
-
-    const auto after = snapshot();
-    for (auto it = before.cbegin(); it != before.cend(); ++it)
-        QCOMPARE(after.value(it.key()), it.value());
-    for (const QString& file : written)
-        QVERIFY2(after.contains(file), qPrintable(file));
-    associate(); // two runs leave what one leaves
-    QCOMPARE(snapshot(), after);
-}
-
-void TestAssociation::menuCommandsShowNothing()
-{
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    const QString entry = home("data/applications/quilra.desktop");
-    QVERIFY(QFile::remove(entry)); // start-up associates
-
-    window->mnuassociate->trigger();
-    QVERIFY(QFile::exists(entry));
-    QCOMPARE(m_opened, QStringList());
-
-    // Online Help and Donate open the same address each time.
-    for (QAction* item : {window->mnuhelp, window->mnudonate, window->mnudonate, window->mnuhelp})
-        item->trigger();
-    QCOMPARE(m_opened, QStringList(4, ProductInfo::WebAddress));
-    QCOMPARE(dialogs.asked.size(), 0);
-}
 
 QUILRA_TEST_MAIN(TestAssociation)
 
