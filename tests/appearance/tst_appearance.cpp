@@ -239,7 +239,8 @@ private Q_SLOTS:
         QVERIFY(colours->rect().contains(colours->widget()->geometry()));
         QVERIFY(colours->grab().save(QStringLiteral("screenshots/colour-window.png")));
         colours->Command3->click();
-        // The font window over the document as the colours left it.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(program.main->grab().save(QStringLiteral("screenshots/red-on-black.png")));
         QPointer<frmfont> font = program.font();
         choose(font->cbofonts, QStringLiteral("DejaVu Sans Mono"));
         choose(font->cbofontsize, QStringLiteral("24"));

@@ -64,7 +64,8 @@ private Q_SLOTS:
     {
         TestEnvironment::instance().reset();
         for (const QString folder : {"data", "config"}) // a test may leave a file there
-            QFile::remove(home(folder)) || QDir(home(folder)).removeRecursively();
+            if (!QFile::remove(home(folder)))
+                QDir(home(folder)).removeRecursively();
         m_opened.clear();
         QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "recordUrl");
     }
