@@ -1,4 +1,5 @@
 #include "app/DocumentEditor.h"
+#include "app/DocumentFont.h"
 #include "app/Form1.h"
 #include "documents/Cp437.h"
 #include "documents/DocumentCodec.h"
@@ -54,7 +55,8 @@ private Q_SLOTS:
 
     void fixedKeys()
     {
-        // Each key holds its designed code, shows that code's glyph and appends exactly that code.
+        // Each key holds its designed code, shows that code's glyph in the document's face and
+        // appends exactly that code.
         Program program;
         QCOMPARE(program.palette->Command1.size(), kFixedGrid.size());
         for (int index = 0; index < kFixedGrid.size(); ++index) {
@@ -62,6 +64,7 @@ private Q_SLOTS:
             QCOMPARE(FixedKeys::code(index), code);
             QPushButton* key = program.palette->Command1.at(index);
             QCOMPARE(key->text(), QString(Cp437::toUnicode(code)));
+            QCOMPARE(key->font().family(), DocumentFont::family());
             key->click();
         }
         QCOMPARE(program.text(), "art" + kFixedGrid);
