@@ -2,7 +2,6 @@
 #include "shell/Module1.h"
 #include "support/ProgramHarness.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDirIterator>
 #include <QImage>
@@ -12,13 +11,16 @@
 
 namespace {
 
-const QString kInstalled = QStringLiteral("C:\\Program Files\\Quilra\\Quilra.exe");
+// A path below the tests' XDG homes ("data", "config"), which init() empties.
+QString home(const QString& relative = QString())
+{
+    return TestEnvironment::instance().root() + QLatin1Char('/') + relative;
+}
 
 void associate()
 {
-    Module1::AssociateExtension(QStringLiteral(".nfo"), kInstalled + QStringLiteral(" %1"),
-                                QStringLiteral("nfo"), QString(),
-                                kInstalled + QStringLiteral(",-1"));
+    const QString installed = QStringLiteral("C:\\Program Files\\Quilra\\Quilra.exe");
+    Module1::AssociateExtension(".nfo", installed + " %1", "nfo", QString(), installed + ",-1");
 }
 
 QByteArray readFile(const QString& path)
@@ -35,58 +37,16 @@ void writeFile(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
-// Every file below the folder with its bytes, by relative path.
-QMap<QString, QByteArray> snapshot(const QString& folder)
+// Every file below the homes with its bytes, by relative path.
+QMap<QString, QByteArray> snapshot()
 {
     QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(home(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files.insert(QDir(folder).relativeFilePath(path), readFile(path));
+        files.insert(QDir(home()).relativeFilePath(path), readFile(path));
     }
     return files;
-}
-
-// The XDG folders of one test case, put into the environment for the program and for xdg-mime.
-class XdgFolders
-{
-    QTemporaryDir m_root; // first, as the folders below lie in it
-
-public:
-    XdgFolders()
-        : data(m_root.filePath(QStringLiteral("data"))),
-          config(m_root.filePath(QStringLiteral("config")))
-    {
-        // An empty or relative XDG variable means the user's real home: never let a test go there.
-        if (!m_root.isValid())
-            qFatal("no temporary folder for the XDG homes");
-        m_oldData = qgetenv("XDG_DATA_HOME");
-        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_DATA_HOME", data.toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
-    }
-    ~XdgFolders()
-    {
-        qputenv("XDG_DATA_HOME", m_oldData);
-        qputenv("XDG_CONFIG_HOME", m_oldConfig);
-    }
-    QString root() const { return m_root.path(); }
-
-    const QString data;
-    const QString config;
-
-private:
-    QByteArray m_oldData;
-    QByteArray m_oldConfig;
-};
-
-QString xdgMime(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdg-mime"), arguments);
-    if (!process.waitForFinished(30000))
-        return QStringLiteral("<no answer>");
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
 
 } // namespace
@@ -100,183 +60,116 @@ public:
     Q_INVOKABLE void recordUrl(const QUrl& url) { m_opened.append(url.toString()); }
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void init()
+    {
+        TestEnvironment::instance().reset();
+        for (const QString folder : {"data", "config"}) // a test may leave a file there
+            if (!QFile::remove(home(folder)))
+                QDir(home(folder)).removeRecursively();
+        m_opened.clear();
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "recordUrl");
+    }
+    void cleanup() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
 
-    void desktopKnowsTheAssociation();
-    void secondRunChangesNothing();
-    void othersAreKept_data();
-    void othersAreKept();
-    void unwritablePlacesAreSkipped_data();
-    void unwritablePlacesAreSkipped();
-    void associateFilesShowsNothing();
-    void webLinks_data();
-    void webLinks();
+    void desktopKnowsTheAssociation()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
+            QSKIP("xdg-utils and shared-mime-info are needed (tools/install-deps)");
+        associate();
+
+        QProcess query;
+        query.start(QStringLiteral("xdg-mime"), {"query", "default", "text/x-nfo"});
+        QVERIFY(query.waitForFinished(30000));
+        QCOMPARE(query.readAllStandardOutput().trimmed(), QByteArray("quilra.desktop"));
+        const QByteArray globs = readFile(home("data/mime/globs2"));
+        QVERIFY2(globs.contains(":text/x-nfo:*.nfo\n"), globs.constData());
+        const QString executable =
+            QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+        QVERIFY(readFile(home("data/applications/quilra.desktop"))
+                    .contains("\nExec=" + executable.toUtf8() + " %f\n"));
+        QCOMPARE(QImage(home("data/icons/hicolor/48x48/apps/quilra.png")).size(), QSize(48, 48));
+    }
+    void unwritablePlacesAreSkipped_data()
+    {
+        // Running as root makes any read-only folder writable, so a regular file stands where a
+        // folder must be, or a folder where a file must be.
+        QTest::addColumn<QString>("blocked");     // made a regular file ("dir/" for a folder)
+        QTest::addColumn<QStringList>("written"); // what is still written
+
+        QTest::newRow("data folder") << "data" << QStringList{"config/mimeapps.list"};
+        QTest::newRow("config folder")
+            << "config"
+            << QStringList{"data/applications/quilra.desktop", "data/mime/packages/quilra-nfo.xml"};
+        QTest::newRow("applications folder")
+            << "data/applications"
+            << QStringList{"config/mimeapps.list", "data/mime/packages/quilra-nfo.xml"};
+        QTest::newRow("mime folder")
+            << "data/mime" << QStringList{"data/applications/quilra.desktop"};
+        QTest::newRow("mimeapps.list is a folder")
+            << "config/mimeapps.list/" << QStringList{"data/applications/quilra.desktop"};
+        QTest::newRow("nothing blocked, another program's files")
+            << "" << QStringList{"config/mimeapps.list", "data/applications/quilra.desktop"};
+    }
+    void unwritablePlacesAreSkipped()
+    {
+        QFETCH(QString, blocked);
+        QFETCH(QStringList, written);
+        if (blocked.endsWith('/'))
+            QVERIFY(QDir().mkpath(home(blocked + "keep")));
+        else if (!blocked.isEmpty())
+            writeFile(home(blocked), "in the way\n");
+        const QByteArray userList("# mine\n[Default Applications]\ntext/plain=gedit.desktop\n"
+                                  "text/x-nfo=other.desktop\n\n[Added Associations]\n"
+                                  "text/x-nfo=other.desktop;\n");
+        if (blocked.isEmpty()) { // another program's desktop entry, MIME package and icon
+            writeFile(home("data/applications/other.desktop"),
+                      "[Desktop Entry]\nType=Application\nName=Other\nExec=other %f\n"
+                      "MimeType=text/x-nfo;\n");
+            writeFile(
+                home("data/mime/packages/other.xml"),
+                "<?xml version=\"1.0\"?>\n"
+                "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\"/>\n");
+            writeFile(home("data/icons/hicolor/48x48/apps/other.png"), "not really a png");
+            writeFile(home("config/mimeapps.list"), userList);
+        }
+        auto before = snapshot();
+
+        associate();
+
+        const auto after = snapshot();
+        if (before.contains("config/mimeapps.list")) // only our line changes
+            before["config/mimeapps.list"] =
+                QByteArray(userList).replace("x-nfo=other.desktop\n", "x-nfo=quilra.desktop\n");
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QCOMPARE(after.value(it.key()), it.value());
+        for (const QString& file : written)
+            QVERIFY2(after.contains(file), qPrintable(file));
+        associate(); // two runs leave what one leaves
+        QCOMPARE(snapshot(), after);
+    }
+    void menuCommandsShowNothing()
+    {
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        const QString entry = home("data/applications/quilra.desktop");
+        QVERIFY(QFile::remove(entry)); // start-up associates
+
+        window->mnuassociate->trigger();
+        QVERIFY(QFile::exists(entry));
+        QCOMPARE(m_opened, QStringList());
+
+        // Online Help and Donate open the same address each time.
+        for (QAction* item :
+             {window->mnuhelp, window->mnudonate, window->mnudonate, window->mnuhelp})
+            item->trigger();
+        QCOMPARE(m_opened, QStringList(4, ProductInfo::WebAddress));
+        QCOMPARE(dialogs.asked.size(), 0);
+    }
 
 private:
     QStringList m_opened;
 };
-
-void TestAssociation::init()
-{
-    TestEnvironment::instance().reset();
-    m_opened.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "recordUrl");
-}
-
-void TestAssociation::cleanup()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-}
-
-void TestAssociation::desktopKnowsTheAssociation()
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty() ||
-        QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
-        QSKIP("xdg-utils and shared-mime-info are needed (tools/install-deps)");
-    const XdgFolders folders;
-    associate();
-
-    QCOMPARE(xdgMime({"query", "default", "text/x-nfo"}), QStringLiteral("quilra.desktop"));
-    const QByteArray globs = readFile(folders.data + "/mime/globs2");
-    QVERIFY2(globs.contains(":text/x-nfo:*.nfo\n"), globs.constData());
-
-    const QString executable =
-        QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
-    const QByteArray entry = readFile(folders.data + "/applications/quilra.desktop");
-    QVERIFY(entry.contains("\nExec=" + executable.toUtf8() + " %f\n"));
-    QCOMPARE(QImage(folders.data + "/icons/hicolor/48x48/apps/quilra.png").size(), QSize(48, 48));
-    QCOMPARE(QImage(folders.data + "/icons/hicolor/256x256/apps/quilra.png").size(),
-             QSize(256, 256));
-}
-
-void TestAssociation::secondRunChangesNothing()
-{
-    const XdgFolders folders;
-    associate();
-    const auto once = snapshot(folders.root());
-    QVERIFY(once.contains(QStringLiteral("config/mimeapps.list")));
-    QVERIFY(once.contains(QStringLiteral("data/mime/packages/quilra-nfo.xml")));
-    associate();
-    QCOMPARE(snapshot(folders.root()), once);
-}
-
-void TestAssociation::othersAreKept_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("bytes");
-
-    QTest::newRow("another program's desktop entry claiming .nfo")
-        << "data/applications/otherviewer.desktop"
-        << QByteArray("[Desktop Entry]\nType=Application\nName=Other\nExec=other %f\n"
-                      "MimeType=text/x-nfo;\n");
-    QTest::newRow("another program's MIME package")
-        << "data/mime/packages/other.xml"
-        << QByteArray("<?xml version=\"1.0\"?>\n<mime-info "
-                      "xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\"/>\n");
-    QTest::newRow("another program's icon")
-        << "data/icons/hicolor/48x48/apps/other.png" << QByteArray("not really a png");
-}
-
-void TestAssociation::othersAreKept()
-{
-    QFETCH(QString, file);
-    QFETCH(QByteArray, bytes);
-    const XdgFolders folders;
-    const QString path = folders.root() + "/" + file;
-    writeFile(path, bytes);
-    writeFile(folders.config + "/mimeapps.list",
-              "# the user's own\n[Default Applications]\ntext/plain=gedit.desktop\n"
-              "text/x-nfo=otherviewer.desktop\n\n[Added Associations]\n"
-              "text/x-nfo=otherviewer.desktop;\n");
-
-    associate();
-
-    QCOMPARE(readFile(path), bytes);
-    QCOMPARE(readFile(folders.config + "/mimeapps.list"),
-             QByteArray("# the user's own\n[Default Applications]\ntext/plain=gedit.desktop\n"
-                        "text/x-nfo=quilra.desktop\n\n[Added Associations]\n"
-                        "text/x-nfo=otherviewer.desktop;\n"));
-    QVERIFY(QFile::exists(folders.data + "/applications/quilra.desktop"));
-}
-
-void TestAssociation::unwritablePlacesAreSkipped_data()
-{
-    // Running as root makes any read-only folder writable, so a regular file stands where a
-    // folder must be, or a folder where a file must be.
-    QTest::addColumn<QString>("blocked");     // made a regular file ("dir/" for a folder)
-    QTest::addColumn<QStringList>("written"); // what is still written
-
-    QTest::newRow("data folder") << "data" << QStringList{"config/mimeapps.list"};
-    QTest::newRow("config folder")
-        << "config"
-        << QStringList{"data/applications/quilra.desktop", "data/mime/packages/quilra-nfo.xml"};
-    QTest::newRow("applications folder")
-        << "data/applications"
-        << QStringList{"config/mimeapps.list", "data/mime/packages/quilra-nfo.xml"};
-    QTest::newRow("mime folder") << "data/mime" << QStringList{"data/applications/quilra.desktop"};
-    QTest::newRow("mimeapps.list is a folder")
-        << "config/mimeapps.list/" << QStringList{"data/applications/quilra.desktop"};
-    QTest::newRow("missing folders are made")
-        << "" << QStringList{"config/mimeapps.list", "data/applications/quilra.desktop"};
-}
-
-void TestAssociation::unwritablePlacesAreSkipped()
-{
-    QFETCH(QString, blocked);
-    QFETCH(QStringList, written);
-    const XdgFolders folders;
-    const QString blockedPath = folders.root() + "/" + blocked;
-    if (blocked.endsWith('/'))
-        QVERIFY(QDir().mkpath(blockedPath + "keep"));
-    else if (!blocked.isEmpty())
-        writeFile(blockedPath, "in the way\n");
-    const auto before = snapshot(folders.root());
-
-    associate();
-
-    const auto after = snapshot(folders.root());
-    for (auto it = before.cbegin(); it != before.cend(); ++it)
-        QCOMPARE(after.value(it.key()), it.value());
-    for (const QString& file : written)
-        QVERIFY2(after.contains(file), qPrintable(file));
-}
-
-void TestAssociation::associateFilesShowsNothing()
-{
-    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    QDir(data + "/applications").removeRecursively();
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    QVERIFY(QFile::exists(data + "/applications/quilra.desktop")); // start-up associates
-    QFile::remove(data + "/applications/quilra.desktop");
-
-    window->mnuassociate->trigger();
-
-    QVERIFY(QFile::exists(data + "/applications/quilra.desktop"));
-    QCOMPARE(dialogs.asked.size(), 0);
-    QCOMPARE(m_opened, QStringList());
-}
-
-void TestAssociation::webLinks_data()
-{
-    QTest::addColumn<QStringList>("chosen");
-    QTest::newRow("Online Help") << QStringList{"mnuhelp"};
-    QTest::newRow("Donate") << QStringList{"mnudonate"};
-    QTest::newRow("each twice") << QStringList{"mnuhelp", "mnudonate", "mnudonate", "mnuhelp"};
-}
-
-void TestAssociation::webLinks()
-{
-    QFETCH(QStringList, chosen);
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    for (const QString& name : chosen)
-        window->findChild<QAction*>(name)->trigger();
-
-    QCOMPARE(m_opened, QStringList(chosen.size(), ProductInfo::WebAddress));
-    QCOMPARE(dialogs.asked.size(), 0);
-}
 
 QUILRA_TEST_MAIN(TestAssociation)
 

@@ -3,12 +3,15 @@
 #include "shell/RegistryAssociation.h"
 
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <windows.h>
 
 namespace {
 
+// "path" -> "key" for every key, "path|name" -> the value's bytes for every value.
+using Tree = std::map<std::string, std::string>;
 int failures = 0;
 
 void check(bool ok, const std::string& what)
@@ -19,129 +22,58 @@ void check(bool ok, const std::string& what)
     }
 }
 
-bool keyExists(const std::string& path)
+// A string value as stored: its text and exactly one terminating NUL.
+std::string sz(const std::string& text)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    return text + '\0';
 }
 
-// The value as "type:text", or "missing"; the size must count exactly one terminating NUL.
-std::string readValue(const std::string& path, const char* name = nullptr)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return "missing";
-    char data[1024] = {};
-    DWORD size = sizeof(data) - 1;
-    DWORD type = 0;
-    const LONG result =
-        RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS)
-        return "missing";
-    const std::string text(data);
-    if (type == REG_SZ && size != text.size() + 1)
-        return "badsize:" + text;
-    return (type == REG_SZ ? "sz:" : "other:") + text;
-}
-
-void setValue(const std::string& path, const char* name, const std::string& text)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyA(HKEY_CLASSES_ROOT, path.c_str(), &key) != ERROR_SUCCESS) {
-        check(false, "could not prepare " + path);
-        return;
-    }
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(key);
-}
-
-// Every value and subkey below a key, flattened to "path|name" -> "type:data".
-void snapshot(const std::string& path, std::map<std::string, std::string>& out)
+void read(const std::string& path, Tree& out)
 {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return;
-    out[path + "|"] = "key";
+    out[path] = "key";
+    char name[256];
+    BYTE data[1024];
     for (DWORD i = 0;; ++i) {
-        char name[256];
-        DWORD nameSize = sizeof(name);
-        BYTE data[1024];
-        DWORD dataSize = sizeof(data);
-        DWORD type = 0;
+        DWORD nameSize = sizeof(name), dataSize = sizeof(data), type = 0;
         if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) !=
             ERROR_SUCCESS)
             break;
-        out[path + "|" + name] =
-            std::to_string(type) + ":" + std::string(reinterpret_cast<char*>(data), dataSize);
+        const std::string bytes(reinterpret_cast<char*>(data), dataSize);
+        out[path + "|" + name] = type == REG_SZ ? bytes : "type " + std::to_string(type);
     }
     for (DWORD i = 0;; ++i) {
-        char name[256];
         DWORD nameSize = sizeof(name);
         if (RegEnumKeyExA(key, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) !=
             ERROR_SUCCESS)
             break;
-        snapshot(path + "\\" + name, out);
+        read(path + "\\" + name, out);
     }
     RegCloseKey(key);
 }
 
-const std::string kCommand = "C:\\Program Files\\Quilra\\Quilra.exe %1";
-const std::string kIcon = "C:\\Program Files\\Quilra\\Quilra.exe,-1";
-
-void associateNfo()
+Tree tree(std::initializer_list<const char*> roots)
 {
-    RegistryAssociation::write(".nfo", kCommand, "nfo", "", kIcon);
+    Tree out;
+    for (const char* root : roots)
+        read(root, out);
+    return out;
 }
 
-void checkProgramValues()
+void expectValue(const Tree& keys, const std::string& path, const std::string& text,
+                 const std::string& name = "")
 {
-    // An .nfo key that named another class before, with a value and a class of that other
-    // program: the key is taken over, the rest of the other program stays.
-    setValue(".nfo", nullptr, "OtherViewer.nfo");
-    setValue(".nfo", "Content Type", "text/plain");
-    setValue("OtherViewer.nfo\\Shell\\Open\\Command", nullptr, "other.exe \"%1\"");
-    associateNfo();
-    check(readValue(".nfo") == "sz:.nfo", ".nfo names itself: " + readValue(".nfo"));
-    check(readValue(".nfo\\Shell\\Open\\Command") == "sz:" + kCommand,
-          "open command: " + readValue(".nfo\\Shell\\Open\\Command"));
-    check(readValue(".nfo\\DefaultIcon") == "sz:" + kIcon,
-          "icon: " + readValue(".nfo\\DefaultIcon"));
-    check(readValue(".nfo", "Content Type") == "sz:text/plain", "other value of .nfo kept");
-    check(readValue("OtherViewer.nfo\\Shell\\Open\\Command") == "sz:other.exe \"%1\"",
-          "the other class's key is untouched");
+    const auto found = keys.find(path + "|" + name);
+    check(found != keys.end() && found->second == sz(text), path + "|" + name + ": " + text);
 }
 
-void checkSecondRunChangesNothing()
+void setValue(const char* path, const char* name, const std::string& text)
 {
-    std::map<std::string, std::string> once;
-    snapshot(".nfo", once);
-    snapshot("OtherViewer.nfo", once);
-    associateNfo();
-    std::map<std::string, std::string> twice;
-    snapshot(".nfo", twice);
-    snapshot("OtherViewer.nfo", twice);
-    check(once.size() >= 4, "the snapshot sees the keys");
-    check(once == twice, "a second run leaves what the first left");
-}
-
-void checkEmptyIconAndVerbs()
-{
-    RegistryAssociation::write(".qtx", "viewer.exe %1", "qtx", "", "");
-    check(readValue(".qtx") == "sz:.qtx", "extension key with an empty icon");
-    check(readValue(".qtx\\Shell\\Open\\Command") == "sz:viewer.exe %1",
-          "an empty verb means Open");
-    check(!keyExists(".qtx\\DefaultIcon"), "an empty icon writes no DefaultIcon");
-
-    RegistryAssociation::write("QtxFile", "editor.exe %1", "qte", "Edit", "editor.exe,0");
-    check(readValue(".qte") == "sz:QtxFile", "the extension names a separate class");
-    check(readValue("QtxFile\\Shell\\Edit\\Command") == "sz:editor.exe %1", "a named verb");
-    check(!keyExists("QtxFile\\Shell\\Open"), "a named verb writes no Open");
-    check(readValue("QtxFile\\DefaultIcon") == "sz:editor.exe,0", "icon of a separate class");
+    check(RegSetKeyValueA(HKEY_CLASSES_ROOT, path, name, REG_SZ, text.c_str(),
+                          static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS,
+          std::string("could not prepare ") + path);
 }
 
 } // namespace
@@ -151,9 +83,32 @@ int main()
     // The first line tells the runner that Wine started the program at all.
     std::printf("registry check: started\n");
     std::fflush(stdout);
-    checkProgramValues();
-    checkSecondRunChangesNothing();
-    checkEmptyIconAndVerbs();
+
+    // An .nfo key that named another program's class, with a value and that class: the key is
+    // taken over, the rest of the other program stays.
+    setValue(".nfo", nullptr, "OtherViewer.nfo");
+    setValue(".nfo", "Content Type", "text/plain");
+    setValue("OtherViewer.nfo\\Shell\\Open\\Command", nullptr, "other.exe \"%1\"");
+    const std::string command = "C:\\Program Files\\Quilra\\Quilra.exe %1";
+    const std::string icon = "C:\\Program Files\\Quilra\\Quilra.exe,-1";
+    RegistryAssociation::write(".nfo", command, "nfo", "", icon);
+    const Tree once = tree({".nfo", "OtherViewer.nfo"});
+    expectValue(once, ".nfo", ".nfo");
+    expectValue(once, ".nfo\\Shell\\Open\\Command", command);
+    expectValue(once, ".nfo\\DefaultIcon", icon);
+    expectValue(once, ".nfo", "text/plain", "Content Type");
+    expectValue(once, "OtherViewer.nfo\\Shell\\Open\\Command", "other.exe \"%1\"");
+    RegistryAssociation::write(".nfo", command, "nfo", "", icon);
+    check(tree({".nfo", "OtherViewer.nfo"}) == once, "a second run leaves what the first left");
+
+    // An empty verb means Open; an empty icon writes no DefaultIcon. Named verbs and separate
+    // classes are the shared key texts' part: see tst_shelltexts.
+    RegistryAssociation::write(".qtx", "viewer.exe %1", "qtx", "", "");
+    const Tree other = tree({".qtx"});
+    expectValue(other, ".qtx", ".qtx");
+    expectValue(other, ".qtx\\Shell\\Open\\Command", "viewer.exe %1");
+    check(other.count(".qtx\\DefaultIcon") == 0, "an empty icon writes no DefaultIcon");
+
     std::printf("registry check: %d failure(s)\n", failures);
     return failures == 0 ? 0 : 1;
 }
