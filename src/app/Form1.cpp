@@ -4,20 +4,12 @@
 #include "ProductInfo.h"
 #include "appearance/ColourValue.h"
 #include "appearance/FontSizes.h"
+#include "appearance/QtColour.h"
 #include "settings/ProgramSettings.h"
 #include "settings/SettingKeys.h"
 
 #include <QColor>
 #include <QFont>
-
-namespace {
-
-QColor toQColor(qint32 value)
-{
-    return QColor(ColourValue::red(value), ColourValue::green(value), ColourValue::blue(value));
-}
-
-} // namespace
 
 Form1::Form1(const ProgramSettings& settings, QWidget* parent)
     : ChildWindow(parent), txtvimb(new DocumentEditor)
@@ -50,9 +42,9 @@ void Form1::applyStoredColours(const ProgramSettings& settings)
     // A stored value that is missing or not a colour keeps that colour as designed.
     QPalette palette = txtvimb->palette();
     if (const auto text = ColourValue::fromText(settings.read(SettingKeys::TextColour)))
-        palette.setColor(QPalette::Text, toQColor(*text));
+        palette.setColor(QPalette::Text, QtColour::fromValue(*text));
     if (const auto back = ColourValue::fromText(settings.read(SettingKeys::BackgroundColour)))
-        palette.setColor(QPalette::Base, toQColor(*back));
+        palette.setColor(QPalette::Base, QtColour::fromValue(*back));
     txtvimb->setPalette(palette);
 }
 

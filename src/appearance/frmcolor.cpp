@@ -1,6 +1,7 @@
 #include "frmcolor.h"
 
 #include "ColourValue.h"
+#include "QtColour.h"
 #include "app/Dialogs.h"
 #include "app/DocumentEditor.h"
 #include "app/Form1.h"
@@ -11,16 +12,6 @@
 #include <QPushButton>
 
 namespace {
-
-QColor toQColor(qint32 value)
-{
-    return QColor(ColourValue::red(value), ColourValue::green(value), ColourValue::blue(value));
-}
-
-qint32 toValue(const QColor& colour)
-{
-    return ColourValue::fromRgb(colour.red(), colour.green(), colour.blue());
-}
 
 // The preview's colour is its background; it is the window's only working state.
 QColor previewColour(const QFrame* preview)
@@ -100,9 +91,9 @@ void frmcolor::loadStoredColours()
     // The previews start from the stored colours, not from what the document shows now; a
     // value that is missing or not a colour leaves the designed preview.
     if (const auto text = ColourValue::fromText(m_settings.read(SettingKeys::TextColour)))
-        setPreviewColour(Picture1, toQColor(*text));
+        setPreviewColour(Picture1, QtColour::fromValue(*text));
     if (const auto back = ColourValue::fromText(m_settings.read(SettingKeys::BackgroundColour)))
-        setPreviewColour(Picture2, toQColor(*back));
+        setPreviewColour(Picture2, QtColour::fromValue(*back));
 }
 
 void frmcolor::pick(QFrame* preview)
@@ -122,7 +113,7 @@ void frmcolor::Command3_Click()
     palette.setColor(QPalette::Text, text);
     palette.setColor(QPalette::Base, back);
     editor->setPalette(palette);
-    m_settings.write(SettingKeys::TextColour, ColourValue::toText(toValue(text)));
-    m_settings.write(SettingKeys::BackgroundColour, ColourValue::toText(toValue(back)));
+    m_settings.write(SettingKeys::TextColour, ColourValue::toText(QtColour::toValue(text)));
+    m_settings.write(SettingKeys::BackgroundColour, ColourValue::toText(QtColour::toValue(back)));
     close();
 }
