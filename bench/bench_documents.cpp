@@ -6,6 +6,7 @@
 //   quilra_bench_documents LINES      one size
 //   quilra_bench_documents random MB  a file of random bytes
 
+#include "BenchHome.h"
 #include "app/DocumentEditor.h"
 #include "app/Form1.h"
 #include "app/MDIForm1.h"
@@ -110,10 +111,7 @@ int runOne(int lines, const QByteArray& bytes)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    const BenchHome home;
     QApplication app(argc, argv);
     if (argc > 2 && QByteArray(argv[1]) == "random")
         return runOne(0, randomBytes(QByteArray(argv[2]).toInt()));

@@ -4,6 +4,7 @@
 //
 //   quilra_bench_palette
 
+#include "BenchHome.h"
 #include "app/DocumentEditor.h"
 #include "app/Form1.h"
 #include "app/MDIForm1.h"
@@ -98,10 +99,7 @@ int runOne(int lines)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    const BenchHome home;
     QApplication app(argc, argv);
     std::printf("A palette key pressed %d times on generated NFO documents (80 columns of box "
                 "drawing), repaint included:\n",
