@@ -97,11 +97,3 @@ QString DocumentCodec::toForeignText(const QByteArray& codes)
     text.replace(QChar(LineSeparator), QLatin1Char('\n'));
     return text;
 }
-
-int DocumentCodec::codeLength(const QString& display)
-{
-    int length = 0;
-    for (const QChar ch : display)
-        length += isParagraphBreak(ch) ? 2 : 1;
-    return length;
-}

@@ -29,8 +29,4 @@ public:
 
     // The codes as text for other programs: the glyphs, CR LF as CR LF, a lone LF as LF.
     static QString toForeignText(const QByteArray& codes);
-
-    // The number of document codes a widget text stands for: a paragraph break counts two
-    // (CR LF), everything else one.
-    static int codeLength(const QString& display);
 };

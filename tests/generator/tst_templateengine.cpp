@@ -29,6 +29,7 @@ private Q_SLOTS:
     void everyRowTakesItsDefault();
     void generate_data();
     void generate();
+    void fillPlaceholder();
     void footerOnlyForExactlyYes_data();
     void footerOnlyForExactlyYes();
     void sizeRounding_data();
@@ -130,6 +131,16 @@ void TestTemplateEngine::generate()
     QCOMPARE(TemplateEngine::generate(templ, rules, fields, false), expected);
 }
 
+void TestTemplateEngine::fillPlaceholder()
+{
+    const QByteArray text = "a $x$ b $x$$x$"_ba;
+    QCOMPARE(TemplateEngine::FillPlaceholder(text, "$x$", typed(u"$x$!"_s), {}, "D"),
+             "a $x$! b $x$!$x$!"_ba);
+    QCOMPARE(TemplateEngine::FillPlaceholder(text, "$x$", typed(u"__"_s), u"__"_s, "D"),
+             "a D b DD"_ba);
+    QCOMPARE(TemplateEngine::FillPlaceholder(text, "$y$", typed(u"v"_s), {}, "D"), text);
+}
+
 void TestTemplateEngine::footerOnlyForExactlyYes_data()
 {
     QTest::addColumn<QString>("stored");
@@ -149,6 +160,8 @@ void TestTemplateEngine::footerOnlyForExactlyYes()
     QCOMPARE(link, footer);
     const auto& rules = SubstitutionTables::movie();
     QCOMPARE(TemplateEngine::generate("A\r\n"_ba, rules, {}, link),
+             footer ? "A\r\n"_ba + kFooter : "A\r\n"_ba);
+    QCOMPARE(TemplateEngine::AppendCredit("A\r\n"_ba, link),
              footer ? "A\r\n"_ba + kFooter : "A\r\n"_ba);
     // An empty template gives the blank line, the asterisks and the credit line alone.
     QCOMPARE(TemplateEngine::generate(""_ba, rules, {}, link), footer ? kFooter : ""_ba);
