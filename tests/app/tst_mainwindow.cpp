@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 const UserSettings kUser;
@@ -63,265 +65,232 @@ class TestMainWindow : public QObject
 private Q_SLOTS:
     void init() { TestEnvironment::instance().reset(); }
 
-    void menuTree();
-    void mainWindowLooksAsDesigned();
-    void startUpOverTwoRuns();
-    void runCounterFromAnOddStore_data();
-    void runCounterFromAnOddStore();
-    void linkOption_data();
-    void linkOption();
-    void storedColours_data();
-    void storedColours();
-    void unwritableProgramFolder();
-    void documentWindowFillsTheWorkArea();
-    void closedDocumentWindowComesBackEmpty();
-    void exitEndsTheProgram();
-};
-
-void TestMainWindow::menuTree()
-{
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    QStringList rows;
-    describe(window->menuBar()->actions(), 0, rows);
-    const QStringList expected = {
-        QStringLiteral("0|MNUFILE|File||menu"),
-        QStringLiteral("1|mnunew|New|Ctrl+N|"),
-        QStringLiteral("1|mnuload|Load|Ctrl+L|"),
-        QStringLiteral("1|mnusave|Save|Ctrl+S|"),
-        QStringLiteral("1|mnusaveas|Save As...|Ctrl+K|"),
-        QStringLiteral("1|mnusep|||separator"),
-        QStringLiteral("1|mnuMRU(0)|No History||hidden"),
-        QStringLiteral("1|sep6|||separator"),
-        QStringLiteral("1|mnuexit|Exit||"),
-        QStringLiteral("0|mnuedit|Edit||menu"),
-        QStringLiteral("1|mnuselall|Select All|Ctrl+A|"),
-        QStringLiteral("1|mnucopy|Copy|Ctrl+C|"),
-        QStringLiteral("1|mnupaste|Paste||"),
-        QStringLiteral("0|mnusettings|Settings||menu"),
-        QStringLiteral("1|mnumisc|Misc Settings||menu"),
-        QStringLiteral("2|mnucolors|Color Settings||"),
-        QStringLiteral("2|mnufont|Font Settings||"),
-        QStringLiteral("1|mnuprog|Program Settings||menu"),
-        QStringLiteral("2|mnuallow|Allow Quilra Link||checkable"),
-        QStringLiteral("2|mnuassociate|Associate Files||"),
-        QStringLiteral("0|mnucustom|Custom Characters||"),
-        QStringLiteral("0|mnuauto|Auto Generate||"),
-        QStringLiteral("0|mnuhelpme|Help||menu"),
-        QStringLiteral("1|mnuabout|About this Program||"),
-        QStringLiteral("1|mnuhelp|Online Help||"),
-        QStringLiteral("1|mnusep9|||separator"),
-        QStringLiteral("1|mnudonate|Donate||"),
-    };
-    QCOMPARE(rows, expected);
-}
-
-void TestMainWindow::mainWindowLooksAsDesigned()
-{
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Quilra"));
-    QVERIFY(!window->windowIcon().isNull());
-    QCOMPARE(window->workArea()->size(), QSize(981, 560));
-
-    auto* bar = window->findChild<ClockStatusBar*>(QStringLiteral("StatusBar1"));
-    QVERIFY(bar);
-    QCOMPARE(bar->textPanel->text(), QStringLiteral("Please visit https://quilra.github.io/"));
-    QCOMPARE(bar->datePanel->text(),
-             QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    QVERIFY(!bar->timePanel->text().isEmpty());
-    // The clock keeps itself current.
-    bar->timePanel->clear();
-    QTRY_VERIFY_WITH_TIMEOUT(!bar->timePanel->text().isEmpty(), 3000);
-}
-
-void TestMainWindow::startUpOverTwoRuns()
-{
-    ScriptedDialogs dialogs;
+    void menuTree()
     {
-        auto first = startProgram(dialogs);
-        QCOMPARE(kUser.read(SettingKeys::TimesOpened), QStringLiteral("0"));
-        QVERIFY(!first->existingAbout());
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        QStringList rows;
+        describe(window->menuBar()->actions(), 0, rows);
+        const QStringList expected = {
+            QStringLiteral("0|MNUFILE|File||menu"),
+            QStringLiteral("1|mnunew|New|Ctrl+N|"),
+            QStringLiteral("1|mnuload|Load|Ctrl+L|"),
+            QStringLiteral("1|mnusave|Save|Ctrl+S|"),
+            QStringLiteral("1|mnusaveas|Save As...|Ctrl+K|"),
+            QStringLiteral("1|mnusep|||separator"),
+            QStringLiteral("1|mnuMRU(0)|No History||hidden"),
+            QStringLiteral("1|sep6|||separator"),
+            QStringLiteral("1|mnuexit|Exit||"),
+            QStringLiteral("0|mnuedit|Edit||menu"),
+            QStringLiteral("1|mnuselall|Select All|Ctrl+A|"),
+            QStringLiteral("1|mnucopy|Copy|Ctrl+C|"),
+            QStringLiteral("1|mnupaste|Paste||"),
+            QStringLiteral("0|mnusettings|Settings||menu"),
+            QStringLiteral("1|mnumisc|Misc Settings||menu"),
+            QStringLiteral("2|mnucolors|Color Settings||"),
+            QStringLiteral("2|mnufont|Font Settings||"),
+            QStringLiteral("1|mnuprog|Program Settings||menu"),
+            QStringLiteral("2|mnuallow|Allow Quilra Link||checkable"),
+            QStringLiteral("2|mnuassociate|Associate Files||"),
+            QStringLiteral("0|mnucustom|Custom Characters||"),
+            QStringLiteral("0|mnuauto|Auto Generate||"),
+            QStringLiteral("0|mnuhelpme|Help||menu"),
+            QStringLiteral("1|mnuabout|About this Program||"),
+            QStringLiteral("1|mnuhelp|Online Help||"),
+            QStringLiteral("1|mnusep9|||separator"),
+            QStringLiteral("1|mnudonate|Donate||"),
+        };
+        QCOMPARE(rows, expected);
     }
-    auto second = startProgram(dialogs);
-    second->show();
-    QVERIFY(QTest::qWaitForWindowExposed(second.get()));
-    frmabout* hidden = second->existingAbout();
-    QVERIFY(hidden);
-    QVERIFY(!hidden->isVisible());
-    QCOMPARE(hidden->lblran->text(), QStringLiteral("0"));
-    QCOMPARE(kUser.read(SettingKeys::TimesOpened), QStringLiteral("1"));
 
-    second->mnuabout->trigger();
-    QCOMPARE(second->existingAbout(), hidden);
-    QVERIFY(hidden->isVisible());
-    QCOMPARE(hidden->lblran->text(), QStringLiteral("0"));
-    second->mnuabout->trigger(); // already shown: only brought forward
-    QCOMPARE(second->existingAbout(), hidden);
+    void mainWindowLooksAsDesigned()
+    {
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        QVERIFY(shown(window.get()));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quilra"));
+        QVERIFY(!window->windowIcon().isNull());
+        auto* bar = window->findChild<ClockStatusBar*>(QStringLiteral("StatusBar1"));
+        QVERIFY(bar);
+        QCOMPARE(bar->textPanel->text(), QStringLiteral("Please visit https://quilra.github.io/"));
+        QCOMPARE(bar->datePanel->text(),
+                 QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+        QVERIFY(!bar->timePanel->text().isEmpty());
+        // The clock keeps itself current.
+        bar->timePanel->clear();
+        QTRY_VERIFY_WITH_TIMEOUT(!bar->timePanel->text().isEmpty(), 3000);
+    }
 
-    hidden->close();
-    QTRY_VERIFY(!second->existingAbout());
-    second->mnuabout->trigger();
-    QVERIFY(second->existingAbout()->isVisible());
-    QCOMPARE(second->existingAbout()->lblran->text(), QStringLiteral("1"));
-    QCOMPARE(second->existingAbout()->windowTitle(), QStringLiteral("About Quilra"));
-}
+    void startUpOverTwoRuns()
+    {
+        ScriptedDialogs dialogs;
+        {
+            auto first = startProgram(dialogs);
+            QCOMPARE(kUser.read(SettingKeys::TimesOpened), QStringLiteral("0"));
+            QVERIFY(!first->existingAbout());
+        }
+        auto second = startProgram(dialogs);
+        QVERIFY(shown(second.get()));
+        frmabout* hidden = second->existingAbout();
+        QVERIFY(hidden);
+        QVERIFY(!hidden->isVisible());
+        QCOMPARE(hidden->lblran->text(), QStringLiteral("0"));
+        QCOMPARE(kUser.read(SettingKeys::TimesOpened), QStringLiteral("1"));
 
-void TestMainWindow::runCounterFromAnOddStore_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("next");
-    QTest::newRow("text") << "abc"
-                          << "1";
-    QTest::newRow("beyond 64 bits") << "99999999999999999999"
-                                    << "100000000000000000000";
-}
+        second->mnuabout->trigger();
+        QCOMPARE(second->existingAbout(), hidden);
+        QVERIFY(hidden->isVisible());
+        QCOMPARE(hidden->lblran->text(), QStringLiteral("0"));
+        second->mnuabout->trigger(); // already shown: only brought forward
+        QCOMPARE(second->existingAbout(), hidden);
 
-void TestMainWindow::runCounterFromAnOddStore()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, next);
-    kUser.write(SettingKeys::TimesOpened, stored);
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    QCOMPARE(kUser.read(SettingKeys::TimesOpened), next);
-    QCOMPARE(window->existingAbout()->lblran->text(), stored);
-    QVERIFY(window->form1());
-    QVERIFY(dialogs.asked.isEmpty());
-}
+        hidden->close();
+        QTRY_VERIFY(!second->existingAbout());
+        second->mnuabout->trigger();
+        QVERIFY(second->existingAbout()->isVisible());
+        QCOMPARE(second->existingAbout()->lblran->text(), QStringLiteral("1"));
+    }
 
-void TestMainWindow::linkOption_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("checked");
-    QTest::newRow("absent") << QString() << true;
-    QTest::newRow("no") << "no" << false;
-    QTest::newRow("yes") << "yes" << true;
-    QTest::newRow("No is not no") << "No" << true;
-}
+    void runCounterFromAnOddStore_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("text") << u"abc"_s << u"1"_s;
+        QTest::newRow("beyond 64 bits") << u"99999999999999999999"_s << u"100000000000000000000"_s;
+    }
 
-void TestMainWindow::linkOption()
-{
-    QFETCH(QString, stored);
-    QFETCH(bool, checked);
-    if (!stored.isNull())
-        kUser.write(SettingKeys::LinkAllowed, stored);
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    QCOMPARE(window->mnuallow->isChecked(), checked);
-    window->mnuallow->trigger();
-    QCOMPARE(window->mnuallow->isChecked(), !checked);
-    QCOMPARE(kUser.read(SettingKeys::LinkAllowed), checked ? "no" : "yes");
-    window->mnuallow->trigger();
-    QCOMPARE(window->mnuallow->isChecked(), checked);
-    QCOMPARE(kUser.read(SettingKeys::LinkAllowed), checked ? "yes" : "no");
-}
+    void runCounterFromAnOddStore()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, next);
+        kUser.write(SettingKeys::TimesOpened, stored);
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        QCOMPARE(kUser.read(SettingKeys::TimesOpened), next);
+        QCOMPARE(window->existingAbout()->lblran->text(), stored);
+        QVERIFY(dialogs.asked.isEmpty());
+    }
 
-void TestMainWindow::storedColours_data()
-{
-    QTest::addColumn<QByteArray>("ini");
-    QTest::addColumn<QColor>("text"); // invalid: the designed colour
-    QTest::addColumn<QColor>("background");
-    const QColor designed;
-    QTest::newRow("absent") << QByteArray() << designed << designed;
-    QTest::newRow("red on black") << QByteArray("[Custom Colors]\r\ntext=255\r\nbackground=0\r\n")
-                                  << QColor(255, 0, 0) << QColor(0, 0, 0);
-    QTest::newRow("unusable values")
-        << QByteArray("[Custom Colors]\r\ntext=abc\r\nbackground=16777216\r\n") << designed
-        << designed;
-    QTest::newRow("duplicate sections")
-        << QByteArray("[Custom Colors]\r\ntext=65280\r\n[Custom Colors]\r\ntext=255\r\n")
-        << QColor(0, 255, 0) << designed;
-    QTest::newRow("binary garbage")
-        << QByteArray("\x00\xFF\x13[\r\n=\n\n\x80=\x81", 13) << designed << designed;
-    QTest::newRow("10 MB without a line end")
-        << QByteArray(10 * 1024 * 1024, '\xB2') << designed << designed;
-}
+    void linkOption_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("absent") << QString() << true;
+        QTest::newRow("no") << u"no"_s << false;
+        QTest::newRow("yes") << u"yes"_s << true;
+        QTest::newRow("No is not no") << u"No"_s << true;
+    }
 
-void TestMainWindow::storedColours()
-{
-    QFETCH(QByteArray, ini);
-    QFETCH(QColor, text);
-    QFETCH(QColor, background);
-    if (!ini.isEmpty())
+    void linkOption()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, checked);
+        if (!stored.isNull())
+            kUser.write(SettingKeys::LinkAllowed, stored);
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        QCOMPARE(window->mnuallow->isChecked(), checked);
+        window->mnuallow->trigger();
+        QCOMPARE(window->mnuallow->isChecked(), !checked);
+        QCOMPARE(kUser.read(SettingKeys::LinkAllowed), checked ? "no" : "yes");
+        window->mnuallow->trigger();
+        QCOMPARE(window->mnuallow->isChecked(), checked);
+        QCOMPARE(kUser.read(SettingKeys::LinkAllowed), checked ? "yes" : "no");
+    }
+
+    void storedColours_data()
+    {
+        // Reading the colours themselves is tested row by row with the colour settings; here the
+        // stored ones reach the document, and odd files start the program with the designed ones.
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QColor>("text"); // invalid: the designed colour
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("red on black") << "[Custom Colors]\r\ntext=255\r\nbackground=0\r\n"_ba
+                                      << QColor(255, 0, 0) << QColor(0, 0, 0);
+        QTest::newRow("binary garbage")
+            << QByteArray("\x00\xFF\x13[\r\n=\n\n\x80=\x81", 13) << QColor() << QColor();
+        QTest::newRow("10 MB without a line end")
+            << QByteArray(10 * 1024 * 1024, '\xB2') << QColor() << QColor();
+    }
+
+    void storedColours()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
         writeIni(ini);
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    const QPalette designed = DocumentEditor().palette();
-    QCOMPARE(textColour(window->form1()), text.isValid() ? text : designed.color(QPalette::Text));
-    QCOMPARE(backColour(window->form1()),
-             background.isValid() ? background : designed.color(QPalette::Base));
-    QVERIFY(dialogs.asked.isEmpty());
-}
-
-void TestMainWindow::unwritableProgramFolder()
-{
-    // A folder that cannot take Settings.ini (here: one that is not there) changes nothing the
-    // user sees at start-up, and the per-user settings still work.
-    ScriptedDialogs dialogs;
-    const QString missing =
-        QDir(TestEnvironment::instance().root()).filePath(QStringLiteral("gone"));
-    auto window = startProgram(dialogs, QString(), missing);
-    window->mnuallow->trigger();
-    QCOMPARE(kUser.read(SettingKeys::LinkAllowed), QStringLiteral("no"));
-    QVERIFY(window->form1()->text().isEmpty());
-    QVERIFY(!QFileInfo::exists(missing));
-    QVERIFY(dialogs.asked.isEmpty());
-}
-
-void TestMainWindow::documentWindowFillsTheWorkArea()
-{
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    const auto fills = [&] {
-        return window->form1()->geometry() == window->workArea()->viewport()->rect();
-    };
-    QVERIFY(fills());
-    for (const QSize size : {QSize(640, 400), QSize(1200, 800), QSize(300, 200)}) {
-        window->resize(size);
-        QTRY_VERIFY(fills());
-        // The text box fills the document window in turn.
-        QCOMPARE(window->form1()->txtvimb->geometry(), window->form1()->contentsRect());
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        const QPalette designed = DocumentEditor().palette();
+        QCOMPARE(textColour(window->form1()),
+                 text.isValid() ? text : designed.color(QPalette::Text));
+        QCOMPARE(backColour(window->form1()),
+                 background.isValid() ? background : designed.color(QPalette::Base));
+        QVERIFY(dialogs.asked.isEmpty());
     }
-}
 
-void TestMainWindow::closedDocumentWindowComesBackEmpty()
-{
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    Form1* first = window->form1();
-    first->setText("\xC9\xCD\xBB");
-    first->setWindowTitle(QStringLiteral("/somewhere/art.nfo"));
-    first->close();
-    QTRY_VERIFY(window->workArea()->subWindowList().isEmpty());
+    void unwritableProgramFolder()
+    {
+        // A folder that cannot take Settings.ini (here: one that is not there) changes nothing the
+        // user sees at start-up, and the per-user settings still work.
+        ScriptedDialogs dialogs;
+        const QString missing =
+            QDir(TestEnvironment::instance().root()).filePath(QStringLiteral("gone"));
+        auto window = startProgram(dialogs, QString(), missing);
+        window->mnuallow->trigger();
+        QCOMPARE(kUser.read(SettingKeys::LinkAllowed), QStringLiteral("no"));
+        QVERIFY(!QFileInfo::exists(missing));
+        QVERIFY(dialogs.asked.isEmpty());
+    }
 
-    writeIni("[Custom Colors]\r\ntext=255\r\n");
-    window->resize(window->size() + QSize(20, 20));
-    QTRY_COMPARE(window->workArea()->subWindowList().size(), 1);
-    Form1* again = window->form1();
-    QCOMPARE(again->windowTitle(), QStringLiteral("Quilra"));
-    QVERIFY(again->text().isEmpty());
-    QCOMPARE(textColour(again), QColor(255, 0, 0));
-    QCOMPARE(window->workArea()->subWindowList().size(), 1);
-}
+    void documentWindowFillsTheWorkArea()
+    {
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        QVERIFY(shown(window.get()));
+        const auto fills = [&] {
+            return window->form1()->geometry() == window->workArea()->viewport()->rect();
+        };
+        QVERIFY(fills());
+        for (const QSize size : {QSize(640, 400), QSize(1200, 800), QSize(300, 200)}) {
+            window->resize(size);
+            QTRY_VERIFY(fills());
+            // The text box fills the document window in turn.
+            QCOMPARE(window->form1()->txtvimb->geometry(), window->form1()->contentsRect());
+        }
+    }
 
-void TestMainWindow::exitEndsTheProgram()
-{
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QSignalSpy exit(window.get(), &MDIForm1::exitRequested);
-    window->mnuexit->trigger();
-    QCOMPARE(exit.count(), 1);
-    QVERIFY(!window->isVisible());
-}
+    void closedDocumentWindowComesBackEmpty()
+    {
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        QVERIFY(shown(window.get()));
+        Form1* first = window->form1();
+        first->setText("\xC9\xCD\xBB");
+        first->setWindowTitle(QStringLiteral("/somewhere/art.nfo"));
+        first->close();
+        QTRY_VERIFY(window->workArea()->subWindowList().isEmpty());
+
+        writeIni("[Custom Colors]\r\ntext=255\r\n");
+        window->resize(window->size() + QSize(20, 20));
+        QTRY_COMPARE(window->workArea()->subWindowList().size(), 1);
+        Form1* again = window->form1();
+        QCOMPARE(again->windowTitle(), QStringLiteral("Quilra"));
+        QVERIFY(again->text().isEmpty());
+        QCOMPARE(textColour(again), QColor(255, 0, 0));
+    }
+
+    void exitEndsTheProgram()
+    {
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        QVERIFY(shown(window.get()));
+        QSignalSpy exit(window.get(), &MDIForm1::exitRequested);
+        window->mnuexit->trigger();
+        QCOMPARE(exit.count(), 1);
+        QVERIFY(!window->isVisible());
+    }
+};
 
 QUILRA_TEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -55,281 +55,231 @@ class TestOpenSave : public QObject
 private Q_SLOTS:
     void init() { TestEnvironment::instance().reset(); }
 
-    void loadCommand();
-    void openFailures_data();
-    void openFailures();
-    void commandLineFile_data();
-    void commandLineFile();
-    void dropOpensTheFirstFile();
-    void newSaveAndSaveAs();
-    void loadedFileSavedUnchanged();
-    void saveFailuresKeepTheOldFile_data();
-    void saveFailuresKeepTheOldFile();
-    void saveOntoAFullDisk();
-    void recentFilesMenu();
-    void recentFilesAcrossRuns();
-};
-
-void TestOpenSave::loadCommand()
-{
-    const QString path = writeFile(u"art one.nfo"_s, "\xC9\xCD\xBB\r\n\xC8\xCD\xBC"_ba);
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->mnuload->trigger(); // cancelled: nothing changes
-    QCOMPARE(window->form1()->windowTitle(), u"Quilra"_s);
-    QCOMPARE(window->MRUCount, -1);
-    dialogs.answerNext(path);
-    window->mnuload->trigger();
-    QCOMPARE(dialogs.asked.constFirst().title, u"Load NFO file"_s);
-    QCOMPARE(dialogs.asked.constFirst().text, u"nfo file (*.nfo)|*.nfo"_s);
-    QCOMPARE(window->form1()->windowTitle(), path);
-    QCOMPARE(window->windowTitle(), u"Quilra - ("_s + path + u")"_s);
-    QCOMPARE(window->form1()->text(), "\xC9\xCD\xBB\r\n\xC8\xCD\xBC\r\n"_ba);
-    QCOMPARE(recentCaptions(window.get()), QStringList{path});
-    QCOMPARE(window->MRUCount, 0);
-    QCOMPARE(dialogs.messages(), QStringList());
-}
-
-void TestOpenSave::openFailures_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QByteArray>("text"); // "<message>": the failure message, empty text
-    QTest::newRow("missing") << pathOf(u"nowhere/missing.nfo"_s) << "<message>"_ba;
-    QTest::newRow("folder") << TestEnvironment::instance().programDirectory() << "<message>"_ba;
-    QTest::newRow("all NUL") << writeFile(u"nul.nfo"_s, QByteArray(1000, '\0'))
-                             << QByteArray(1000, '\0') + "\r\n";
-    QTest::newRow("no line end at all")
-        << writeFile(u"one.nfo"_s, "\xB0\xB1\xB2"_ba) << "\xB0\xB1\xB2\r\n"_ba;
-    QTest::newRow("spaces, quotes, non-ASCII letters")
-        << writeFile(u"dir with 'quotes' \"and\" spaces/\u00e9t\u00e9 \u2591.nfo"_s, "ok"_ba)
-        << "ok\r\n"_ba;
-}
-
-void TestOpenSave::openFailures()
-{
-    QFETCH(QString, path);
-    QFETCH(QByteArray, text);
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->form1()->setText("old text"_ba);
-    dialogs.answerNext(path);
-    window->mnuload->trigger();
-    QCOMPARE(window->form1()->windowTitle(), path);
-    QCOMPARE(recentCaptions(window.get()), QStringList{path});
-    if (text == "<message>") {
-        QCOMPARE(dialogs.messages(), QStringList{u"File not found."_s});
-        QCOMPARE(dialogs.asked.last().title, u"Quilra"_s);
-        QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
-        QCOMPARE(window->form1()->text(), QByteArray());
-    } else {
-        QCOMPARE(dialogs.messages(), QStringList());
-        QCOMPARE(window->form1()->text(), text);
-    }
-}
-
-void TestOpenSave::commandLineFile_data()
-{
-    QTest::addColumn<QString>("argumentText");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("opens");
-    const QString spaced = writeFile(u"with spaces/my art.nfo"_s, "\xDB\r\n"_ba);
-    QTest::newRow("quoted path with spaces") << u"\""_s + spaced + u"\""_s << spaced << true;
-    QTest::newRow("unquoted path with spaces") << spaced << spaced << true;
-    QTest::newRow("missing file") << pathOf(u"gone.nfo"_s) << pathOf(u"gone.nfo"_s) << false;
-    QTest::newRow("lone quote") << u"\""_s << QString() << false;
-}
-
-void TestOpenSave::commandLineFile()
-{
-    QFETCH(QString, argumentText);
-    QFETCH(QString, path);
-    QFETCH(bool, opens);
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs, argumentText);
-    if (path.isEmpty()) {
-        QCOMPARE(window->form1()->windowTitle(), u"Quilra"_s);
-        QCOMPARE(dialogs.asked.size(), 0);
-        return;
-    }
-    QCOMPARE(window->form1()->windowTitle(), path);
-    QCOMPARE(window->form1()->text(), opens ? "\xDB\r\n"_ba : QByteArray());
-    // Only a file that opened enters the recent files.
-    QCOMPARE(recentCaptions(window.get()), opens ? QStringList{path} : QStringList{});
-    QCOMPARE(dialogs.messages(), opens ? QStringList{} : QStringList{u"File not found."_s});
-}
-
-void TestOpenSave::dropOpensTheFirstFile()
-{
-    const QString first = writeFile(u"first.nfo"_s, "1"_ba);
-    const QString second = writeFile(u"second.nfo"_s, "2"_ba);
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    DocumentEditor* editor = window->form1()->txtvimb;
-
-    QMimeData text;
-    text.setText(u"dropped text"_s);
-    dropOn(editor->viewport(), &text);
-    QCOMPARE(window->form1()->text(), QByteArray());
-
-    QMimeData files;
-    files.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
-    dropOn(editor->viewport(), &files);
-    QCOMPARE(window->form1()->windowTitle(), first);
-    QCOMPARE(window->form1()->text(), "1\r\n"_ba);
-    QCOMPARE(recentCaptions(window.get()), QStringList());
-}
-
-void TestOpenSave::newSaveAndSaveAs()
-{
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->form1()->setText("unsaved"_ba);
-    window->mnusave->trigger(); // no file attached: nothing at all
-    QVERIFY(dialogs.asked.isEmpty());
-
-    const QString other = pathOf(u"copy.nfo"_s);
-    dialogs.answerNext(other);
-    window->mnusaveas->trigger();
-    QCOMPARE(dialogs.asked.last().title, u"Save NFO File..."_s);
-    QCOMPARE(TestFiles::read(other), "unsaved\r\n"_ba);
-    QCOMPARE(window->form1()->windowTitle(), u"Quilra"_s);
-
-    const QString path = writeFile(u"doc.nfo"_s, "A\r\n"_ba);
-    dialogs.answerNext(path);
-    window->mnuload->trigger();
-    dialogs.answerNext(other);
-    window->form1()->setText("changed\r\n"_ba);
-    window->mnusaveas->trigger();
-    window->mnusave->trigger(); // to the file in the caption, not to the Save As name
-    QCOMPARE(TestFiles::read(path), "changed\r\n"_ba);
-    window->mnunew->trigger();
-    QCOMPARE(window->form1()->windowTitle(), path);
-    window->mnusave->trigger();
-    QCOMPARE(TestFiles::read(path), "\r\n"_ba);
-    window->mnusaveas->trigger(); // cancelled
-    QCOMPARE(TestFiles::read(other), "changed\r\n"_ba);
-    QCOMPARE(dialogs.messages(), QStringList());
-}
-
-void TestOpenSave::loadedFileSavedUnchanged()
-{
-    QByteArray art;
-    for (int code = 0xB0; code <= 0xDF; ++code)
-        art.append(static_cast<char>(code));
-    const QByteArray bytes = art + "\r\n\tTAB\r\n\r\nlf\nonly\r\n\xFF\x00\x1A\r\n"_ba;
-    const QString path = writeFile(u"exact.nfo"_s, bytes);
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs, path);
-    window->mnusave->trigger();
-    QCOMPARE(TestFiles::read(path), bytes);
-}
-
-void TestOpenSave::saveFailuresKeepTheOldFile_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::newRow("folder that does not exist") << pathOf(u"no/such/folder/x.nfo"_s);
-    QTest::newRow("a folder's name") << TestEnvironment::instance().programDirectory();
-}
-
-void TestOpenSave::saveFailuresKeepTheOldFile()
-{
-    QFETCH(QString, path);
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->form1()->setText("text"_ba);
-    dialogs.answerNext(path);
-    window->mnusaveas->trigger();
-    QCOMPARE(dialogs.messages(), QStringList{u"File could not be saved."_s});
-    QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
-    QCOMPARE(dialogs.asked.last().title, u"Quilra"_s);
-    QVERIFY(!QFileInfo(path).isFile());
-}
-
-void TestOpenSave::saveOntoAFullDisk()
-{
-    const QString mountPoint = pathOf(u"small-disk"_s);
-    QDir().mkpath(mountPoint);
-    if (QProcess::execute(
-            u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, mountPoint}) != 0)
-        QSKIP("This machine does not let the test mount a small tmpfs to fill.");
-    const QString path = QDir(mountPoint).filePath(u"full.nfo"_s);
-    const QByteArray old = "old contents\r\n"_ba;
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(old);
-    file.close();
-
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->form1()->setText(QByteArray(200 * 1024, '\xB0'));
-    window->form1()->setWindowTitle(path);
-    window->mnusave->trigger();
-    const QByteArray after = TestFiles::read(path);
-    QProcess::execute(u"umount"_s, {mountPoint});
-    QCOMPARE(dialogs.messages(), QStringList{u"File could not be saved."_s});
-    QCOMPARE(after, old);
-}
-
-void TestOpenSave::recentFilesMenu()
-{
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    QStringList paths;
-    for (int i = 1; i <= 7; ++i) {
-        paths.prepend(writeFile(u"f%1 & co.nfo"_s.arg(i), QByteArray::number(i)));
-        dialogs.answerNext(paths.constFirst());
-        window->mnuload->trigger();
-    }
-    paths.removeLast();
-    QCOMPARE(recentCaptions(window.get()), paths);
-    QCOMPARE(window->MRUCount, 5);
-    QCOMPARE(window->mnuMRU.size(), 6);
-    // The items stand between the two separators, in order; "&" shows as itself.
-    const QList<QAction*> items = window->MNUFILE->actions();
-    QCOMPARE(items.indexOf(window->mnuMRU.at(0)), items.indexOf(window->mnusep) + 1);
-    QCOMPARE(items.indexOf(window->sep6), items.indexOf(window->mnuMRU.at(5)) + 1);
-    QVERIFY(window->mnuMRU.at(0)->text().contains(u"&&"_s));
-
-    // Reopening the third item leaves the order as it was.
-    window->mnuMRU.at(2)->trigger();
-    QCOMPARE(window->form1()->windowTitle(), paths.at(2));
-    QCOMPARE(window->form1()->text(), "5\r\n"_ba);
-    QCOMPARE(recentCaptions(window.get()), paths);
-
-    // A listed file that has gone: the message, the item stays.
-    QFile::remove(paths.at(4));
-    window->mnuMRU.at(4)->trigger();
-    QCOMPARE(dialogs.messages(), QStringList{u"File not found."_s});
-    QCOMPARE(recentCaptions(window.get()), paths);
-}
-
-void TestOpenSave::recentFilesAcrossRuns()
-{
-    kUser.write(SettingKeys::RecentFile, u"/stored/A.nfo"_s, 0);
-    kUser.write(SettingKeys::RecentFile, u"\x01garbage \u2603 text"_s, 1);
-    ScriptedDialogs dialogs;
+    void loadCommand()
     {
+        const QString path =
+            writeFile(u"dir with 'quotes' \"and\" spaces/\u00e9t\u00e9 \u2591.nfo"_s,
+                      "\xC9\xCD\xBB\r\n\xC8\xCD\xBC"_ba);
+        ScriptedDialogs dialogs;
         auto window = startProgram(dialogs);
-        QCOMPARE(recentCaptions(window.get()),
-                 QStringList({u"/stored/A.nfo"_s, u"\x01garbage \u2603 text"_s}));
-        const QString path = writeFile(u"new.nfo"_s, "n"_ba);
+        window->mnuload->trigger(); // cancelled: nothing changes
+        QCOMPARE(window->form1()->windowTitle(), u"Quilra"_s);
         dialogs.answerNext(path);
         window->mnuload->trigger();
-        dialogs.answerNext(u"/STORED/a.nfo"_s);
-        window->mnuload->trigger();
-        window->mnuexit->trigger();
-        window->close(); // a second close does not store again
-    }
-    QCOMPARE(kUser.read(SettingKeys::RecentFile, 0), u"/STORED/a.nfo"_s);
-    QCOMPARE(kUser.read(SettingKeys::RecentFile, 1), pathOf(u"new.nfo"_s));
-    QCOMPARE(kUser.read(SettingKeys::RecentFile, 2), u"\x01garbage \u2603 text"_s);
-    QCOMPARE(kUser.read(SettingKeys::RecentFile, 3), QString());
+        QCOMPARE(dialogs.asked.constFirst().text, u"nfo file (*.nfo)|*.nfo"_s);
+        QCOMPARE(window->form1()->windowTitle(), path);
+        QCOMPARE(window->windowTitle(), u"Quilra - ("_s + path + u")"_s);
+        QCOMPARE(window->form1()->text(), "\xC9\xCD\xBB\r\n\xC8\xCD\xBC\r\n"_ba);
+        QCOMPARE(dialogs.messages(), QStringList());
 
-    auto again = startProgram(dialogs);
-    QCOMPARE(recentCaptions(again.get()).size(), 3);
-    again->mnuMRU.at(2)->trigger(); // garbage is tried as a path and fails cleanly
-    QCOMPARE(dialogs.messages().last(), u"File not found."_s);
-}
+        // A file that is not there: the message, an empty document under its name, still listed.
+        const QString missing = pathOf(u"nowhere/missing.nfo"_s);
+        dialogs.answerNext(missing);
+        window->mnuload->trigger();
+        QCOMPARE(dialogs.messages(), QStringList{u"File not found."_s});
+        QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
+        QCOMPARE(window->form1()->text(), QByteArray());
+        QCOMPARE(window->form1()->windowTitle(), missing);
+        QCOMPARE(recentCaptions(window.get()), QStringList({missing, path}));
+    }
+
+    void commandLineFile_data()
+    {
+        QTest::addColumn<QString>("argumentText");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("opens");
+        const QString spaced = writeFile(u"with spaces/my art.nfo"_s, "\xDB\r\n"_ba);
+        QTest::newRow("quoted path with spaces") << u"\""_s + spaced + u"\""_s << spaced << true;
+        QTest::newRow("unquoted path with spaces") << spaced << spaced << true;
+        QTest::newRow("missing file") << pathOf(u"gone.nfo"_s) << pathOf(u"gone.nfo"_s) << false;
+        QTest::newRow("lone quote") << u"\""_s << QString() << false;
+    }
+
+    void commandLineFile()
+    {
+        QFETCH(QString, argumentText);
+        QFETCH(QString, path);
+        QFETCH(bool, opens);
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs, argumentText);
+        if (path.isEmpty()) {
+            QCOMPARE(window->form1()->windowTitle(), u"Quilra"_s);
+            QCOMPARE(dialogs.asked.size(), 0);
+            return;
+        }
+        QCOMPARE(window->form1()->windowTitle(), path);
+        QCOMPARE(window->form1()->text(), opens ? "\xDB\r\n"_ba : QByteArray());
+        // Only a file that opened enters the recent files.
+        QCOMPARE(recentCaptions(window.get()), opens ? QStringList{path} : QStringList{});
+        QCOMPARE(dialogs.messages(), opens ? QStringList{} : QStringList{u"File not found."_s});
+    }
+
+    void dropOpensTheFirstFile()
+    {
+        const QString first = writeFile(u"first.nfo"_s, "1"_ba);
+        const QString second = writeFile(u"second.nfo"_s, "2"_ba);
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        DocumentEditor* editor = window->form1()->txtvimb;
+
+        QMimeData text;
+        text.setText(u"dropped text"_s);
+        dropOn(editor->viewport(), &text);
+        QCOMPARE(window->form1()->text(), QByteArray());
+
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
+        dropOn(editor->viewport(), &files);
+        QCOMPARE(window->form1()->windowTitle(), first);
+        QCOMPARE(window->form1()->text(), "1\r\n"_ba);
+        QCOMPARE(recentCaptions(window.get()), QStringList());
+    }
+
+    void newSaveAndSaveAs()
+    {
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        window->form1()->setText("unsaved"_ba);
+        window->mnusave->trigger(); // no file attached: nothing at all
+        QVERIFY(dialogs.asked.isEmpty());
+
+        const QString other = pathOf(u"copy.nfo"_s);
+        dialogs.answerNext(other);
+        window->mnusaveas->trigger();
+        QCOMPARE(TestFiles::read(other), "unsaved\r\n"_ba);
+        QCOMPARE(window->form1()->windowTitle(), u"Quilra"_s);
+
+        const QString path = writeFile(u"doc.nfo"_s, "A\r\n"_ba);
+        dialogs.answerNext(path);
+        window->mnuload->trigger();
+        dialogs.answerNext(other);
+        window->form1()->setText("changed\r\n"_ba);
+        window->mnusaveas->trigger();
+        window->mnusave->trigger(); // to the file in the caption, not to the Save As name
+        QCOMPARE(TestFiles::read(path), "changed\r\n"_ba);
+        window->mnunew->trigger();
+        QCOMPARE(window->form1()->windowTitle(), path);
+        window->mnusave->trigger();
+        QCOMPARE(TestFiles::read(path), "\r\n"_ba);
+        window->mnusaveas->trigger(); // cancelled
+        QCOMPARE(TestFiles::read(other), "changed\r\n"_ba);
+        QCOMPARE(dialogs.messages(), QStringList());
+    }
+
+    void loadedFileSavedUnchanged()
+    {
+        QByteArray art;
+        for (int code = 0xB0; code <= 0xDF; ++code)
+            art.append(static_cast<char>(code));
+        const QByteArray bytes = art + "\r\n\tTAB\r\n\r\nlf\nonly\r\n\xFF\x00\x1A\r\n"_ba;
+        const QString path = writeFile(u"exact.nfo"_s, bytes);
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs, path);
+        window->mnusave->trigger();
+        QCOMPARE(TestFiles::read(path), bytes);
+    }
+
+    void saveFailuresKeepTheOldFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("folder that does not exist") << pathOf(u"no/such/folder/x.nfo"_s);
+        QTest::newRow("a folder's name") << TestEnvironment::instance().programDirectory();
+    }
+
+    void saveFailuresKeepTheOldFile()
+    {
+        QFETCH(QString, path);
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        window->form1()->setText("text"_ba);
+        dialogs.answerNext(path);
+        window->mnusaveas->trigger();
+        QCOMPARE(dialogs.messages(), QStringList{u"File could not be saved."_s});
+        QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
+        QVERIFY(!QFileInfo(path).isFile());
+    }
+
+    void saveOntoAFullDisk()
+    {
+        const QString mountPoint = pathOf(u"small-disk"_s);
+        QDir().mkpath(mountPoint);
+        if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s,
+                                           mountPoint}) != 0)
+            QSKIP("This machine does not let the test mount a small tmpfs to fill.");
+        const QString path = QDir(mountPoint).filePath(u"full.nfo"_s);
+        const QByteArray old = "old contents\r\n"_ba;
+        TestFiles::write(path, old);
+
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        window->form1()->setText(QByteArray(200 * 1024, '\xB0'));
+        window->form1()->setWindowTitle(path);
+        window->mnusave->trigger();
+        const QByteArray after = TestFiles::read(path);
+        QProcess::execute(u"umount"_s, {mountPoint});
+        QCOMPARE(dialogs.messages(), QStringList{u"File could not be saved."_s});
+        QCOMPARE(after, old);
+    }
+
+    void recentFilesMenu()
+    {
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        QStringList paths;
+        for (int i = 1; i <= 7; ++i) {
+            paths.prepend(writeFile(u"f%1 & co.nfo"_s.arg(i), QByteArray::number(i)));
+            dialogs.answerNext(paths.constFirst());
+            window->mnuload->trigger();
+        }
+        paths.removeLast();
+        QCOMPARE(recentCaptions(window.get()), paths);
+        // The items stand between the two separators, in order; "&" shows as itself.
+        const QList<QAction*> items = window->MNUFILE->actions();
+        QCOMPARE(items.indexOf(window->mnuMRU.at(0)), items.indexOf(window->mnusep) + 1);
+        QCOMPARE(items.indexOf(window->sep6), items.indexOf(window->mnuMRU.at(5)) + 1);
+        QVERIFY(window->mnuMRU.at(0)->text().contains(u"&&"_s));
+
+        // Reopening the third item leaves the order as it was.
+        window->mnuMRU.at(2)->trigger();
+        QCOMPARE(window->form1()->windowTitle(), paths.at(2));
+        QCOMPARE(window->form1()->text(), "5\r\n"_ba);
+        QCOMPARE(recentCaptions(window.get()), paths);
+
+        // A listed file that has gone: the message, the item stays.
+        QFile::remove(paths.at(4));
+        window->mnuMRU.at(4)->trigger();
+        QCOMPARE(dialogs.messages(), QStringList{u"File not found."_s});
+        QCOMPARE(recentCaptions(window.get()), paths);
+    }
+
+    void recentFilesAcrossRuns()
+    {
+        kUser.write(SettingKeys::RecentFile, u"/stored/A.nfo"_s, 0);
+        kUser.write(SettingKeys::RecentFile, u"\x01garbage \u2603 text"_s, 1);
+        ScriptedDialogs dialogs;
+        {
+            auto window = startProgram(dialogs);
+            QCOMPARE(recentCaptions(window.get()),
+                     QStringList({u"/stored/A.nfo"_s, u"\x01garbage \u2603 text"_s}));
+            const QString path = writeFile(u"new.nfo"_s, "n"_ba);
+            dialogs.answerNext(path);
+            window->mnuload->trigger();
+            dialogs.answerNext(u"/STORED/a.nfo"_s);
+            window->mnuload->trigger();
+            window->mnuexit->trigger();
+            window->close(); // a second close does not store again
+        }
+        QCOMPARE(kUser.read(SettingKeys::RecentFile, 0), u"/STORED/a.nfo"_s);
+        QCOMPARE(kUser.read(SettingKeys::RecentFile, 1), pathOf(u"new.nfo"_s));
+        QCOMPARE(kUser.read(SettingKeys::RecentFile, 2), u"\x01garbage \u2603 text"_s);
+        QCOMPARE(kUser.read(SettingKeys::RecentFile, 3), QString());
+
+        auto again = startProgram(dialogs);
+        QCOMPARE(recentCaptions(again.get()).size(), 3);
+        again->mnuMRU.at(2)->trigger(); // garbage is tried as a path and fails cleanly
+        QCOMPARE(dialogs.messages().last(), u"File not found."_s);
+    }
+};
 
 QUILRA_TEST_MAIN(TestOpenSave)
 #include "tst_opensave.moc"

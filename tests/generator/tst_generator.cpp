@@ -65,245 +65,206 @@ private Q_SLOTS:
         QFile::remove(kProgram.filePath(SubstitutionTables::applicationTemplateFile()));
     }
 
-    void opensEmptyAtTheTopLeft();
-    void masksTakeDigitsOnly();
-    void createMovieFromTypedFields();
-    void createApplicationKeepsTheCaptions();
-    void refusedCharacterChangesNothing();
-    void missingTemplateChangesNothing();
-    void getFillsTheSize();
-    void focusedFieldIsYellow();
-    void shippedTemplates_data();
-    void shippedTemplates();
-};
-
-void TestGenerator::opensEmptyAtTheTopLeft()
-{
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    frmmovie* form = openGenerator(window.get());
-    QVERIFY(form);
-    QCOMPARE(form->windowTitle(), u"Auto Generator"_s);
-    QCOMPARE(form->pos(), QPoint(0, 0));
-    QCOMPARE(form->widget()->size(), QSize(473, 414));
-    QCOMPARE(form->XTab1->currentIndex(), 0);
-    QCOMPARE(form->XTab1->tabText(0), u"Movie Template"_s);
-    QCOMPARE(form->XTab1->tabText(1), u"Application Template"_s);
-    QCOMPARE(form->txtrls->maskedText(), u"__/__/____"_s);
-    QCOMPARE(form->txtrun->maskedText(), u"__:__:__"_s);
-    QVERIFY(form->txttitle->text().isEmpty());
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    for (int tab = 0; tab < 2; ++tab) {
-        form->XTab1->setCurrentIndex(tab);
-        TestFiles::saveScreenshot(window.get(), u"generator-tab%1"_s.arg(tab));
-    }
-    form->XTab1->setCurrentIndex(0);
-    // Choosing the item again brings the same form forward.
-    QCOMPARE(openGenerator(window.get()), form);
-
-    form->txttitle->setText(u"typed"_s);
-    form->close();
-    QTRY_VERIFY(!window->existingGenerator());
-    frmmovie* again = openGenerator(window.get());
-    QVERIFY(again->txttitle->text().isEmpty());
-}
-
-void TestGenerator::masksTakeDigitsOnly()
-{
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    frmmovie* form = openGenerator(window.get());
-    form->txtrls->setFocus();
-    form->txtrls->home(false);
-    QTest::keyClicks(form->txtrls, u"1a2/x"_s);
-    QCOMPARE(form->txtrls->maskedText(), u"12/__/____"_s);
-    QTest::keyClicks(form->txtrls, u"24//2006"_s);
-    QCOMPARE(form->txtrls->maskedText(), u"12/24/2006"_s);
-    form->txtrun->home(false);
-    QTest::keyClicks(form->txtrun, u"013"_s);
-    QCOMPARE(form->txtrun->maskedText(), u"01:3_:__"_s);
-}
-
-void TestGenerator::createMovieFromTypedFields()
-{
-    installTemplate(SubstitutionTables::movieTemplateFile(),
-                    listTemplate(SubstitutionTables::movie()) + "$appname$"_ba);
-    UserSettings().write(SettingKeys::LinkAllowed, u"yes"_s);
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    frmmovie* form = openGenerator(window.get());
-    QByteArray expected;
-    for (const PlaceholderRule& rule : SubstitutionTables::movie()) {
-        QWidget* field = form->findChild<QWidget*>(rule.sourceField);
-        QVERIFY2(field, qPrintable(rule.sourceField));
-        if (auto* mask = qobject_cast<MaskEdBox*>(field)) {
-            mask->home(false);
-            QTest::keyClicks(mask, u"1234"_s);
-            expected += mask->maskedText().toLatin1() + "\r\n";
-        } else if (auto* memo = qobject_cast<QPlainTextEdit*>(field)) {
-            memo->setPlainText(u"line one\nline \u00e9 two"_s);
-            expected += "line one\r\nline \x82 two\r\n"_ba;
-        } else {
-            QTest::keyClicks(field, rule.sourceField);
-            expected += rule.sourceField.toLatin1() + "\r\n";
+    void opensEmptyAtTheTopLeft()
+    {
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        frmmovie* form = openGenerator(window.get());
+        QVERIFY(form);
+        QCOMPARE(form->pos(), QPoint(0, 0));
+        QCOMPARE(form->XTab1->currentIndex(), 0);
+        QCOMPARE(form->txtrls->maskedText(), u"__/__/____"_s);
+        QVERIFY(shown(window.get()));
+        for (int tab = 0; tab < 2; ++tab) {
+            form->XTab1->setCurrentIndex(tab);
+            TestFiles::saveScreenshot(window.get(), u"generator-tab%1"_s.arg(tab));
         }
+        // Choosing the item again brings the same form forward; a closed one comes back empty.
+        QCOMPARE(openGenerator(window.get()), form);
+        form->txttitle->setText(u"typed"_s);
+        form->close();
+        QTRY_VERIFY(!window->existingGenerator());
+        QVERIFY(openGenerator(window.get())->txttitle->text().isEmpty());
     }
-    expected += "$appname$\r\n"_ba + "\r\n" + QByteArray(77, '*') +
-                "\r\n       Created with Quilra - get your free copy - https://quilra.github.io/";
-    QTest::mouseClick(form->Command2, Qt::LeftButton);
-    QCOMPARE(window->form1()->text(), expected);
-    QTRY_VERIFY(!window->existingGenerator());
-    QVERIFY(dialogs.messages().isEmpty());
-}
 
-void TestGenerator::createApplicationKeepsTheCaptions()
-{
-    installTemplate(SubstitutionTables::applicationTemplateFile(),
-                    listTemplate(SubstitutionTables::application()));
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->SetDocumentCaptions(u"/some/where.nfo"_s);
-    window->form1()->setText("old"_ba);
-    frmmovie* form = openGenerator(window.get());
-    form->XTab1->setCurrentIndex(1);
-    form->txtapptitle->setText(u"Tool \u2591 1.0"_s);
-    form->txtinstallation->setPlainText(u"1. unpack\n2. run"_s);
-    form->Command3->click();
-    QCOMPARE(window->form1()->text(),
-             "Tool \xB0 1.0\r\nUnknown\r\nUnknown\r\nUnknown\r\nUnknown\r\nUnknown\r\nUnknown\r\n"
-             "Unknown\r\n1. unpack\r\n2. run\r\n"_ba);
-    QCOMPARE(window->form1()->windowTitle(), u"/some/where.nfo"_s);
-    QCOMPARE(window->windowTitle(), u"Quilra - (/some/where.nfo)"_s);
-}
+    void masksTakeDigitsOnly()
+    {
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        frmmovie* form = openGenerator(window.get());
+        form->txtrls->setFocus();
+        form->txtrls->home(false);
+        QTest::keyClicks(form->txtrls, u"1a2/x"_s);
+        QCOMPARE(form->txtrls->maskedText(), u"12/__/____"_s);
+        QTest::keyClicks(form->txtrls, u"24//2006"_s);
+        QCOMPARE(form->txtrls->maskedText(), u"12/24/2006"_s);
+        form->txtrun->home(false);
+        QTest::keyClicks(form->txtrun, u"013"_s);
+        QCOMPARE(form->txtrun->maskedText(), u"01:3_:__"_s);
+    }
 
-void TestGenerator::refusedCharacterChangesNothing()
-{
-    installTemplate(SubstitutionTables::movieTemplateFile(), "$title$"_ba);
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->form1()->setText("kept"_ba);
-    frmmovie* form = openGenerator(window.get());
-    form->txttitle->setText(u"price \u20AC"_s);
-    form->Command2->click();
-    QCOMPARE(dialogs.messages().size(), 1);
-    QVERIFY(dialogs.messages().constFirst().contains(u"\u20AC"_s));
-    QCOMPARE(window->form1()->text(), "kept"_ba);
-    QCOMPARE(window->existingGenerator(), form);
-}
+    void createMovieFromTypedFields()
+    {
+        installTemplate(SubstitutionTables::movieTemplateFile(),
+                        listTemplate(SubstitutionTables::movie()) + "$appname$"_ba);
+        UserSettings().write(SettingKeys::LinkAllowed, u"yes"_s);
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        frmmovie* form = openGenerator(window.get());
+        QByteArray expected;
+        for (const PlaceholderRule& rule : SubstitutionTables::movie()) {
+            QWidget* field = form->findChild<QWidget*>(rule.sourceField);
+            QVERIFY2(field, qPrintable(rule.sourceField));
+            if (auto* mask = qobject_cast<MaskEdBox*>(field)) {
+                mask->home(false);
+                QTest::keyClicks(mask, u"1234"_s);
+                expected += mask->maskedText().toLatin1() + "\r\n";
+            } else if (auto* memo = qobject_cast<QPlainTextEdit*>(field)) {
+                memo->setPlainText(u"line one\nline \u00e9 two"_s);
+                expected += "line one\r\nline \x82 two\r\n"_ba;
+            } else {
+                QTest::keyClicks(field, rule.sourceField);
+                expected += rule.sourceField.toLatin1() + "\r\n";
+            }
+        }
+        expected +=
+            "$appname$\r\n"_ba + "\r\n" + QByteArray(77, '*') +
+            "\r\n       Created with Quilra - get your free copy - https://quilra.github.io/";
+        QTest::mouseClick(form->Command2, Qt::LeftButton);
+        QCOMPARE(window->form1()->text(), expected);
+        QTRY_VERIFY(!window->existingGenerator());
+        QVERIFY(dialogs.messages().isEmpty());
+    }
 
-void TestGenerator::missingTemplateChangesNothing()
-{
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->form1()->setText("kept"_ba);
-    frmmovie* form = openGenerator(window.get());
-    form->txttitle->setText(u"typed"_s);
-    form->Command2->click();
-    QCOMPARE(dialogs.messages(),
-             QStringList{u"Template file not found.\n"_s +
-                         kProgram.filePath(SubstitutionTables::movieTemplateFile())});
-    QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
-    QCOMPARE(window->form1()->text(), "kept"_ba);
-    QCOMPARE(window->existingGenerator(), form);
-    QCOMPARE(form->txttitle->text(), u"typed"_s);
-}
+    void createApplicationKeepsTheCaptions()
+    {
+        installTemplate(SubstitutionTables::applicationTemplateFile(),
+                        "$appname$|$installation$|$serial$"_ba);
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        window->SetDocumentCaptions(u"/some/where.nfo"_s);
+        window->form1()->setText("old"_ba);
+        frmmovie* form = openGenerator(window.get());
+        form->XTab1->setCurrentIndex(1);
+        form->txtapptitle->setText(u"Tool \u2591 1.0"_s);
+        form->txtinstallation->setPlainText(u"1. unpack\n2. run"_s);
+        form->Command3->click();
+        QCOMPARE(window->form1()->text(), "Tool \xB0 1.0|1. unpack\r\n2. run|Unknown\r\n"_ba);
+        QCOMPARE(window->form1()->windowTitle(), u"/some/where.nfo"_s);
+        QCOMPARE(window->windowTitle(), u"Quilra - (/some/where.nfo)"_s);
+    }
 
-void TestGenerator::getFillsTheSize()
-{
-    const QString file = kProgram.filePath(u"release.mkv"_s);
-    QFile sized(file);
-    QVERIFY(sized.open(QIODevice::WriteOnly));
-    QVERIFY(sized.resize(2500));
-    sized.close();
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    frmmovie* form = openGenerator(window.get());
-    dialogs.answerNext(file);
-    form->Command4->click();
-    QCOMPARE(dialogs.asked.last().title, u"Get File Size"_s);
-    QCOMPARE(dialogs.asked.last().text, u"all files *|*"_s);
-    QCOMPARE(form->txtnumber->text(), u"2"_s);
+    void missingTemplateOrRefusedCharacterChangesNothing()
+    {
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        window->form1()->setText("kept"_ba);
+        frmmovie* form = openGenerator(window.get());
+        form->txttitle->setText(u"typed"_s);
+        form->Command2->click();
+        QCOMPARE(dialogs.messages(),
+                 QStringList{u"Template file not found.\n"_s +
+                             kProgram.filePath(SubstitutionTables::movieTemplateFile())});
+        QCOMPARE(window->existingGenerator(), form);
+        QCOMPARE(form->txttitle->text(), u"typed"_s);
 
-    form->Command4->click(); // cancelled: the field keeps its text
-    QCOMPARE(form->txtnumber->text(), u"2"_s);
-    dialogs.answerNext(kProgram.filePath(u"no such file"_s));
-    form->Command4->click();
-    QCOMPARE(dialogs.messages(), QStringList{u"File not found."_s});
-    QCOMPARE(form->txtnumber->text(), u"2"_s);
-    QFile::remove(file);
-}
+        installTemplate(SubstitutionTables::movieTemplateFile(), "$title$"_ba);
+        form->txttitle->setText(u"price \u20AC"_s);
+        form->Command2->click();
+        QCOMPARE(dialogs.messages().size(), 2);
+        QVERIFY(dialogs.messages().last().contains(u"\u20AC"_s));
+        QCOMPARE(window->form1()->text(), "kept"_ba);
+        QCOMPARE(window->existingGenerator(), form);
+    }
 
-void TestGenerator::focusedFieldIsYellow()
-{
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    frmmovie* form = openGenerator(window.get());
-    const QColor yellow(255, 255, 0);
-    const QColor plain = QApplication::palette(form->txtupper).color(QPalette::Base);
-    const auto base = [](QWidget* w) { return w->palette().color(QPalette::Base); };
-    QCOMPARE(base(form->txtupper), plain);
+    void getFillsTheSize()
+    {
+        const QString file =
+            TestFiles::write(kProgram.filePath(u"release.mkv"_s), QByteArray(2500, 'x'));
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        frmmovie* form = openGenerator(window.get());
+        dialogs.answerNext(file);
+        form->Command4->click();
+        QCOMPARE(dialogs.asked.last().text, u"all files *|*"_s);
+        QCOMPARE(form->txtnumber->text(), u"2"_s);
 
-    // Tab walks the movie fields in their order, each yellow in turn.
-    form->txtupper->setFocus();
-    QTRY_COMPARE(base(form->txtupper), yellow);
-    const QList<QWidget*> order = {
-        form->txtrls,    form->txtthr,  form->txtdvd,    form->txtrun,   form->txtlan,
-        form->txtlink,   form->txtrate, form->txtvidcod, form->txtres,   form->txtaudcod,
-        form->txtaudbit, form->txtsub,  form->txtnumber, form->txttitle, form->txtsummary};
-    QWidget* previous = form->txtupper;
-    for (QWidget* next : order) {
+        form->Command4->click(); // cancelled: the field keeps its text
+        QCOMPARE(form->txtnumber->text(), u"2"_s);
+        dialogs.answerNext(kProgram.filePath(u"no such file"_s));
+        form->Command4->click();
+        QCOMPARE(dialogs.messages(), QStringList{u"File not found."_s});
+        QCOMPARE(form->txtnumber->text(), u"2"_s);
+        QFile::remove(file);
+    }
+
+    void focusedFieldIsYellow()
+    {
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        QVERIFY(shown(window.get()));
+        frmmovie* form = openGenerator(window.get());
+        const QColor yellow(255, 255, 0);
+        const QColor plain = QApplication::palette(form->txtupper).color(QPalette::Base);
+        const auto base = [](QWidget* w) { return w->palette().color(QPalette::Base); };
+        QCOMPARE(base(form->txtupper), plain);
+
+        // Tab walks the movie fields in their order, each yellow in turn.
+        form->txtupper->setFocus();
+        QTRY_COMPARE(base(form->txtupper), yellow);
+        const QList<QWidget*> order = {
+            form->txtrls,    form->txtthr,  form->txtdvd,    form->txtrun,   form->txtlan,
+            form->txtlink,   form->txtrate, form->txtvidcod, form->txtres,   form->txtaudcod,
+            form->txtaudbit, form->txtsub,  form->txtnumber, form->txttitle, form->txtsummary};
+        QWidget* previous = form->txtupper;
+        for (QWidget* next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTRY_COMPARE(QApplication::focusWidget(), next);
+            QCOMPARE(base(next), yellow);
+            QCOMPARE(base(previous), plain);
+            previous = next;
+        }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTRY_COMPARE(QApplication::focusWidget(), next);
-        QCOMPARE(base(next), yellow);
-        QCOMPARE(base(previous), plain);
-        previous = next;
+        QTRY_COMPARE(QApplication::focusWidget(), form->Command2);
+        QCOMPARE(base(form->txtsummary), plain);
     }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTRY_COMPARE(QApplication::focusWidget(), form->Command2);
-    QCOMPARE(base(form->txtsummary), plain);
-}
 
-void TestGenerator::shippedTemplates_data()
-{
-    QTest::addColumn<bool>("movie");
-    QTest::newRow("movie") << true;
-    QTest::newRow("application") << false;
-}
+    void shippedTemplates_data()
+    {
+        QTest::addColumn<bool>("movie");
+        QTest::newRow("movie") << true;
+        QTest::newRow("application") << false;
+    }
 
-void TestGenerator::shippedTemplates()
-{
-    QFETCH(bool, movie);
-    installShippedTemplates();
-    UserSettings().write(SettingKeys::LinkAllowed, u"yes"_s);
-    const auto& rules = movie ? SubstitutionTables::movie() : SubstitutionTables::application();
-    QFile shipped(kProgram.filePath(movie ? SubstitutionTables::movieTemplateFile()
-                                          : SubstitutionTables::applicationTemplateFile()));
-    QVERIFY(shipped.open(QIODevice::ReadOnly));
-    const QByteArray bytes = shipped.readAll();
-    // Art in code page 437 bytes with CR LF line ends, using every placeholder of its table.
-    QVERIFY(bytes.contains('\xDB'));
-    QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
-    for (const PlaceholderRule& rule : rules)
-        QVERIFY2(bytes.contains(rule.placeholder), rule.placeholder.constData());
+    void shippedTemplates()
+    {
+        QFETCH(bool, movie);
+        installShippedTemplates();
+        UserSettings().write(SettingKeys::LinkAllowed, u"yes"_s);
+        const auto& rules = movie ? SubstitutionTables::movie() : SubstitutionTables::application();
+        const QByteArray bytes = TestFiles::read(
+            kProgram.filePath(movie ? SubstitutionTables::movieTemplateFile()
+                                    : SubstitutionTables::applicationTemplateFile()));
+        // CR LF line ends, using every placeholder of its table.
+        QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+        for (const PlaceholderRule& rule : rules)
+            QVERIFY2(bytes.contains(rule.placeholder), rule.placeholder.constData());
 
-    ScriptedDialogs dialogs;
-    auto window = startProgram(dialogs);
-    frmmovie* form = openGenerator(window.get());
-    (movie ? form->Command2 : form->Command3)->click();
-    const QByteArray text = window->form1()->text();
-    for (const PlaceholderRule& rule : rules)
-        QVERIFY2(!text.contains(rule.placeholder), rule.placeholder.constData());
-    for (const QByteArray& line : text.split('\n'))
-        QVERIFY2(line.size() - (line.endsWith('\r') ? 1 : 0) <= 80, line.constData());
+        ScriptedDialogs dialogs;
+        auto window = startProgram(dialogs);
+        frmmovie* form = openGenerator(window.get());
+        (movie ? form->Command2 : form->Command3)->click();
+        const QByteArray text = window->form1()->text();
+        for (const PlaceholderRule& rule : rules)
+            QVERIFY2(!text.contains(rule.placeholder), rule.placeholder.constData());
+        for (const QByteArray& line : text.split('\n'))
+            QVERIFY2(line.size() - (line.endsWith('\r') ? 1 : 0) <= 80, line.constData());
 
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    TestFiles::saveScreenshot(window.get(),
-                              movie ? u"generated-movie"_s : u"generated-application"_s);
-}
+        QVERIFY(shown(window.get()));
+        TestFiles::saveScreenshot(window.get(),
+                                  movie ? u"generated-movie"_s : u"generated-application"_s);
+    }
+};
 
 QUILRA_TEST_MAIN(TestGenerator)
 #include "tst_generator.moc"

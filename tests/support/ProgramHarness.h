@@ -20,3 +20,10 @@ inline std::unique_ptr<MDIForm1> startProgram(ScriptedDialogs& dialogs,
     window->startUp(argumentText);
     return window;
 }
+
+// Shows the widget and waits until it is on screen: QVERIFY(shown(window.get())).
+inline bool shown(QWidget* widget)
+{
+    widget->show();
+    return QTest::qWaitForWindowExposed(widget);
+}
