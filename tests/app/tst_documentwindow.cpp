@@ -65,8 +65,7 @@ private Q_SLOTS:
     void codesThroughTheWidget()
     {
         QFETCH(QByteArray, codes);
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         Form1* form = window->form1();
         form->setText(codes);
         QCOMPARE(form->text(), codes);
@@ -78,8 +77,7 @@ private Q_SLOTS:
 
     void lineBreaksAsShown()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         QVERIFY(shown(window.get()));
         Form1* form = window->form1();
         // CR LF breaks paragraphs; a lone LF breaks the line within its paragraph; a lone CR is
@@ -93,8 +91,7 @@ private Q_SLOTS:
 
     void designedFont()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         const QFontInfo realised(window->form1()->txtvimb->font());
         // This machine has no face called Terminal: the VGA face stands in at its native size.
         QCOMPARE(realised.family(), QStringLiteral("Px IBM VGA8"));
@@ -103,8 +100,7 @@ private Q_SLOTS:
 
     void typingAndPastingBecomeCodes()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         DocumentEditor* editor = window->form1()->txtvimb;
         sendTyped(editor, QStringLiteral("\u00E9")); // e acute
         sendTyped(editor, QStringLiteral("\u2591")); // light shade
@@ -128,8 +124,7 @@ private Q_SLOTS:
 
     void boxDrawingTilesWithoutGaps()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         QVERIFY(shown(window.get()));
         Form1* form = window->form1();
         DocumentEditor* editor = form->txtvimb;

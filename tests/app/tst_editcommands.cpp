@@ -36,8 +36,7 @@ private Q_SLOTS:
     void selectAll()
     {
         QFETCH(QByteArray, text);
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         DocumentEditor* editor = window->form1()->txtvimb;
         window->form1()->setText(text);
         editor->setSelStart(3);
@@ -67,8 +66,7 @@ private Q_SLOTS:
         QFETCH(int, length);
         QFETCH(QString, clipboard);
         QFETCH(int, caret);
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         DocumentEditor* editor = window->form1()->txtvimb;
         window->form1()->setText(kText);
         editor->setSelStart(start);
@@ -86,8 +84,7 @@ private Q_SLOTS:
 
     void keysInTheDocumentRunTheMenuCommands()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         QVERIFY(shown(window.get()));
         DocumentEditor* editor = window->form1()->txtvimb;
         window->form1()->setText("\xC9\xCD\xBB\r\n\xB0\nx"_ba);
@@ -104,8 +101,7 @@ private Q_SLOTS:
 
     void pasteAtTheCaret()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         DocumentEditor* editor = window->form1()->txtvimb;
         window->form1()->setText(kText);
         editor->setSelStart(12);

@@ -41,16 +41,6 @@ void describe(const QList<QAction*>& actions, int depth, QStringList& rows)
     }
 }
 
-QColor textColour(Form1* form)
-{
-    return form->txtvimb->palette().color(QPalette::Text);
-}
-
-QColor backColour(Form1* form)
-{
-    return form->txtvimb->palette().color(QPalette::Base);
-}
-
 void writeIni(const QByteArray& bytes)
 {
     TestFiles::write(TestEnvironment::instance().iniPath(), bytes);
@@ -67,8 +57,7 @@ private Q_SLOTS:
 
     void menuTree()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         QStringList rows;
         describe(window->menuBar()->actions(), 0, rows);
         const QStringList expected = {
@@ -105,8 +94,7 @@ private Q_SLOTS:
 
     void mainWindowLooksAsDesigned()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         QVERIFY(shown(window.get()));
         QCOMPARE(window->windowTitle(), QStringLiteral("Quilra"));
         QVERIFY(!window->windowIcon().isNull());
@@ -164,8 +152,7 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         QFETCH(QString, next);
         kUser.write(SettingKeys::TimesOpened, stored);
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         QCOMPARE(kUser.read(SettingKeys::TimesOpened), next);
         QCOMPARE(window->existingAbout()->lblran->text(), stored);
         QVERIFY(dialogs.asked.isEmpty());
@@ -187,8 +174,7 @@ private Q_SLOTS:
         QFETCH(bool, checked);
         if (!stored.isNull())
             kUser.write(SettingKeys::LinkAllowed, stored);
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         QCOMPARE(window->mnuallow->isChecked(), checked);
         window->mnuallow->trigger();
         QCOMPARE(window->mnuallow->isChecked(), !checked);
@@ -219,12 +205,11 @@ private Q_SLOTS:
         QFETCH(QColor, text);
         QFETCH(QColor, background);
         writeIni(ini);
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         const QPalette designed = DocumentEditor().palette();
-        QCOMPARE(textColour(window->form1()),
+        QCOMPARE(window->form1()->txtvimb->palette().color(QPalette::Text),
                  text.isValid() ? text : designed.color(QPalette::Text));
-        QCOMPARE(backColour(window->form1()),
+        QCOMPARE(window->form1()->txtvimb->palette().color(QPalette::Base),
                  background.isValid() ? background : designed.color(QPalette::Base));
         QVERIFY(dialogs.asked.isEmpty());
     }
@@ -233,10 +218,9 @@ private Q_SLOTS:
     {
         // A folder that cannot take Settings.ini (here: one that is not there) changes nothing the
         // user sees at start-up, and the per-user settings still work.
-        ScriptedDialogs dialogs;
         const QString missing =
             QDir(TestEnvironment::instance().root()).filePath(QStringLiteral("gone"));
-        auto window = startProgram(dialogs, QString(), missing);
+        auto&& [dialogs, window] = StartedProgram(QString(), missing);
         window->mnuallow->trigger();
         QCOMPARE(kUser.read(SettingKeys::LinkAllowed), QStringLiteral("no"));
         QVERIFY(!QFileInfo::exists(missing));
@@ -245,8 +229,7 @@ private Q_SLOTS:
 
     void documentWindowFillsTheWorkArea()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         QVERIFY(shown(window.get()));
         const auto fills = [&] {
             return window->form1()->geometry() == window->workArea()->viewport()->rect();
@@ -262,8 +245,7 @@ private Q_SLOTS:
 
     void closedDocumentWindowComesBackEmpty()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         QVERIFY(shown(window.get()));
         Form1* first = window->form1();
         first->setText("\xC9\xCD\xBB");
@@ -277,13 +259,12 @@ private Q_SLOTS:
         Form1* again = window->form1();
         QCOMPARE(again->windowTitle(), QStringLiteral("Quilra"));
         QVERIFY(again->text().isEmpty());
-        QCOMPARE(textColour(again), QColor(255, 0, 0));
+        QCOMPARE(again->txtvimb->palette().color(QPalette::Text), QColor(255, 0, 0));
     }
 
     void exitEndsTheProgram()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         QVERIFY(shown(window.get()));
         QSignalSpy exit(window.get(), &MDIForm1::exitRequested);
         window->mnuexit->trigger();

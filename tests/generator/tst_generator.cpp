@@ -67,8 +67,7 @@ private Q_SLOTS:
 
     void opensEmptyAtTheTopLeft()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         frmmovie* form = openGenerator(window.get());
         QVERIFY(form);
         QCOMPARE(form->pos(), QPoint(0, 0));
@@ -89,8 +88,7 @@ private Q_SLOTS:
 
     void masksTakeDigitsOnly()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         frmmovie* form = openGenerator(window.get());
         form->txtrls->setFocus();
         form->txtrls->home(false);
@@ -108,8 +106,7 @@ private Q_SLOTS:
         installTemplate(SubstitutionTables::movieTemplateFile(),
                         listTemplate(SubstitutionTables::movie()) + "$appname$"_ba);
         UserSettings().write(SettingKeys::LinkAllowed, u"yes"_s);
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         frmmovie* form = openGenerator(window.get());
         QByteArray expected;
         for (const PlaceholderRule& rule : SubstitutionTables::movie()) {
@@ -140,8 +137,7 @@ private Q_SLOTS:
     {
         installTemplate(SubstitutionTables::applicationTemplateFile(),
                         "$appname$|$installation$|$serial$"_ba);
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         window->SetDocumentCaptions(u"/some/where.nfo"_s);
         window->form1()->setText("old"_ba);
         frmmovie* form = openGenerator(window.get());
@@ -156,8 +152,7 @@ private Q_SLOTS:
 
     void missingTemplateOrRefusedCharacterChangesNothing()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         window->form1()->setText("kept"_ba);
         frmmovie* form = openGenerator(window.get());
         form->txttitle->setText(u"typed"_s);
@@ -181,8 +176,7 @@ private Q_SLOTS:
     {
         const QString file =
             TestFiles::write(kProgram.filePath(u"release.mkv"_s), QByteArray(2500, 'x'));
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         frmmovie* form = openGenerator(window.get());
         dialogs.answerNext(file);
         form->Command4->click();
@@ -200,8 +194,7 @@ private Q_SLOTS:
 
     void focusedFieldIsYellow()
     {
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         QVERIFY(shown(window.get()));
         frmmovie* form = openGenerator(window.get());
         const QColor yellow(255, 255, 0);
@@ -250,8 +243,7 @@ private Q_SLOTS:
         for (const PlaceholderRule& rule : rules)
             QVERIFY2(bytes.contains(rule.placeholder), rule.placeholder.constData());
 
-        ScriptedDialogs dialogs;
-        auto window = startProgram(dialogs);
+        auto&& [dialogs, window] = StartedProgram();
         frmmovie* form = openGenerator(window.get());
         (movie ? form->Command2 : form->Command3)->click();
         const QByteArray text = window->form1()->text();

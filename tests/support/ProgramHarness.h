@@ -21,6 +21,19 @@ inline std::unique_ptr<MDIForm1> startProgram(ScriptedDialogs& dialogs,
     return window;
 }
 
+// The same with its own scripted dialogs, for one line at the top of a test:
+//     auto&& [dialogs, window] = StartedProgram();
+struct StartedProgram
+{
+    explicit StartedProgram(const QString& argumentText = QString(),
+                            const QString& programDirectory = QString())
+        : window(startProgram(dialogs, argumentText, programDirectory))
+    {
+    }
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MDIForm1> window;
+};
+
 // Shows the widget and waits until it is on screen: QVERIFY(shown(window.get())).
 inline bool shown(QWidget* widget)
 {
