@@ -75,7 +75,7 @@ private Q_SLOTS:
         QCOMPARE(form->text(), codes + "x");
     }
 
-    void lineBreaksAsShown()
+    void fontAndLineBreaksAsShown()
     {
         auto&& [dialogs, window] = StartedProgram();
         QVERIFY(shown(window.get()));
@@ -87,13 +87,8 @@ private Q_SLOTS:
         const QTextBlock second = form->txtvimb->document()->lastBlock();
         QCOMPARE(second.layout()->lineCount(), 2);
         QCOMPARE(second.text(), QStringLiteral("two\u2028three\u266Afour"));
-    }
-
-    void designedFont()
-    {
-        auto&& [dialogs, window] = StartedProgram();
-        const QFontInfo realised(window->form1()->txtvimb->font());
         // This machine has no face called Terminal: the VGA face stands in at its native size.
+        const QFontInfo realised(form->txtvimb->font());
         QCOMPARE(realised.family(), QStringLiteral("Px IBM VGA8"));
         QCOMPARE(realised.pixelSize(), 16);
     }

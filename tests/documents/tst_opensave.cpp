@@ -168,23 +168,19 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::read(path), bytes);
     }
 
-    void saveFailuresKeepTheOldFile_data()
+    void saveFailuresShowTheMessage()
     {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("folder that does not exist") << pathOf(u"no/such/folder/x.nfo"_s);
-        QTest::newRow("a folder's name") << TestEnvironment::instance().programDirectory();
-    }
-
-    void saveFailuresKeepTheOldFile()
-    {
-        QFETCH(QString, path);
         auto&& [dialogs, window] = StartedProgram();
         window->form1()->setText("text"_ba);
-        dialogs.answerNext(path);
-        window->mnusaveas->trigger();
-        QCOMPARE(dialogs.messages(), QStringList{u"File could not be saved."_s});
+        // A folder that does not exist, and a folder's name.
+        for (const QString& path :
+             {pathOf(u"no/such/folder/x.nfo"_s), TestEnvironment::instance().programDirectory()}) {
+            dialogs.answerNext(path);
+            window->mnusaveas->trigger();
+            QVERIFY(!QFileInfo(path).isFile());
+        }
+        QCOMPARE(dialogs.messages(), QStringList(2, u"File could not be saved."_s));
         QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
-        QVERIFY(!QFileInfo(path).isFile());
     }
 
     void saveOntoAFullDisk()

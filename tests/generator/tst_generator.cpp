@@ -26,16 +26,6 @@ void installTemplate(const QString& name, const QByteArray& bytes)
     TestFiles::write(kProgram.filePath(name), bytes);
 }
 
-void installShippedTemplates()
-{
-    for (const QString& name :
-         {SubstitutionTables::movieTemplateFile(), SubstitutionTables::applicationTemplateFile()}) {
-        QFile::remove(kProgram.filePath(name));
-        QVERIFY(QFile::copy(QDir(QStringLiteral(QUILRA_TEMPLATES_DIR)).filePath(name),
-                            kProgram.filePath(name)));
-    }
-}
-
 // Every placeholder of a table, one a line, so that a generated text shows what each became.
 QByteArray listTemplate(const QList<PlaceholderRule>& rules)
 {
@@ -65,7 +55,7 @@ private Q_SLOTS:
         QFile::remove(kProgram.filePath(SubstitutionTables::applicationTemplateFile()));
     }
 
-    void opensEmptyAtTheTopLeft()
+    void opensEmptyAndMasksTakeDigitsOnly()
     {
         auto&& [dialogs, window] = StartedProgram();
         frmmovie* form = openGenerator(window.get());
@@ -78,18 +68,7 @@ private Q_SLOTS:
             form->XTab1->setCurrentIndex(tab);
             TestFiles::saveScreenshot(window.get(), u"generator-tab%1"_s.arg(tab));
         }
-        // Choosing the item again brings the same form forward; a closed one comes back empty.
-        QCOMPARE(openGenerator(window.get()), form);
-        form->txttitle->setText(u"typed"_s);
-        form->close();
-        QTRY_VERIFY(!window->existingGenerator());
-        QVERIFY(openGenerator(window.get())->txttitle->text().isEmpty());
-    }
-
-    void masksTakeDigitsOnly()
-    {
-        auto&& [dialogs, window] = StartedProgram();
-        frmmovie* form = openGenerator(window.get());
+        form->XTab1->setCurrentIndex(0);
         form->txtrls->setFocus();
         form->txtrls->home(false);
         QTest::keyClicks(form->txtrls, u"1a2/x"_s);
@@ -99,6 +78,13 @@ private Q_SLOTS:
         form->txtrun->home(false);
         QTest::keyClicks(form->txtrun, u"013"_s);
         QCOMPARE(form->txtrun->maskedText(), u"01:3_:__"_s);
+
+        // Choosing the item again brings the same form forward; a closed one comes back empty.
+        QCOMPARE(openGenerator(window.get()), form);
+        form->txttitle->setText(u"typed"_s);
+        form->close();
+        QTRY_VERIFY(!window->existingGenerator());
+        QVERIFY(openGenerator(window.get())->txttitle->text().isEmpty());
     }
 
     void createMovieFromTypedFields()
@@ -232,12 +218,13 @@ private Q_SLOTS:
     void shippedTemplates()
     {
         QFETCH(bool, movie);
-        installShippedTemplates();
-        UserSettings().write(SettingKeys::LinkAllowed, u"yes"_s);
         const auto& rules = movie ? SubstitutionTables::movie() : SubstitutionTables::application();
-        const QByteArray bytes = TestFiles::read(
-            kProgram.filePath(movie ? SubstitutionTables::movieTemplateFile()
-                                    : SubstitutionTables::applicationTemplateFile()));
+        const QString name = movie ? SubstitutionTables::movieTemplateFile()
+                                   : SubstitutionTables::applicationTemplateFile();
+        const QByteArray bytes =
+            TestFiles::read(QDir(QStringLiteral(QUILRA_TEMPLATES_DIR)).filePath(name));
+        installTemplate(name, bytes);
+        UserSettings().write(SettingKeys::LinkAllowed, u"yes"_s);
         // CR LF line ends, using every placeholder of its table.
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
         for (const PlaceholderRule& rule : rules)

@@ -14,6 +14,12 @@ TemplateEngine::Field typed(const QString& text)
     return {text, text.toLatin1()};
 }
 
+// One field typed as it stands.
+Fields one(const char* field, const QString& text)
+{
+    return {{QString::fromLatin1(field), typed(text)}};
+}
+
 const QByteArray kFooter = "\r\n"_ba + QByteArray(77, '*') +
                            "\r\n       Created with Quilra - get your free copy - "
                            "https://quilra.github.io/"_ba;
@@ -68,52 +74,44 @@ private Q_SLOTS:
         QTest::addColumn<bool>("movie");
         QTest::addColumn<Fields>("fields");
         QTest::addColumn<QByteArray>("expected");
-
-        QTest::newRow("empty template") << ""_ba << true << Fields{} << ""_ba;
-        QTest::newRow("no final line end")
-            << "a $title$"_ba << true << Fields{} << "a Unknown\r\n"_ba;
-        QTest::newRow("lone CR and LF as a file is read")
-            << "a\rb\nc\r\n"_ba << true << Fields{} << "a\r\nb\nc\r\n"_ba;
-        QTest::newRow("every occurrence")
-            << "$title$|$title$|$title$"_ba << true << Fields{{u"txttitle"_s, typed(u"T"_s)}}
-            << "T|T|T\r\n"_ba;
-        QTest::newRow("capitals are not placeholders")
-            << "$TITLE$ $Title$"_ba << true << Fields{{u"txttitle"_s, typed(u"T"_s)}}
-            << "$TITLE$ $Title$\r\n"_ba;
-        QTest::newRow("a later row fills what an earlier one put in")
-            << "$title$"_ba << true
-            << Fields{{u"txttitle"_s, typed(u"by $upper$"_s)}, {u"txtupper"_s, typed(u"U"_s)}}
-            << "by U\r\n"_ba;
-        QTest::newRow("an earlier row's placeholder stays")
-            << "$upper$"_ba << true << Fields{{u"txtupper"_s, typed(u"$title$"_s)}}
-            << "$title$\r\n"_ba;
-        QTest::newRow("inserted text is not searched again")
-            << "$title$"_ba << true << Fields{{u"txttitle"_s, typed(u"$title$$title$"_s)}}
-            << "$title$$title$\r\n"_ba;
-        QTest::newRow("OS type holding the program type placeholder stays")
-            << "$ostype$"_ba << false << Fields{{u"txtostype"_s, typed(u"$apptype$"_s)}}
-            << "$apptype$\r\n"_ba;
-        QTest::newRow("program type holding the OS type placeholder is filled")
-            << "$apptype$"_ba << false
-            << Fields{{u"txtprogtype"_s, typed(u"for $ostype$"_s)},
-                      {u"txtostype"_s, typed(u"DOS"_s)}}
-            << "for DOS\r\n"_ba;
-        QTest::newRow("multi-line field keeps its line breaks")
-            << "<$summary$>"_ba << true << Fields{{u"txtsummary"_s, {u"x\ny"_s, "x\r\ny"_ba}}}
-            << "<x\r\ny>\r\n"_ba;
-        QTest::newRow("one blank is not empty")
-            << "[$language$]"_ba << true << Fields{{u"txtlan"_s, typed(u" "_s)}} << "[ ]\r\n"_ba;
-        QTest::newRow("a partly filled date goes in as shown")
-            << "$rlsdate$ $runtime$"_ba << true
-            << Fields{{u"txtrls"_s, typed(u"12/__/____"_s)}, {u"txtrun"_s, typed(u"__:__:__"_s)}}
-            << "12/__/____ Unknown\r\n"_ba;
-        QTest::newRow("the other template's placeholders stay")
-            << "$appname$ $files$"_ba << true << Fields{} << "$appname$ Unknown\r\n"_ba;
-        QTest::newRow("and the other way round") << "$title$ $files$ $release$"_ba << false
-                                                 << Fields{} << "$title$ $files$ Unknown\r\n"_ba;
-        QTest::newRow("art passes through")
-            << "\xC9\xCD $upper$ \xCD\xBB"_ba << true
-            << Fields{{u"txtupper"_s, {u"\u00e9"_s, "\x82"_ba}}} << "\xC9\xCD \x82 \xCD\xBB\r\n"_ba;
+        const auto row = [](const char* name, bool movie, const QByteArray& templ,
+                            const Fields& fields, const QByteArray& expected) {
+            QTest::newRow(name) << templ << movie << fields << expected;
+        };
+        const bool movie = true;
+        const bool application = false;
+        row("empty template", movie, ""_ba, {}, ""_ba);
+        row("no final line end", movie, "a $title$"_ba, {}, "a Unknown\r\n"_ba);
+        row("lone CR and LF as a file is read", movie, "a\rb\nc\r\n"_ba, {}, "a\r\nb\nc\r\n"_ba);
+        row("every occurrence", movie, "$title$|$title$|$title$"_ba, one("txttitle", u"T"_s),
+            "T|T|T\r\n"_ba);
+        row("capitals are not placeholders", movie, "$TITLE$ $Title$"_ba, one("txttitle", u"T"_s),
+            "$TITLE$ $Title$\r\n"_ba);
+        row("a later row fills what an earlier one put in", movie, "$title$"_ba,
+            {{u"txttitle"_s, typed(u"by $upper$"_s)}, {u"txtupper"_s, typed(u"U"_s)}},
+            "by U\r\n"_ba);
+        row("an earlier row's placeholder stays", movie, "$upper$"_ba,
+            one("txtupper", u"$title$"_s), "$title$\r\n"_ba);
+        row("inserted text is not searched again", movie, "$title$"_ba,
+            one("txttitle", u"$title$$title$"_s), "$title$$title$\r\n"_ba);
+        row("OS type holding the program type placeholder stays", application, "$ostype$"_ba,
+            one("txtostype", u"$apptype$"_s), "$apptype$\r\n"_ba);
+        row("program type holding the OS type placeholder is filled", application, "$apptype$"_ba,
+            {{u"txtprogtype"_s, typed(u"for $ostype$"_s)}, {u"txtostype"_s, typed(u"DOS"_s)}},
+            "for DOS\r\n"_ba);
+        row("multi-line field keeps its line breaks", movie, "<$summary$>"_ba,
+            {{u"txtsummary"_s, {u"x\ny"_s, "x\r\ny"_ba}}}, "<x\r\ny>\r\n"_ba);
+        row("one blank is not empty", movie, "[$language$]"_ba, one("txtlan", u" "_s),
+            "[ ]\r\n"_ba);
+        row("a partly filled date goes in as shown", movie, "$rlsdate$ $runtime$"_ba,
+            {{u"txtrls"_s, typed(u"12/__/____"_s)}, {u"txtrun"_s, typed(u"__:__:__"_s)}},
+            "12/__/____ Unknown\r\n"_ba);
+        row("the other template's placeholders stay", movie, "$appname$ $files$"_ba, {},
+            "$appname$ Unknown\r\n"_ba);
+        row("and the other way round", application, "$title$ $files$ $release$"_ba, {},
+            "$title$ $files$ Unknown\r\n"_ba);
+        row("art passes through", movie, "\xC9\xCD $upper$ \xCD\xBB"_ba,
+            {{u"txtupper"_s, {u"\u00e9"_s, "\x82"_ba}}}, "\xC9\xCD \x82 \xCD\xBB\r\n"_ba);
     }
 
     void generate()
@@ -154,31 +152,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<qint64>("bytes");
         QTest::addColumn<qint64>("thousands");
-        // Pairs of bytes and thousands.
-        const qint64 rows[] = {0,
-                               0,
-                               499,
-                               0,
-                               500,
-                               0,
-                               501,
-                               1,
-                               1500,
-                               2,
-                               2500,
-                               2,
-                               3500,
-                               4,
-                               999'499,
-                               999,
-                               999'500,
-                               1000,
-                               734'003'200,
-                               734'003,
-                               5'000'000'000'000,
-                               5'000'000'000,
-                               std::numeric_limits<qint64>::max(),
-                               9'223'372'036'854'776};
+        const qint64 max = std::numeric_limits<qint64>::max();
+        // Bytes, then thousands, in pairs.
+        const qint64 rows[] = {
+            0,      0,    499,       0,      500,           0,          501,    1,
+            1500,   2,    2500,      2,      3500,          4,          999499, 999,
+            999500, 1000, 734003200, 734003, 5000000000000, 5000000000, max,    9223372036854776};
         for (size_t i = 0; i < std::size(rows); i += 2)
             QTest::addRow("%lld", static_cast<long long>(rows[i])) << rows[i] << rows[i + 1];
     }

@@ -42,6 +42,7 @@ private Q_SLOTS:
         row("names ignore case", windows, "custom colors", "TEXT", "255");
         row("missing section", windows, "Custom Characters", "Custom2", kAbsent);
         row("missing key", windows, "Custom Colors", "border", kAbsent);
+        row("empty file", ""_ba, "S", "k", kAbsent);
         row("LF line ends", "[S]\nk=v\n", "S", "k", "v");
         row("no final line end", "[S]\r\nk=v", "S", "k", "v");
         row("blanks around names and values", "  [ S ]  \r\n\t k \t=  v w  \r\n", "S", "k", "v w");
@@ -82,9 +83,6 @@ private Q_SLOTS:
         QCOMPARE(modINI::ReadINI(QDir(folder).filePath(QStringLiteral("none.ini")), "S", "k", ""),
                  QByteArray());
         QCOMPARE(modINI::ReadINI(folder, "S", "k", "dflt"), QByteArray("dflt"));
-        const QString empty = QDir(folder).filePath(QStringLiteral("empty.ini"));
-        TestFiles::write(empty, QByteArray());
-        QCOMPARE(modINI::ReadINI(empty, "S", "k", "dflt"), QByteArray("dflt"));
     }
 
     void writeIni_data()
@@ -165,15 +163,11 @@ private Q_SLOTS:
     void perUserStore()
     {
         const UserSettings store;
-        QCOMPARE(store.GetSetting(QStringLiteral("Times Ran"), QStringLiteral("opened"),
-                                  QStringLiteral("dflt")),
-                 QStringLiteral("dflt"));
-        store.write(SettingKeys::RecentFile, QStringLiteral("/a, b/c.nfo"), 0);
-        store.write(SettingKeys::TimesOpened, QStringLiteral("41"));
-        QCOMPARE(UserSettings().read(SettingKeys::RecentFile, 0), QStringLiteral("/a, b/c.nfo"));
-        QCOMPARE(
-            UserSettings().GetSetting(QStringLiteral("Times Ran"), QStringLiteral("opened"), {}),
-            QStringLiteral("41"));
+        QCOMPARE(store.GetSetting(u"Times Ran"_s, u"opened"_s, u"dflt"_s), u"dflt"_s);
+        store.write(SettingKeys::RecentFile, u"/a, b/c.nfo"_s, 0);
+        store.write(SettingKeys::TimesOpened, u"41"_s);
+        QCOMPARE(UserSettings().read(SettingKeys::RecentFile, 0), u"/a, b/c.nfo"_s);
+        QCOMPARE(UserSettings().GetSetting(u"Times Ran"_s, u"opened"_s, {}), u"41"_s);
     }
 
     void runCounter_data()
