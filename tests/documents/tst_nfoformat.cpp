@@ -3,24 +3,14 @@
 #include "documents/NfoFormat.h"
 #include "documents/RecentFiles.h"
 #include "support/TestEnvironment.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
-#include <QMap>
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-QByteArray allCodes()
-{
-    QByteArray codes;
-    for (int code = 0; code < 256; ++code)
-        codes.append(static_cast<char>(code));
-    return codes;
-}
-
-} // namespace
+using TestFiles::allCodes;
 
 class TestNfoFormat : public QObject
 {

@@ -175,7 +175,6 @@ private Q_SLOTS:
         form->Command4->click();
         QCOMPARE(dialogs.messages(), QStringList{u"File not found."_s});
         QCOMPARE(form->txtnumber->text(), u"2"_s);
-        QFile::remove(file);
     }
 
     void focusedFieldIsYellow()

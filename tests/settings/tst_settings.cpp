@@ -127,7 +127,6 @@ private Q_SLOTS:
     void writtenValuesReadBackAsWritten_data()
     {
         QTest::addColumn<QByteArray>("value");
-        QTest::newRow("blanks") << QByteArray("  two  ");
         QTest::newRow("quoted") << QByteArray("\"quoted\"");
         QTest::newRow("code page 437 art") << QByteArray("\xC9\xCD\xBB\xB0\xB1\xB2\xDB");
         QTest::newRow("199 characters") << QByteArray(199, 'a');

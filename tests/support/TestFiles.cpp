@@ -22,6 +22,14 @@ QByteArray read(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+QByteArray allCodes()
+{
+    QByteArray codes;
+    for (int code = 0; code < 256; ++code)
+        codes.append(static_cast<char>(code));
+    return codes;
+}
+
 void saveScreenshot(QWidget* widget, const QString& name)
 {
     const QDir folder(QDir::current().filePath(QStringLiteral("screenshots")));
