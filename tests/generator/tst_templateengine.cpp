@@ -124,6 +124,19 @@ private Q_SLOTS:
         QCOMPARE(TemplateEngine::generate(templ, rules, fields, false), expected);
     }
 
+    // The named steps on their own: every occurrence, the default for an empty field, and
+    // nothing searched again that was put in.
+    void fillPlaceholderAndCredit()
+    {
+        const QByteArray text = "a $x$ b $x$$x$"_ba;
+        QCOMPARE(TemplateEngine::FillPlaceholder(text, "$x$", typed(u"$x$!"_s), {}, "D"),
+                 "a $x$! b $x$!$x$!"_ba);
+        QCOMPARE(TemplateEngine::FillPlaceholder(text, "$x$", typed(u"__"_s), u"__"_s, "D"),
+                 "a D b DD"_ba);
+        QCOMPARE(TemplateEngine::AppendCredit("A\r\n"_ba, true), "A\r\n"_ba + kFooter);
+        QCOMPARE(TemplateEngine::AppendCredit("A\r\n"_ba, false), "A\r\n"_ba);
+    }
+
     void footerOnlyForExactlyYes_data()
     {
         QTest::addColumn<QString>("stored");
