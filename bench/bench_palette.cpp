@@ -4,6 +4,7 @@
 //
 //   quilra_bench_palette
 
+#include "BenchArt.h"
 #include "BenchHome.h"
 #include "app/DocumentEditor.h"
 #include "app/Form1.h"
@@ -23,19 +24,6 @@
 namespace {
 
 constexpr int kPresses = 25;
-
-QByteArray denseArt(int lines)
-{
-    const QByteArray pattern("\xC9\xCD\xCB\xBB\xB0\xB1\xB2\xDB\xBA\xCC\xCE\xB9\xC8\xCA\xBC\xDC");
-    QByteArray bytes;
-    bytes.reserve(qsizetype(lines) * 82);
-    for (int line = 0; line < lines; ++line) {
-        for (int column = 0; column < 80; ++column)
-            bytes.append(pattern.at((line + column) % pattern.size()));
-        bytes.append("\r\n");
-    }
-    return bytes;
-}
 
 // Milliseconds for one action, the events it posts and a full repaint of the document's view.
 template <class Action> double timed(QWidget* view, Action action)

@@ -1,5 +1,6 @@
 #include "frmabout.h"
 
+#include "app/DesignedControl.h"
 #include "app/ProductInfo.h"
 #include "app/ProgramArt.h"
 #include "settings/SettingKeys.h"
@@ -13,9 +14,7 @@ namespace {
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& place,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(place);
+    auto* label = DesignedControl::place(new QLabel(text), parent, name, place);
     label->setAlignment(alignment);
     return label;
 }

@@ -1,5 +1,6 @@
 #include "frmpilvo.h"
 
+#include "app/DesignedControl.h"
 #include "app/ProgramArt.h"
 
 #include <QCloseEvent>
@@ -20,9 +21,7 @@ QFont wordFont()
 
 QLabel* addWord(QWidget* parent, const char* name, const QString& text, const QRect& place)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(place);
+    auto* label = DesignedControl::place(new QLabel(text), parent, name, place);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFont(wordFont());
     // No background of its own, so the picture shows around the letters.

@@ -2,6 +2,7 @@
 
 #include "ColourValue.h"
 #include "QtColour.h"
+#include "app/DesignedControl.h"
 #include "app/Dialogs.h"
 #include "app/DocumentEditor.h"
 #include "app/Form1.h"
@@ -37,23 +38,6 @@ QFrame* addPreview(QWidget* parent, const char* name, const QRect& place, const 
     return preview;
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
-                       const QRect& place)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    return button;
-}
-
-QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, const QRect& place)
-{
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(place);
-    return frame;
-}
-
 } // namespace
 
 frmcolor::frmcolor(Dialogs& dialogs, ProgramSettings settings, std::function<Form1*()> document,
@@ -77,13 +61,18 @@ frmcolor::frmcolor(Dialogs& dialogs, ProgramSettings settings, std::function<For
 void frmcolor::buildControls(QWidget* client)
 {
     // Places are the designed twips divided by 15.
-    Frame1 = addFrame(client, "Frame1", QStringLiteral("Text Color"), {16, 16, 129, 33});
+    Frame1 = DesignedControl::place(new QGroupBox(QStringLiteral("Text Color")), client, "Frame1",
+                                    {16, 16, 129, 33});
     Picture1 = addPreview(Frame1, "Picture1", {8, 16, 89, 9}, Qt::black);
-    Command1 = addButton(Frame1, "Command1", QStringLiteral("-"), {104, 16, 17, 13});
-    Frame2 = addFrame(client, "Frame2", QStringLiteral("Background Color"), {160, 16, 137, 33});
+    Command1 = DesignedControl::place(new QPushButton(QStringLiteral("-")), Frame1, "Command1",
+                                      {104, 16, 17, 13});
+    Frame2 = DesignedControl::place(new QGroupBox(QStringLiteral("Background Color")), client,
+                                    "Frame2", {160, 16, 137, 33});
     Picture2 = addPreview(Frame2, "Picture2", {16, 16, 89, 9}, Qt::white);
-    Command2 = addButton(Frame2, "Command2", QStringLiteral("-"), {112, 16, 17, 13});
-    Command3 = addButton(client, "Command3", QStringLiteral("Apply"), {248, 64, 49, 17});
+    Command2 = DesignedControl::place(new QPushButton(QStringLiteral("-")), Frame2, "Command2",
+                                      {112, 16, 17, 13});
+    Command3 = DesignedControl::place(new QPushButton(QStringLiteral("Apply")), client, "Command3",
+                                      {248, 64, 49, 17});
 }
 
 void frmcolor::loadStoredColours()

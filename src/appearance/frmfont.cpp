@@ -1,6 +1,7 @@
 #include "frmfont.h"
 
 #include "FontSizes.h"
+#include "app/DesignedControl.h"
 #include "app/Dialogs.h"
 #include "app/Form1.h"
 #include "app/ProductInfo.h"
@@ -15,32 +16,13 @@
 
 namespace {
 
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& place)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(place);
-    return label;
-}
-
 // A list with an edit field: the user may choose or type. Typed text is not added to the list.
 QComboBox* addComboBox(QWidget* parent, const char* name, const QRect& place)
 {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = DesignedControl::place(new QComboBox, parent, name, place);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setGeometry(place);
     return box;
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
-                       const QRect& place)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    return button;
 }
 
 QFont previewFont()
@@ -78,17 +60,22 @@ frmfont::frmfont(Dialogs& dialogs, ProgramSettings settings, std::function<Form1
 void frmfont::buildControls(QWidget* client)
 {
     // Places are the designed twips divided by 15.
-    lblfont = addLabel(client, "lblfont", QStringLiteral("Font:"), {8, 8, 57, 17});
+    lblfont = DesignedControl::place(new QLabel(QStringLiteral("Font:")), client, "lblfont",
+                                     {8, 8, 57, 17});
     cbofonts = addComboBox(client, "cbofonts", {8, 24, 113, 21});
-    Label2 = addLabel(client, "Label2", QStringLiteral("Font Size:"), {128, 8, 65, 17});
+    Label2 = DesignedControl::place(new QLabel(QStringLiteral("Font Size:")), client, "Label2",
+                                    {128, 8, 65, 17});
     Label2->setAttribute(Qt::WA_TranslucentBackground);
     cbofontsize = addComboBox(client, "cbofontsize", {128, 24, 65, 21});
-    Label1 = addLabel(client, "Label1", QStringLiteral("Font"), {8, 56, 185, 41});
+    Label1 = DesignedControl::place(new QLabel(QStringLiteral("Font")), client, "Label1",
+                                    {8, 56, 185, 41});
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setForegroundRole(QPalette::WindowText);
     Label1->setFont(previewFont());
-    cmdapply = addButton(client, "cmdapply", QStringLiteral("Apply"), {40, 112, 97, 17});
-    Command1 = addButton(client, "Command1", QStringLiteral("Cancel"), {136, 112, 57, 17});
+    cmdapply = DesignedControl::place(new QPushButton(QStringLiteral("Apply")), client, "cmdapply",
+                                      {40, 112, 97, 17});
+    Command1 = DesignedControl::place(new QPushButton(QStringLiteral("Cancel")), client, "Command1",
+                                      {136, 112, 57, 17});
 }
 
 void frmfont::connectControls()

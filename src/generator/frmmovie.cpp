@@ -5,6 +5,7 @@
 #include "MaskEdBox.h"
 #include "SubstitutionTables.h"
 #include "TemplateEngine.h"
+#include "app/DesignedControl.h"
 #include "app/Dialogs.h"
 #include "app/Form1.h"
 #include "app/ProductInfo.h"
@@ -43,10 +44,7 @@ public:
 
     template <class Widget> Widget* add(Widget* widget, const char* name, const QRect& rect) const
     {
-        widget->setParent(m_page);
-        widget->setObjectName(QString::fromLatin1(name));
-        widget->setGeometry(rect);
-        return widget;
+        return DesignedControl::place(widget, m_page, name, rect);
     }
 
     QLineEdit* box(const char* name, int left, int top, int width) const
