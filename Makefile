@@ -26,6 +26,7 @@ bench: build
 	$(BUILD)/bench/quilra_bench_documents
 	$(BUILD)/bench/quilra_bench_generator
 	$(BUILD)/bench/quilra_bench_palette
+	$(BUILD)/bench/quilra_bench_editing
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -12,7 +12,6 @@
 #include "appearance/frmcolor.h"
 #include "appearance/frmfont.h"
 #include "documents/DocumentCodec.h"
-#include "documents/NfoFile.h"
 #include "documents/NfoFormat.h"
 #include "generator/frmmovie.h"
 #include "palette/Form2.h"
@@ -328,31 +327,31 @@ void MDIForm1::SetDocumentCaptions(const QString& path)
     setWindowTitle(ProductInfo::Title + QStringLiteral(" - (") + path + QLatin1Char(')'));
 }
 
-bool MDIForm1::LoadDocumentText(const QString& path)
+NfoFile::Status MDIForm1::LoadDocumentText(const QString& path)
 {
     Form1* form = form1();
     form->setText(QByteArray());
     NfoFile::Contents file = NfoFile::read(path);
-    const bool read = file.status == NfoFile::Status::Read;
     QByteArray text = NfoFormat::documentText(file.bytes);
     // Each copy of a large file is let go as soon as the next form of it exists.
     file.bytes.clear();
     form->setText(std::move(text));
-    return read;
+    return file.status;
 }
 
 bool MDIForm1::openDocument(const QString& path)
 {
     SetDocumentCaptions(path);
-    if (LoadDocumentText(path))
+    const NfoFile::Status status = LoadDocumentText(path);
+    if (status == NfoFile::Status::Read)
         return true;
-    reportOpenFailure(path);
+    reportOpenFailure(status);
     return false;
 }
 
-void MDIForm1::reportOpenFailure(const QString& path)
+void MDIForm1::reportOpenFailure(NfoFile::Status status)
 {
-    const bool tooLarge = NfoFile::read(path).status == NfoFile::Status::TooLarge;
+    const bool tooLarge = status == NfoFile::Status::TooLarge;
     m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
                                tooLarge ? QStringLiteral("File is too large to open.")
                                         : kFileNotFound);
@@ -380,8 +379,9 @@ void MDIForm1::mnuload_Click()
     // The path enters the recent files before it is read, so that it stays there when it
     // cannot be opened.
     AddToMRU(path);
-    if (!LoadDocumentText(path))
-        reportOpenFailure(path);
+    const NfoFile::Status status = LoadDocumentText(path);
+    if (status != NfoFile::Status::Read)
+        reportOpenFailure(status);
 }
 
 void MDIForm1::mnusave_Click()
@@ -414,16 +414,13 @@ void MDIForm1::AddToMRU(const QString& path)
 
 void MDIForm1::LoadMRU()
 {
-    const UserSettings& user = m_services.userSettings;
-    m_recentFiles.load([&user](int n) { return user.read(SettingKeys::RecentFile, n); });
+    m_recentFiles.load(m_services.userSettings.familyReader(SettingKeys::RecentFile));
     showRecentFiles();
 }
 
 void MDIForm1::SaveMRU()
 {
-    const QStringList& paths = m_recentFiles.paths();
-    for (qsizetype i = 0; i < paths.size(); ++i)
-        m_services.userSettings.write(SettingKeys::RecentFile, paths.at(i), static_cast<int>(i));
+    m_services.userSettings.writeFamily(SettingKeys::RecentFile, m_recentFiles.paths());
 }
 
 QAction* MDIForm1::recentFileItem(int index)

@@ -2,6 +2,7 @@
 
 #include "Services.h"
 #include "WindowSlot.h"
+#include "documents/NfoFile.h"
 #include "documents/RecentFiles.h"
 
 #include <QMainWindow>
@@ -44,9 +45,9 @@ public:
     // Makes the path the document's file: the document window's caption and, in brackets, the
     // main window's.
     void SetDocumentCaptions(const QString& path);
-    // Replaces the document's text by the file's; false (text as far as it got) when the file
-    // could not be opened or read. Says nothing itself.
-    bool LoadDocumentText(const QString& path);
+    // Replaces the document's text by the file's. Anything but Read means the file could not
+    // be opened or read (the text holds what was read). Says nothing itself.
+    NfoFile::Status LoadDocumentText(const QString& path);
 
     QMdiArea* workArea() const { return m_workArea; }
 
@@ -109,7 +110,7 @@ private:
     void associateFiles();
     // Opens a file as every way in does: captions, then the text, with the message on failure.
     bool openDocument(const QString& path);
-    void reportOpenFailure(const QString& path);
+    void reportOpenFailure(NfoFile::Status status);
     void writeDocument(const QString& path);
 
     void AddToMRU(const QString& path);

@@ -19,6 +19,24 @@ int plainCode(QChar ch)
     return Cp437::fromUnicode(ch);
 }
 
+// Appends the codes of one widget character: a paragraph break gives CR LF, a line separator
+// a lone LF, a character without a code page 437 glyph '?'.
+char* appendCodes(char* out, QChar ch)
+{
+    if (isParagraphBreak(ch)) {
+        *out++ = kCr;
+        *out++ = kLf;
+    } else if (ch.unicode() == DocumentCodec::LineSeparator) {
+        *out++ = kLf;
+    } else if (ch == QLatin1Char('\t')) {
+        *out++ = kTab;
+    } else {
+        const int code = plainCode(ch);
+        *out++ = code < 0 ? '?' : static_cast<char>(code);
+    }
+    return out;
+}
+
 } // namespace
 
 QString DocumentCodec::toDisplay(const QByteArray& codes)
@@ -51,22 +69,11 @@ QByteArray DocumentCodec::fromDisplay(const QString& text)
 {
     // Every character gives one code, a paragraph break two.
     QByteArray codes(text.size() * 2, Qt::Uninitialized);
-    char* out = codes.data();
-    qsizetype length = 0;
-    for (const QChar ch : text) {
-        if (isParagraphBreak(ch)) {
-            out[length++] = kCr;
-            out[length++] = kLf;
-        } else if (ch.unicode() == LineSeparator) {
-            out[length++] = kLf;
-        } else if (ch == QLatin1Char('\t')) {
-            out[length++] = kTab;
-        } else {
-            const int code = plainCode(ch);
-            out[length++] = code < 0 ? '?' : static_cast<char>(code);
-        }
-    }
-    codes.truncate(length);
+    char* const begin = codes.data();
+    char* out = begin;
+    for (const QChar ch : text)
+        out = appendCodes(out, ch);
+    codes.truncate(out - begin);
     return codes;
 }
 
@@ -84,16 +91,47 @@ int DocumentCodec::firstUnencodable(const QString& text)
 
 QByteArray DocumentCodec::fromForeignText(const QString& text)
 {
-    QString normal = text;
-    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return fromDisplay(normal);
+    // One pass, so that a paste of any size costs its length: CR LF and a lone CR end a line
+    // just as a lone LF does.
+    QByteArray codes(text.size() * 2, Qt::Uninitialized);
+    char* const begin = codes.data();
+    char* out = begin;
+    const qsizetype n = text.size();
+    const QChar* in = text.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (in[i] == QLatin1Char('\r')) {
+            *out++ = kCr;
+            *out++ = kLf;
+            if (i + 1 < n && in[i + 1] == QLatin1Char('\n'))
+                ++i;
+        } else {
+            out = appendCodes(out, in[i]);
+        }
+    }
+    codes.truncate(out - begin);
+    return codes;
 }
 
 QString DocumentCodec::toForeignText(const QByteArray& codes)
 {
-    QString text = toDisplay(codes);
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    text.replace(QChar(LineSeparator), QLatin1Char('\n'));
+    // As the widget shows the codes, but with the line ends other programs use: CR LF stays
+    // CR LF and a lone LF stays LF. Every code gives one character.
+    const qsizetype n = codes.size();
+    QString text(n, Qt::Uninitialized);
+    QChar* out = text.data();
+    const char* in = codes.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = in[i];
+        if (c == kCr && i + 1 < n && in[i + 1] == kLf) {
+            out[i] = QLatin1Char('\r');
+            out[++i] = QLatin1Char('\n');
+        } else if (c == kLf) {
+            out[i] = QLatin1Char('\n');
+        } else if (c == kTab) {
+            out[i] = QLatin1Char('\t');
+        } else {
+            out[i] = Cp437::toUnicode(static_cast<uchar>(c));
+        }
+    }
     return text;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include "files/WholeFile.h"
 
 // Reading and writing an NFO file as a whole, within one call.
 class NfoFile
@@ -11,22 +10,15 @@ public:
     // size in memory.
     static constexpr qint64 MaxSize = qint64(256) * 1024 * 1024;
 
-    enum class Status
-    {
-        Read,
-        NotFound, // missing, a folder, no access, or a read error
-        TooLarge,
-    };
+    using Status = WholeFile::Status;
+    using Contents = WholeFile::Contents;
 
-    struct Contents
-    {
-        Status status = Status::NotFound;
-        QByteArray bytes; // what was read, also when reading failed part-way
-    };
-
-    static Contents read(const QString& path);
+    static Contents read(const QString& path) { return WholeFile::read(path, MaxSize); }
 
     // Replaces the file as a whole: either the new bytes are there or the old file is
-    // untouched. False when nothing was written.
-    static bool write(const QString& path, const QByteArray& bytes);
+    // untouched. False when the new bytes are not all in place.
+    static bool write(const QString& path, const QByteArray& bytes)
+    {
+        return WholeFile::replace(path, bytes);
+    }
 };

@@ -1,13 +1,5 @@
 #include "RecentFiles.h"
 
-namespace {
-
-// Stores filled by hand could hold endless keys; far more than the list can show is enough to
-// rebuild it exactly.
-constexpr int kMaxStoredRead = 10000;
-
-} // namespace
-
 int RecentFiles::find(const QString& path) const
 {
     const QString wanted = path.toUpper();
@@ -30,13 +22,16 @@ void RecentFiles::add(const QString& path)
 
 void RecentFiles::load(const std::function<QString(int)>& readStored)
 {
-    QStringList stored;
-    for (int n = 0; n < kMaxStoredRead; ++n) {
+    // Adding the stored values from the last to the first keeps, newest on top, the first
+    // value of each path in stored order, and at most six of them: the same list comes from
+    // taking the values in stored order, skipping repeats, until six are there. So no key
+    // after the sixth distinct path is read.
+    m_paths.clear();
+    for (int n = 0; m_paths.size() < MaxCount; ++n) {
         const QString value = readStored(n);
         if (value.isEmpty())
             break;
-        stored.append(value);
+        if (find(value) < 0)
+            m_paths.append(value);
     }
-    for (qsizetype i = stored.size() - 1; i >= 0; --i)
-        add(stored.at(i));
 }

@@ -21,7 +21,7 @@ public:
     void add(const QString& path);
 
     // Rebuilds the list from stored values read by index (0, 1, ...) until the first empty
-    // one, keeping their order with value 0 on top.
+    // one, keeping their order with value 0 on top; stops reading once the list is full.
     void load(const std::function<QString(int)>& readStored);
 
 private:

@@ -166,3 +166,13 @@ bool IniDocument::isStorable(const QByteArray& text)
 {
     return !text.contains('\r') && !text.contains('\n') && !text.contains('\0');
 }
+
+bool IniDocument::isSectionName(const QByteArray& name)
+{
+    return isStorable(name) && !name.contains(']');
+}
+
+bool IniDocument::isKeyName(const QByteArray& name)
+{
+    return isStorable(name) && !name.contains('=') && !trimmed(name).startsWith('[');
+}

@@ -24,8 +24,13 @@ public:
     // Every line followed by CR LF.
     QByteArray serialize() const;
 
-    // Whether a text can stand as a section, key or value on one line of the file.
+    // Whether a text can stand as a value on one line of the file.
     static bool isStorable(const QByteArray& text);
+    // Whether a name reads back as itself: a section name holds no "]", which would end its
+    // header early; a key holds no "=" and does not start with "[", which would make its line
+    // a different key or a header.
+    static bool isSectionName(const QByteArray& name);
+    static bool isKeyName(const QByteArray& name);
 
 private:
     struct Range

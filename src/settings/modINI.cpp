@@ -1,19 +1,21 @@
 #include "modINI.h"
 
 #include "IniDocument.h"
+#include "files/WholeFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
+// A settings file is a few hundred bytes; one far larger is not ours to read or rewrite.
+constexpr qint64 kMaxFileSize = qint64(4) * 1024 * 1024;
+
 std::optional<QByteArray> readAll(const QString& file)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
+    WholeFile::Contents contents = WholeFile::read(file, kMaxFileSize);
+    if (contents.status != WholeFile::Status::Read)
         return std::nullopt;
-    return in.readAll();
+    return std::move(contents.bytes);
 }
 
 } // namespace
@@ -23,38 +25,30 @@ namespace modINI {
 QByteArray ReadINI(const QString& file, const QByteArray& section, const QByteArray& key,
                    const QByteArray& defaultValue)
 {
-    const QFileInfo info(file);
     std::optional<QByteArray> value;
-    if (info.isFile()) {
-        if (const auto bytes = readAll(file))
-            value = IniDocument::parse(*bytes).value(section, key);
-    }
+    if (const auto bytes = readAll(file))
+        value = IniDocument::parse(*bytes).value(section, key);
     return value.value_or(defaultValue).left(MaxValueLength);
 }
 
 bool WriteINI(const QString& file, const QByteArray& section, const QByteArray& key,
               const QByteArray& value)
 {
-    if (!IniDocument::isStorable(section) || !IniDocument::isStorable(key) ||
+    if (!IniDocument::isSectionName(section) || !IniDocument::isKeyName(key) ||
         !IniDocument::isStorable(value))
         return false;
     QByteArray existing;
     if (QFileInfo::exists(file)) {
         // A file that is there but cannot be read is left alone rather than replaced by a file
         // holding only this one key.
-        const auto bytes = QFileInfo(file).isFile() ? readAll(file) : std::nullopt;
+        const auto bytes = readAll(file);
         if (!bytes)
             return false;
         existing = *bytes;
     }
     IniDocument doc = IniDocument::parse(existing);
     doc.setValue(section, key, value);
-    QSaveFile out(file);
-    out.setDirectWriteFallback(true);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(doc.serialize());
-    return out.commit();
+    return WholeFile::replace(file, doc.serialize());
 }
 
 } // namespace modINI

@@ -1,15 +1,14 @@
 #include "XdgAssociation.h"
 
 #include "app/ProgramArt.h"
+#include "files/WholeFile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -19,24 +18,22 @@ namespace {
 constexpr int kStartTimeoutMs = 5000;
 constexpr int kFinishTimeoutMs = 15000;
 
+// The desktop's own files are small; one far larger is not read.
+constexpr qint64 kMaxFileSize = qint64(4) * 1024 * 1024;
+
 // Writes `bytes` to `path` unless the file holds them already. True when the file changed.
 bool store(const QString& path, const QByteArray& bytes)
 {
-    QFile current(path);
-    if (current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
+    const WholeFile::Contents current = WholeFile::read(path, kMaxFileSize);
+    if (current.status == WholeFile::Status::Read && current.bytes == bytes)
         return false;
-    current.close();
     // A link stays a link: the file it points to is the one replaced.
     const QFileInfo info(path);
     const QString target =
         info.isSymLink() && !info.canonicalFilePath().isEmpty() ? info.canonicalFilePath() : path;
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))
         return false;
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(bytes);
-    return file.commit();
+    return WholeFile::replace(target, bytes);
 }
 
 QByteArray pngBytes(int size)
@@ -123,13 +120,13 @@ void XdgAssociation::writeDefaultApplication(const XdgAssociationTexts& texts) c
     if (m_configHome.isEmpty())
         return;
     const QString path = QDir(m_configHome).filePath(QStringLiteral("mimeapps.list"));
-    QFile current(path);
     QByteArray existing;
-    if (current.exists()) {
+    if (QFileInfo::exists(path)) {
         // A list that cannot be read is left alone rather than replaced by our line only.
-        if (!current.open(QIODevice::ReadOnly))
+        WholeFile::Contents current = WholeFile::read(path, kMaxFileSize);
+        if (current.status != WholeFile::Status::Read)
             return;
-        existing = current.readAll();
+        existing = std::move(current.bytes);
     }
     store(path, texts.mimeAppsList(existing));
 }

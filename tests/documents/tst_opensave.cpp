@@ -1,6 +1,7 @@
 #include "app/DocumentEditor.h"
 #include "app/Form1.h"
 #include "settings/SettingKeys.h"
+#include "support/Deadline.h"
 #include "support/ProgramHarness.h"
 #include "support/TestFiles.h"
 
@@ -8,8 +9,9 @@
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
-#include <QProcess>
+#include <QSettings>
 #include <QUrl>
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -177,25 +179,23 @@ private Q_SLOTS:
         QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
     }
 
-    void saveOntoAFullDisk()
+    void oddFilesAreRefusedAtOnce_data()
     {
-        const QString mountPoint = pathOf(u"small-disk"_s);
-        QDir().mkpath(mountPoint);
-        if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s,
-                                           mountPoint}) != 0)
-            QSKIP("This machine does not let the test mount a small tmpfs to fill.");
-        const QString path = QDir(mountPoint).filePath(u"full.nfo"_s);
-        const QByteArray old = "old contents\r\n"_ba;
-        TestFiles::write(path, old);
+        QTest::addColumn<QString>("path");
+        const QString fifo = pathOf(u"pipe.nfo"_s);
+        QFile::remove(fifo);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QTest::newRow("a FIFO") << fifo;
+        QTest::newRow("an endless device") << u"/dev/zero"_s;
+    }
 
-        auto&& [dialogs, window] = StartedProgram();
-        window->form1()->setText(QByteArray(200 * 1024, '\xB0'));
-        window->form1()->setWindowTitle(path);
-        window->mnusave->trigger();
-        const QByteArray after = TestFiles::read(path);
-        QProcess::execute(u"umount"_s, {mountPoint});
-        QCOMPARE(dialogs.messages(), QStringList{u"File could not be saved."_s});
-        QCOMPARE(after, old);
+    void oddFilesAreRefusedAtOnce()
+    {
+        QFETCH(QString, path);
+        const Deadline deadline(std::chrono::seconds(10));
+        auto&& [dialogs, window] = StartedProgram(path);
+        QCOMPARE(dialogs.messages(), QStringList{u"File not found."_s});
+        QCOMPARE(window->form1()->text(), QByteArray());
     }
 
     void recentFilesMenu()
@@ -254,6 +254,22 @@ private Q_SLOTS:
         QCOMPARE(recentCaptions(again.get()).size(), 3);
         again->mnuMRU.at(2)->trigger(); // garbage is tried as a path and fails cleanly
         QCOMPARE(dialogs.messages().last(), u"File not found."_s);
+    }
+
+    void aHugeStoreGivesTheFirstSix()
+    {
+        {
+            // Seven paths, each stored 3,000 times over.
+            QSettings store(u"Quilra"_s, u"Quilra"_s);
+            store.beginGroup(u"MRUFiles"_s);
+            for (int n = 0; n < 21000; ++n)
+                store.setValue(QString::number(n), u"/s/%1.nfo"_s.arg(n / 3000));
+        }
+        const Deadline deadline(std::chrono::seconds(10));
+        auto&& [dialogs, window] = StartedProgram();
+        QCOMPARE(recentCaptions(window.get()),
+                 QStringList({u"/s/0.nfo"_s, u"/s/1.nfo"_s, u"/s/2.nfo"_s, u"/s/3.nfo"_s,
+                              u"/s/4.nfo"_s, u"/s/5.nfo"_s}));
     }
 };
 

@@ -149,6 +149,10 @@ private Q_SLOTS:
         TestFiles::write(path, before);
         QVERIFY(!modINI::WriteINI(path, "S", "k", "two\r\nlines"));
         QVERIFY(!modINI::WriteINI(path, "S", "k", QByteArray("nul\0", 4)));
+        // Names that would read back as another section, another key or a header.
+        QVERIFY(!modINI::WriteINI(path, "S]x", "k", "v"));
+        QVERIFY(!modINI::WriteINI(path, "S", "k=x", "v"));
+        QVERIFY(!modINI::WriteINI(path, "S", " [k", "v"));
         QCOMPARE(TestFiles::read(path), before);
 
         // A folder that is not there, and a folder standing where the file should be.

@@ -1,0 +1,83 @@
+// Prints how long Copy and Paste of the whole document take for documents of 1 to 50 MB, and
+// how long the program takes to start with an empty store and with a store of 20,000 recent
+// files. Both must grow with the text or the useful keys only.
+
+#include "BenchArt.h"
+#include "BenchHome.h"
+#include "app/DocumentEditor.h"
+#include "app/Form1.h"
+#include "app/MDIForm1.h"
+#include "app/QtDialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <cstdio>
+
+namespace {
+
+double elapsedMs(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+void copyAndPaste(MDIForm1& window, int megabytes)
+{
+    const int lines = megabytes * 1024 * 1024 / 82;
+    window.form1()->setText(denseArt(lines));
+    QElapsedTimer timer;
+    timer.start();
+    window.mnuselall->trigger();
+    window.mnucopy->trigger();
+    const double copyMs = elapsedMs(timer);
+    timer.restart();
+    window.mnupaste->trigger();
+    const double pasteMs = elapsedMs(timer);
+    std::printf("%4d MB  copy %8.1f ms  paste %8.1f ms  (%s)\n", megabytes, copyMs, pasteMs,
+                window.form1()->txtvimb->codeCount() == 2 * lines * 82 ? "checked" : "WRONG");
+    std::fflush(stdout);
+}
+
+double startUpMs(QtDialogs& dialogs, const QString& folder)
+{
+    QElapsedTimer timer;
+    timer.start();
+    MDIForm1 window(Services{dialogs, ProgramSettings(folder), UserSettings()});
+    window.startUp(QString());
+    window.show();
+    QApplication::processEvents();
+    return elapsedMs(timer);
+}
+
+void storeRecentFiles(int count)
+{
+    QSettings store(QStringLiteral("Quilra"), QStringLiteral("Quilra"));
+    store.beginGroup(QStringLiteral("MRUFiles"));
+    for (int n = 0; n < count; ++n)
+        store.setValue(QString::number(n), QStringLiteral("/stored/%1.nfo").arg(n % 7));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const BenchHome home;
+    QApplication app(argc, argv);
+    QtDialogs dialogs;
+    const QString folder = QDir::tempPath();
+
+    std::printf("Select All, Copy and Paste of the whole document:\n");
+    {
+        MDIForm1 window(Services{dialogs, ProgramSettings(folder), UserSettings()});
+        window.startUp(QString());
+        for (const int megabytes : {1, 10, 50})
+            copyAndPaste(window, megabytes);
+    }
+
+    std::printf("Start-up to the first shown window:\n");
+    startUpMs(dialogs, folder); // the first start pays for fonts and plugins
+    std::printf("  empty store                %8.1f ms\n", startUpMs(dialogs, folder));
+    storeRecentFiles(20000);
+    std::printf("  20,000 recent-file entries %8.1f ms\n", startUpMs(dialogs, folder));
+    return 0;
+}

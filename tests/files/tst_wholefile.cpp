@@ -1,0 +1,145 @@
+#include "files/WholeFile.h"
+#include "settings/modINI.h"
+#include "support/Deadline.h"
+#include "support/TestEnvironment.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <sys/stat.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString pathOf(const QString& name)
+{
+    return QDir(TestEnvironment::instance().root()).filePath(name);
+}
+
+// A small tmpfs that a test may fill, or "" when this machine does not let it mount one.
+QString mountSmallDisk(const QString& name)
+{
+    const QString mountPoint = pathOf(name);
+    QDir().mkpath(mountPoint);
+    const int status = QProcess::execute(
+        u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=100k"_s, u"tmpfs"_s, mountPoint});
+    return status == 0 ? mountPoint : QString();
+}
+
+// Fills the disk that holds the folder to its last byte.
+void fill(const QString& folder)
+{
+    QFile filler(QDir(folder).filePath(u"filler"_s));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) > 0) {
+    }
+    while (filler.write(block.left(1)) > 0) {
+    }
+}
+
+} // namespace
+
+class TestWholeFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QString fifo = pathOf(u"pipe.nfo"_s);
+        QFile::remove(fifo);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QTest::newRow("a FIFO with no writer") << fifo;
+        QTest::newRow("an endless device") << u"/dev/zero"_s;
+        QTest::newRow("a folder") << TestEnvironment::instance().root();
+        QTest::newRow("a missing file") << pathOf(u"missing.nfo"_s);
+        QTest::newRow("no name") << QString();
+    }
+
+    void readsOnlyRegularFiles()
+    {
+        QFETCH(QString, path);
+        const Deadline deadline(std::chrono::seconds(10));
+        const WholeFile::Contents contents = WholeFile::read(path, 1024);
+        QCOMPARE(contents.status, WholeFile::Status::NotFound);
+        QCOMPARE(contents.bytes, QByteArray());
+    }
+
+    void sizeLimit_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<WholeFile::Status>("status");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("at the limit") << TestFiles::write(pathOf(u"16.nfo"_s), "0123456789abcdef")
+                                      << WholeFile::Status::Read << "0123456789abcdef"_ba;
+        QTest::newRow("one byte over") << TestFiles::write(pathOf(u"17.nfo"_s), "0123456789abcdefg")
+                                       << WholeFile::Status::TooLarge << QByteArray();
+        // A file of /proc says it is empty and holds more than the limit.
+        QTest::newRow("larger than it says")
+            << u"/proc/self/status"_s << WholeFile::Status::TooLarge << QByteArray();
+        QTest::newRow("empty") << TestFiles::write(pathOf(u"0.nfo"_s), {})
+                               << WholeFile::Status::Read << QByteArray();
+    }
+
+    void sizeLimit()
+    {
+        QFETCH(QString, path);
+        QFETCH(WholeFile::Status, status);
+        QFETCH(QByteArray, bytes);
+        const WholeFile::Contents contents = WholeFile::read(path, 16);
+        QCOMPARE(contents.status, status);
+        QCOMPARE(contents.bytes, bytes);
+    }
+
+    void aFailingDeviceFailsTheWrite_data()
+    {
+        QTest::addColumn<bool>("buffered");
+        QTest::newRow("refused at the flush") << true;
+        QTest::newRow("refused at the write") << false;
+    }
+
+    void aFailingDeviceFailsTheWrite()
+    {
+        QFETCH(bool, buffered);
+        // /dev/full takes every open and refuses every write as a full disk does.
+        QFile device(u"/dev/full"_s);
+        const auto mode =
+            buffered ? QIODevice::WriteOnly : QIODevice::WriteOnly | QIODevice::Unbuffered;
+        QVERIFY(device.open(mode));
+        QVERIFY(!WholeFile::writeAll(device, QByteArray(13000, '\xB0')));
+        QFile ordinary(pathOf(u"ordinary.nfo"_s));
+        QVERIFY(ordinary.open(mode));
+        QVERIFY(WholeFile::writeAll(ordinary, "written"));
+    }
+
+    void aFullDiskKeepsTheOldFile()
+    {
+        const QString disk = mountSmallDisk(u"full-disk"_s);
+        if (disk.isEmpty())
+            QSKIP("This machine does not let the test mount a small tmpfs to fill.");
+        const QString nfo =
+            TestFiles::write(QDir(disk).filePath(u"old.nfo"_s), QByteArray(13000, '\xDB'));
+        const QString ini = TestFiles::write(QDir(disk).filePath(u"Settings.ini"_s),
+                                             "[Custom Colors]\r\ntext=255\r\n");
+        fill(disk);
+        // Smaller than Qt's write buffer, so that only the flush meets the full disk.
+        const bool saved = WholeFile::replace(nfo, QByteArray(13000, '\xB0'));
+        const bool stored =
+            modINI::WriteINI(ini, "Custom Font", "Font Name", QByteArray(5000, 'x'));
+        const QByteArray nfoAfter = TestFiles::read(nfo);
+        const QByteArray iniAfter = TestFiles::read(ini);
+        QProcess::execute(u"umount"_s, {disk});
+        QVERIFY(!saved);
+        QVERIFY(!stored);
+        QCOMPARE(nfoAfter, QByteArray(13000, '\xDB'));
+        QCOMPARE(iniAfter, "[Custom Colors]\r\ntext=255\r\n"_ba);
+    }
+};
+
+QUILRA_TEST_MAIN(TestWholeFile)
+#include "tst_wholefile.moc"
