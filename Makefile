@@ -1,17 +1,24 @@
 # `make run` sets the machine up, builds and starts Quilra; `make test` sets up, builds and runs
-# every test.
+# every test. `make install PREFIX=DIR` installs, `make package` makes the Debian package.
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PREFIX ?= /usr/local
+# Extra CMake settings, such as -DQUILRA_WERROR=ON (what CI uses).
+CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench format format-check clean
+.PHONY: all deps deps-test configure build run test bench install uninstall package \
+	format format-check clean
 
 all: build
 
 deps:
 	tools/install-deps
 
+deps-test:
+	tools/install-deps test
+
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -19,14 +26,30 @@ build: configure
 run: build
 	$(BUILD)/bin/quilra
 
-test: build
+test: deps-test build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD)/bench/quilra_bench_documents
+	$(BUILD)/bench/quilra_bench_editing
 	$(BUILD)/bench/quilra_bench_generator
 	$(BUILD)/bench/quilra_bench_palette
-	$(BUILD)/bench/quilra_bench_editing
+
+# The program knows where it is installed, so the prefix is set when it is built.
+install: deps
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+	cmake --install $(BUILD)
+
+uninstall:
+	xargs -r -d '\n' rm -f -- < $(BUILD)/install_manifest.txt
+
+package:
+	tools/install-deps package
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+		-DQUILRA_BUILD_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-package -j $(JOBS)
+	cd $(BUILD)-package && cpack -G DEB
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
@@ -35,4 +58,4 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-package

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Services.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -21,3 +23,10 @@ public:
 private:
     QTemporaryDir m_home;
 };
+
+// The windows' services with Settings.ini and the templates in `folder`.
+inline Services benchServices(Dialogs& dialogs, const QString& folder)
+{
+    return Services{dialogs, ProgramSettings(QDir(folder).filePath(QStringLiteral("Settings.ini"))),
+                    UserSettings(), folder};
+}

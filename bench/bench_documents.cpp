@@ -8,13 +8,13 @@
 
 #include "BenchArt.h"
 #include "BenchHome.h"
-#include "app/DocumentEditor.h"
-#include "app/Form1.h"
 #include "app/MDIForm1.h"
-#include "app/QtDialogs.h"
 #include "documents/DocumentCodec.h"
 #include "documents/NfoFile.h"
 #include "documents/NfoFormat.h"
+#include "ui/DocumentEditor.h"
+#include "ui/Form1.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -61,7 +61,7 @@ int runOne(int lines, const QByteArray& bytes)
     file.close();
 
     QtDialogs dialogs;
-    MDIForm1 window(Services{dialogs, ProgramSettings(folder.path()), UserSettings()});
+    MDIForm1 window(benchServices(dialogs, folder.path()));
     window.startUp(QString());
     window.show();
     QApplication::processEvents();

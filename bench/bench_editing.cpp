@@ -4,10 +4,10 @@
 
 #include "BenchArt.h"
 #include "BenchHome.h"
-#include "app/DocumentEditor.h"
-#include "app/Form1.h"
 #include "app/MDIForm1.h"
-#include "app/QtDialogs.h"
+#include "ui/DocumentEditor.h"
+#include "ui/Form1.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,7 +42,7 @@ double startUpMs(QtDialogs& dialogs, const QString& folder)
 {
     QElapsedTimer timer;
     timer.start();
-    MDIForm1 window(Services{dialogs, ProgramSettings(folder), UserSettings()});
+    MDIForm1 window(benchServices(dialogs, folder));
     window.startUp(QString());
     window.show();
     QApplication::processEvents();
@@ -68,7 +68,7 @@ int main(int argc, char* argv[])
 
     std::printf("Select All, Copy and Paste of the whole document:\n");
     {
-        MDIForm1 window(Services{dialogs, ProgramSettings(folder), UserSettings()});
+        MDIForm1 window(benchServices(dialogs, folder));
         window.startUp(QString());
         for (const int megabytes : {1, 10, 50})
             copyAndPaste(window, megabytes);

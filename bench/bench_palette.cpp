@@ -6,11 +6,11 @@
 
 #include "BenchArt.h"
 #include "BenchHome.h"
-#include "app/DocumentEditor.h"
-#include "app/Form1.h"
 #include "app/MDIForm1.h"
-#include "app/QtDialogs.h"
 #include "palette/Form2.h"
+#include "ui/DocumentEditor.h"
+#include "ui/Form1.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -52,7 +52,7 @@ int runOne(int lines)
 {
     QTemporaryDir folder;
     QtDialogs dialogs;
-    MDIForm1 window(Services{dialogs, ProgramSettings(folder.path()), UserSettings()});
+    MDIForm1 window(benchServices(dialogs, folder.path()));
     window.startUp(QString());
     window.show();
     const QByteArray art = denseArt(lines);

@@ -1,7 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/MDIForm1.h"
-#include "app/ProductInfo.h"
-#include "app/QtDialogs.h"
+#include "product/ProductInfo.h"
+#include "settings/ProgramFolders.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 
@@ -12,8 +13,9 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(ProductInfo::Title);
 
     QtDialogs dialogs;
-    MDIForm1 window(
-        Services{dialogs, ProgramSettings(QCoreApplication::applicationDirPath()), UserSettings()});
+    const ProgramFolders folders = ProgramFolders::forRunningProgram();
+    MDIForm1 window(Services{dialogs, ProgramSettings(folders.settingsFile()), UserSettings(),
+                             folders.templateDirectory()});
     QObject::connect(&window, &MDIForm1::exitRequested, &app, &QCoreApplication::quit);
     window.startUp(CommandLine::argumentText(QCoreApplication::arguments()));
     window.show();

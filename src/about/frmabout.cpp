@@ -1,10 +1,10 @@
 #include "frmabout.h"
 
-#include "app/DesignedControl.h"
-#include "app/ProductInfo.h"
-#include "app/ProgramArt.h"
+#include "product/ProductInfo.h"
 #include "settings/SettingKeys.h"
 #include "settings/UserSettings.h"
+#include "ui/DesignedControl.h"
+#include "ui/ProgramArt.h"
 
 #include <QFrame>
 #include <QLabel>

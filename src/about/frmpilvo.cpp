@@ -1,7 +1,7 @@
 #include "frmpilvo.h"
 
-#include "app/DesignedControl.h"
-#include "app/ProgramArt.h"
+#include "ui/DesignedControl.h"
+#include "ui/ProgramArt.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "ClockStatusBar.h"
 
-#include "ProductInfo.h"
+#include "product/ProductInfo.h"
 
 #include <QDateTime>
 #include <QLabel>

@@ -2,21 +2,24 @@
 
 #include "ClockStatusBar.h"
 #include "CommandLine.h"
-#include "DocumentEditor.h"
-#include "Form1.h"
-#include "ProductInfo.h"
-#include "ProgramArt.h"
-#include "RunCounter.h"
+#include "about/GreetingPhrase.h"
+#include "about/RunCounter.h"
 #include "about/frmabout.h"
 #include "about/frmpilvo.h"
+#include "appearance/DocumentStyle.h"
 #include "appearance/frmcolor.h"
 #include "appearance/frmfont.h"
 #include "documents/DocumentCodec.h"
 #include "documents/NfoFormat.h"
 #include "generator/frmmovie.h"
 #include "palette/Form2.h"
+#include "product/Messages.h"
+#include "product/ProductInfo.h"
 #include "settings/SettingKeys.h"
 #include "shell/Module1.h"
+#include "ui/DocumentEditor.h"
+#include "ui/Form1.h"
+#include "ui/ProgramArt.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -28,9 +31,6 @@
 #include <QShortcut>
 
 namespace {
-
-const QString kFileNotFound = QStringLiteral("File not found.");
-const QString kFileNotSaved = QStringLiteral("File could not be saved.");
 
 // Paths wider than this show elided in the middle in the File menu.
 constexpr int kRecentItemWidth = 480;
@@ -66,11 +66,15 @@ QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
 
 MDIForm1::MDIForm1(Services services, QWidget* parent)
     : QMainWindow(parent), m_services(std::move(services)), m_workArea(new QMdiArea(this)),
-      m_form1([this] { return addChild(new Form1(m_services.programSettings)); }),
+      m_form1([this] {
+          auto* form = new Form1;
+          DocumentStyle::applyStored(*form, m_services.programSettings);
+          return addChild(form);
+      }),
       m_about([this] { return addChild(new frmabout(m_services.userSettings)); }),
       m_generator([this] {
           auto* generator =
-              addChild(new frmmovie(m_services.dialogs, m_services.programSettings,
+              addChild(new frmmovie(m_services.dialogs, m_services.templateDirectory,
                                     m_services.userSettings, [this] { return form1(); }));
           // Over the document, at the work area's top-left corner.
           generator->move(0, 0);
@@ -235,7 +239,8 @@ Form1* MDIForm1::form1()
         // A dropped file opens like any other, but does not enter the recent files.
         connect(form->txtvimb, &DocumentEditor::fileDropped, this,
                 [this](const QString& path) { openDocument(path); });
-        connect(form->txtvimb, &DocumentEditor::greetingRequested, this, &MDIForm1::showGreeting);
+        connect(form->txtvimb, &DocumentEditor::characterKeyPressed, this,
+                &MDIForm1::checkGreeting);
     }
     return form;
 }
@@ -323,7 +328,7 @@ void MDIForm1::closeEvent(QCloseEvent* event)
 
 void MDIForm1::SetDocumentCaptions(const QString& path)
 {
-    form1()->setWindowTitle(path);
+    form1()->setFilePath(path);
     setWindowTitle(ProductInfo::Title + QStringLiteral(" - (") + path + QLatin1Char(')'));
 }
 
@@ -353,15 +358,14 @@ void MDIForm1::reportOpenFailure(NfoFile::Status status)
 {
     const bool tooLarge = status == NfoFile::Status::TooLarge;
     m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                               tooLarge ? QStringLiteral("File is too large to open.")
-                                        : kFileNotFound);
+                               tooLarge ? Messages::FileTooLarge : Messages::FileNotFound);
 }
 
 void MDIForm1::writeDocument(const QString& path)
 {
     if (!NfoFile::write(path, NfoFormat::fileBytes(form1()->text())))
         m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                                   kFileNotSaved);
+                                   Messages::FileNotSaved);
 }
 
 void MDIForm1::mnunew_Click()
@@ -386,8 +390,8 @@ void MDIForm1::mnuload_Click()
 
 void MDIForm1::mnusave_Click()
 {
-    const QString path = form1()->windowTitle();
-    if (path == ProductInfo::Title)
+    const QString path = form1()->filePath();
+    if (path.isEmpty())
         return;
     writeDocument(path);
 }
@@ -528,6 +532,14 @@ void MDIForm1::mnucustom_Click()
     if (created)
         palette->move(qMax(0, m_workArea->viewport()->width() - palette->width()), 0);
     showChild(palette);
+}
+
+void MDIForm1::checkGreeting()
+{
+    // Only a text of the phrase's length is read, so that keys stay quick in long documents.
+    const DocumentEditor* editor = form1()->txtvimb;
+    if (editor->codeCount() == GreetingPhrase::length() && GreetingPhrase::matches(editor->codes()))
+        showGreeting();
 }
 
 void MDIForm1::showGreeting()

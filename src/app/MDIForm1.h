@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Services.h"
-#include "WindowSlot.h"
 #include "documents/NfoFile.h"
 #include "documents/RecentFiles.h"
+#include "ui/Services.h"
+#include "ui/WindowSlot.h"
 
 #include <QMainWindow>
 
@@ -135,6 +135,7 @@ private:
     void mnucolors_Click();
     void mnufont_Click();
     void mnucustom_Click();
+    void checkGreeting();
     void showGreeting();
 
     Services m_services;

@@ -2,11 +2,11 @@
 
 #include "ColourValue.h"
 #include "QtColour.h"
-#include "app/DesignedControl.h"
-#include "app/Dialogs.h"
-#include "app/DocumentEditor.h"
-#include "app/Form1.h"
+#include "StoredAppearance.h"
 #include "settings/SettingKeys.h"
+#include "ui/DesignedControl.h"
+#include "ui/Dialogs.h"
+#include "ui/Form1.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -79,10 +79,11 @@ void frmcolor::loadStoredColours()
 {
     // The previews start from the stored colours, not from what the document shows now; a
     // value that is missing or not a colour leaves the designed preview.
-    if (const auto text = ColourValue::fromText(m_settings.read(SettingKeys::TextColour)))
-        setPreviewColour(Picture1, QtColour::fromValue(*text));
-    if (const auto back = ColourValue::fromText(m_settings.read(SettingKeys::BackgroundColour)))
-        setPreviewColour(Picture2, QtColour::fromValue(*back));
+    const StoredAppearance stored = StoredAppearance::read(m_settings);
+    if (stored.textColour)
+        setPreviewColour(Picture1, QtColour::fromValue(*stored.textColour));
+    if (stored.backgroundColour)
+        setPreviewColour(Picture2, QtColour::fromValue(*stored.backgroundColour));
 }
 
 void frmcolor::pick(QFrame* preview)
@@ -97,11 +98,7 @@ void frmcolor::Command3_Click()
 {
     const QColor text = previewColour(Picture1);
     const QColor back = previewColour(Picture2);
-    DocumentEditor* editor = m_document()->txtvimb;
-    QPalette palette = editor->palette();
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Base, back);
-    editor->setPalette(palette);
+    m_document()->setDocumentColours(text, back);
     m_settings.write(SettingKeys::TextColour, ColourValue::toText(QtColour::toValue(text)));
     m_settings.write(SettingKeys::BackgroundColour, ColourValue::toText(QtColour::toValue(back)));
     close();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ChildWindow.h"
 #include "settings/ProgramSettings.h"
+#include "ui/ChildWindow.h"
 
 #include <functional>
 

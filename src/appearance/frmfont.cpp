@@ -1,11 +1,11 @@
 #include "frmfont.h"
 
 #include "FontSizes.h"
-#include "app/DesignedControl.h"
-#include "app/Dialogs.h"
-#include "app/Form1.h"
-#include "app/ProductInfo.h"
+#include "product/ProductInfo.h"
 #include "settings/SettingKeys.h"
+#include "ui/DesignedControl.h"
+#include "ui/Dialogs.h"
+#include "ui/Form1.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "TemplateEngine.h"
 
-#include "app/ProductInfo.h"
 #include "documents/NfoFormat.h"
+#include "product/ProductInfo.h"
 
 #include <cstring>
 
@@ -21,9 +21,11 @@ QByteArray creditFooter()
 
 } // namespace
 
-QByteArray TemplateEngine::AppendCredit(const QByteArray& text, bool linkAllowed)
+QByteArray TemplateEngine::AppendCredit(QByteArray text, bool linkAllowed)
 {
-    return linkAllowed ? text + creditFooter() : text;
+    if (linkAllowed)
+        text.append(creditFooter());
+    return text;
 }
 
 namespace {
@@ -69,32 +71,25 @@ bool TemplateEngine::fillInto(const QByteArray& text, const QByteArray& placehol
     return true;
 }
 
-QByteArray TemplateEngine::FillPlaceholder(const QByteArray& text, const QByteArray& placeholder,
-                                           const Field& field, const QString& emptyValue,
-                                           const QByteArray& defaultText)
+void TemplateEngine::FillPlaceholder(QByteArray& text, const PlaceholderRule& rule,
+                                     const Field& field, QByteArray& spare)
 {
-    QByteArray result;
-    const QByteArray& replacement = field.text == emptyValue ? defaultText : field.codes;
-    return fillInto(text, placeholder, replacement, result) ? result : text;
+    const QByteArray& replacement = field.text == rule.emptyValue ? rule.defaultText : field.codes;
+    if (fillInto(text, rule.placeholder, replacement, spare))
+        text.swap(spare);
 }
 
 QByteArray TemplateEngine::generate(const QByteArray& templateBytes,
                                     const QList<PlaceholderRule>& rules, const Fields& fields,
                                     bool linkAllowed)
 {
-    QByteArray text = LoadTemplate(templateBytes);
-    if (linkAllowed)
-        text.append(creditFooter());
+    QByteArray text = AppendCredit(LoadTemplate(templateBytes), linkAllowed);
     // Two buffers take turns as the text of one step and the next, so that a large template
     // costs two allocations however many rows there are.
     QByteArray spare;
-    for (const PlaceholderRule& rule : rules) {
-        const Field field = fields.value(rule.sourceField, Field{rule.emptyValue, {}});
-        const QByteArray& replacement =
-            field.text == rule.emptyValue ? rule.defaultText : field.codes;
-        if (fillInto(text, rule.placeholder, replacement, spare))
-            text.swap(spare);
-    }
+    for (const PlaceholderRule& rule : rules)
+        FillPlaceholder(text, rule, fields.value(rule.sourceField, Field{rule.emptyValue, {}}),
+                        spare);
     return text;
 }
 

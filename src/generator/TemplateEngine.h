@@ -23,14 +23,13 @@ public:
     static QByteArray LoadTemplate(const QByteArray& fileBytes);
 
     // The text, followed by the credit footer when the link is allowed.
-    static QByteArray AppendCredit(const QByteArray& text, bool linkAllowed);
+    static QByteArray AppendCredit(QByteArray text, bool linkAllowed);
 
-    // Every occurrence of the placeholder replaced, left to right, by the field text, or by the
-    // default text when the field text equals the empty value. What was put in is not
-    // searched again.
-    static QByteArray FillPlaceholder(const QByteArray& text, const QByteArray& placeholder,
-                                      const Field& field, const QString& emptyValue,
-                                      const QByteArray& defaultText);
+    // Replaces every occurrence of the rule's placeholder in `text`, left to right, by the
+    // field text, or by the rule's default text when the field text equals its empty value.
+    // What was put in is not searched again. `spare` is a buffer the step may take turns with.
+    static void FillPlaceholder(QByteArray& text, const PlaceholderRule& rule, const Field& field,
+                                QByteArray& spare);
 
     // The whole generation: template, footer, then each rule in order over the whole text.
     // A field missing from `fields` counts as empty.

@@ -5,15 +5,16 @@
 #include "MaskEdBox.h"
 #include "SubstitutionTables.h"
 #include "TemplateEngine.h"
-#include "app/DesignedControl.h"
-#include "app/Dialogs.h"
-#include "app/Form1.h"
-#include "app/ProductInfo.h"
 #include "documents/DocumentCodec.h"
 #include "documents/NfoFile.h"
-#include "settings/ProgramSettings.h"
+#include "documents/RefusedCharacter.h"
+#include "product/Messages.h"
+#include "product/ProductInfo.h"
 #include "settings/SettingKeys.h"
 #include "settings/UserSettings.h"
+#include "ui/DesignedControl.h"
+#include "ui/Dialogs.h"
+#include "ui/Form1.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -121,19 +122,18 @@ QString readField(const QWidget* widget, TemplateEngine::Field& field)
         field.text = line->text();
     else if (const auto* memo = qobject_cast<const QPlainTextEdit*>(widget))
         field.text = memo->document()->toRawText();
-    const int refused = DocumentCodec::firstUnencodable(field.text);
-    if (refused >= 0)
-        return field.text.mid(refused, field.text.at(refused).isHighSurrogate() ? 2 : 1);
+    const QString refused = RefusedCharacter::first(field.text);
+    if (!refused.isEmpty())
+        return refused;
     field.codes = DocumentCodec::fromForeignText(field.text);
     return QString();
 }
 
 } // namespace
 
-frmmovie::frmmovie(Dialogs& dialogs, const ProgramSettings& programSettings,
-                   const UserSettings& userSettings, std::function<Form1*()> documentWindow,
-                   QWidget* parent)
-    : ChildWindow(parent), m_dialogs(dialogs), m_programSettings(programSettings),
+frmmovie::frmmovie(Dialogs& dialogs, QString templateDirectory, const UserSettings& userSettings,
+                   std::function<Form1*()> documentWindow, QWidget* parent)
+    : ChildWindow(parent), m_dialogs(dialogs), m_templateDirectory(std::move(templateDirectory)),
       m_userSettings(userSettings), m_documentWindow(std::move(documentWindow))
 {
     setObjectName(QStringLiteral("frmmovie"));
@@ -267,7 +267,7 @@ void frmmovie::Command4_Click()
     const QFileInfo file(path);
     if (!file.isFile()) {
         m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                          QStringLiteral("File not found."));
+                          Messages::FileNotFound);
         return;
     }
     txtnumber->setText(QString::number(FileSizeRounding::thousands(file.size())));
@@ -276,11 +276,11 @@ void frmmovie::Command4_Click()
 void frmmovie::GenerateFromTemplate(const QString& templateFile,
                                     const QList<PlaceholderRule>& rules)
 {
-    const QString path = QDir(m_programSettings.programDirectory()).filePath(templateFile);
+    const QString path = QDir(m_templateDirectory).filePath(templateFile);
     const NfoFile::Contents file = NfoFile::read(path);
     if (file.status != NfoFile::Status::Read) {
         m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                          QStringLiteral("Template file not found.\n") + path);
+                          Messages::TemplateNotFound + QLatin1Char('\n') + path);
         return;
     }
     TemplateEngine::Fields fields;
@@ -289,9 +289,7 @@ void frmmovie::GenerateFromTemplate(const QString& templateFile,
         const QString refused = readField(findChild<QWidget*>(rule.sourceField), field);
         if (!refused.isEmpty()) {
             m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                              QStringLiteral("\"%1\" has no code in code page 437, so it cannot "
-                                             "go into the NFO file. Nothing was changed.")
-                                  .arg(refused));
+                              Messages::notGenerated(refused));
             return;
         }
         fields.insert(rule.sourceField, field);

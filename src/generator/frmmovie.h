@@ -1,14 +1,13 @@
 #pragma once
 
-#include "app/ChildWindow.h"
 #include "generator/PlaceholderRule.h"
+#include "ui/ChildWindow.h"
 
 #include <functional>
 
 class Dialogs;
 class Form1;
 class MaskEdBox;
-class ProgramSettings;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -23,9 +22,9 @@ class frmmovie : public ChildWindow
     Q_OBJECT
 
 public:
-    frmmovie(Dialogs& dialogs, const ProgramSettings& programSettings,
-             const UserSettings& userSettings, std::function<Form1*()> documentWindow,
-             QWidget* parent = nullptr);
+    // `templateDirectory` holds the two template files.
+    frmmovie(Dialogs& dialogs, QString templateDirectory, const UserSettings& userSettings,
+             std::function<Form1*()> documentWindow, QWidget* parent = nullptr);
 
     QTabWidget* XTab1 = nullptr;
 
@@ -75,7 +74,7 @@ private:
     void GenerateFromTemplate(const QString& templateFile, const QList<PlaceholderRule>& rules);
 
     Dialogs& m_dialogs;
-    const ProgramSettings& m_programSettings;
+    QString m_templateDirectory;
     const UserSettings& m_userSettings;
     std::function<Form1*()> m_documentWindow;
 };

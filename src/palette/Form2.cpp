@@ -3,12 +3,14 @@
 #include "ClearAnswer.h"
 #include "FixedKeys.h"
 #include "PaletteKey.h"
-#include "app/Dialogs.h"
-#include "app/Form1.h"
-#include "app/ProductInfo.h"
 #include "documents/Cp437.h"
 #include "documents/DocumentCodec.h"
+#include "documents/RefusedCharacter.h"
+#include "product/Messages.h"
+#include "product/ProductInfo.h"
 #include "settings/SettingKeys.h"
+#include "ui/Dialogs.h"
+#include "ui/Form1.h"
 
 #include <QPushButton>
 
@@ -169,13 +171,10 @@ std::optional<QByteArray> Form2::answerCodes(const QString& answer)
             return std::nullopt;
         }
     }
-    const int refused = DocumentCodec::firstUnencodable(answer);
-    if (refused >= 0) {
-        const QString character = answer.mid(refused, answer.at(refused).isHighSurrogate() ? 2 : 1);
+    const QString refused = RefusedCharacter::first(answer);
+    if (!refused.isEmpty()) {
         m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                          QStringLiteral("\"%1\" has no code in code page 437, so the key was "
-                                         "not assigned.")
-                              .arg(character));
+                          Messages::keyNotAssigned(refused));
         return std::nullopt;
     }
     return DocumentCodec::fromForeignText(answer);

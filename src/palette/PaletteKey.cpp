@@ -1,6 +1,6 @@
 #include "PaletteKey.h"
 
-#include "app/DocumentFont.h"
+#include "ui/DocumentFont.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

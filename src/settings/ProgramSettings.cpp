@@ -3,23 +3,17 @@
 #include "modINI.h"
 
 #include <QDir>
+#include <QFileInfo>
 
-ProgramSettings::ProgramSettings(QString programDirectory)
-    : m_directory(std::move(programDirectory))
-{
-}
-
-QString ProgramSettings::iniPath() const
-{
-    return QDir(m_directory).filePath(QStringLiteral("Settings.ini"));
-}
+ProgramSettings::ProgramSettings(QString iniPath) : m_iniPath(std::move(iniPath)) {}
 
 QByteArray ProgramSettings::read(const SettingKey& key, int index) const
 {
-    return modINI::ReadINI(iniPath(), key.section, key.name(index).toLatin1(), QByteArray());
+    return modINI::ReadINI(m_iniPath, key.section, key.name(index).toLatin1(), QByteArray());
 }
 
 bool ProgramSettings::write(const SettingKey& key, const QByteArray& value, int index) const
 {
-    return modINI::WriteINI(iniPath(), key.section, key.name(index).toLatin1(), value);
+    QDir().mkpath(QFileInfo(m_iniPath).absolutePath());
+    return modINI::WriteINI(m_iniPath, key.section, key.name(index).toLatin1(), value);
 }

@@ -1,7 +1,8 @@
 #include "XdgAssociation.h"
 
-#include "app/ProgramArt.h"
 #include "files/WholeFile.h"
+#include "settings/ProgramFolders.h"
+#include "ui/ProgramArt.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -72,9 +73,14 @@ XdgAssociation::XdgAssociation(const QString& dataHome, const QString& configHom
 
 XdgAssociation XdgAssociation::forCurrentUser()
 {
+    // A copy run from a build or another folder must not take double-clicks away from the
+    // installed program, which stays when the copy is gone.
+    QString executable = ProgramFolders::forRunningProgram().installedExecutable();
+    if (executable.isEmpty())
+        executable = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
     return XdgAssociation(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                          QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath());
+                          executable);
 }
 
 void XdgAssociation::write(const XdgAssociationTexts& texts) const

@@ -15,7 +15,8 @@ class XdgAssociation
 public:
     XdgAssociation(const QString& dataHome, const QString& configHome, const QString& executable);
 
-    // $XDG_DATA_HOME and $XDG_CONFIG_HOME (or their defaults) and the running executable.
+    // $XDG_DATA_HOME and $XDG_CONFIG_HOME (or their defaults), and the installed program when
+    // there is one, else the running executable.
     static XdgAssociation forCurrentUser();
 
     void write(const XdgAssociationTexts& texts) const;

@@ -1,6 +1,6 @@
 #include "XdgAssociationTexts.h"
 
-#include "app/ProductInfo.h"
+#include "product/ProductInfo.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -40,6 +40,26 @@ bool replaceOwnLine(QList<QByteArray>& lines, const QByteArray& key, const QByte
     }
     lines = result;
     return placed;
+}
+
+// The first desktop entry that the first line of the key inside [Default Applications] names,
+// or "" when the group has no such line.
+QByteArray firstDefault(const QList<QByteArray>& lines, const QByteArray& key)
+{
+    bool inDefaults = false;
+    for (const QByteArray& line : lines) {
+        if (line.trimmed().startsWith('['))
+            inDefaults = line.trimmed() == kDefaultGroup;
+        if (inDefaults && keyOf(line) == key) {
+            const QByteArray value = line.mid(line.indexOf('=') + 1);
+            for (const QByteArray& entry : value.split(';')) {
+                if (!entry.trimmed().isEmpty())
+                    return entry.trimmed();
+            }
+            return QByteArray();
+        }
+    }
+    return QByteArray();
 }
 
 } // namespace
@@ -104,6 +124,10 @@ QByteArray XdgAssociationTexts::mimeAppsList(const QByteArray& existing) const
     QList<QByteArray> lines = existing.split('\n');
     if (existing.isEmpty())
         lines.clear();
+    // A default the user chose for the type is theirs to keep.
+    const QByteArray chosen = firstDefault(lines, key);
+    if (!chosen.isEmpty() && chosen != desktopEntryName().toUtf8())
+        return existing;
     if (replaceOwnLine(lines, key, own))
         return lines.join('\n');
 

@@ -26,7 +26,8 @@ public:
     QByteArray desktopEntry(const QString& executable) const;
     QByteArray mimePackage() const;
     // `existing` (the bytes of mimeapps.list, maybe empty) with this type's line under
-    // [Default Applications] naming our desktop entry. Every other byte stays as it was.
+    // [Default Applications] naming our desktop entry, unless that line names another program
+    // first: then `existing` as it is. Every other byte stays as it was.
     QByteArray mimeAppsList(const QByteArray& existing) const;
 
     // `path` as one argument of a desktop entry's Exec key.

@@ -1,7 +1,7 @@
 #include "about/frmpilvo.h"
-#include "app/DocumentEditor.h"
-#include "app/Form1.h"
 #include "support/ProgramHarness.h"
+#include "ui/DocumentEditor.h"
+#include "ui/Form1.h"
 
 #include <QtWidgets>
 

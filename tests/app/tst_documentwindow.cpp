@@ -1,9 +1,9 @@
-#include "app/DocumentEditor.h"
-#include "app/DocumentFont.h"
-#include "app/Form1.h"
 #include "documents/DocumentCodec.h"
 #include "support/ProgramHarness.h"
 #include "support/TestFiles.h"
+#include "ui/DocumentEditor.h"
+#include "ui/DocumentFont.h"
+#include "ui/Form1.h"
 
 #include <QClipboard>
 #include <QFontInfo>

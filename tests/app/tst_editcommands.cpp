@@ -1,7 +1,7 @@
-#include "app/DocumentEditor.h"
-#include "app/Form1.h"
 #include "documents/DocumentCodec.h"
 #include "support/ProgramHarness.h"
+#include "ui/DocumentEditor.h"
+#include "ui/Form1.h"
 
 #include <QClipboard>
 

@@ -1,10 +1,10 @@
 #include "about/frmabout.h"
 #include "app/ClockStatusBar.h"
-#include "app/DocumentEditor.h"
-#include "app/Form1.h"
 #include "settings/SettingKeys.h"
 #include "support/ProgramHarness.h"
 #include "support/TestFiles.h"
+#include "ui/DocumentEditor.h"
+#include "ui/Form1.h"
 
 #include <QDir>
 #include <QFile>
@@ -245,7 +245,7 @@ private Q_SLOTS:
         // A closed document window comes back empty, in the stored colours, with the next resize.
         Form1* first = window->form1();
         first->setText("\xC9\xCD\xBB");
-        first->setWindowTitle(QStringLiteral("/somewhere/art.nfo"));
+        first->setFilePath(QStringLiteral("/somewhere/art.nfo"));
         first->close();
         QTRY_VERIFY(window->workArea()->subWindowList().isEmpty());
 

@@ -1,10 +1,10 @@
-#include "app/DocumentEditor.h"
-#include "app/DocumentFont.h"
-#include "app/Form1.h"
 #include "appearance/frmcolor.h"
 #include "appearance/frmfont.h"
 #include "settings/SettingKeys.h"
 #include "support/ProgramHarness.h"
+#include "ui/DocumentEditor.h"
+#include "ui/DocumentFont.h"
+#include "ui/Form1.h"
 
 #include <QtWidgets>
 
@@ -12,7 +12,7 @@ namespace {
 
 QByteArray stored(const SettingKey& key)
 {
-    return ProgramSettings(TestEnvironment::instance().programDirectory()).read(key);
+    return ProgramSettings(TestEnvironment::instance().iniPath()).read(key);
 }
 
 QByteArray iniBytes()

@@ -1,9 +1,9 @@
-#include "app/DocumentEditor.h"
-#include "app/Form1.h"
 #include "settings/SettingKeys.h"
 #include "support/Deadline.h"
 #include "support/ProgramHarness.h"
 #include "support/TestFiles.h"
+#include "ui/DocumentEditor.h"
+#include "ui/Form1.h"
 
 #include <QDir>
 #include <QFile>

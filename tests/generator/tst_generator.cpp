@@ -1,4 +1,3 @@
-#include "app/Form1.h"
 #include "documents/DocumentCodec.h"
 #include "generator/MaskEdBox.h"
 #include "generator/SubstitutionTables.h"
@@ -6,6 +5,7 @@
 #include "settings/SettingKeys.h"
 #include "support/ProgramHarness.h"
 #include "support/TestFiles.h"
+#include "ui/Form1.h"
 
 #include <QDir>
 #include <QFile>

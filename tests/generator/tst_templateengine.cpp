@@ -128,11 +128,13 @@ private Q_SLOTS:
     // nothing searched again that was put in.
     void fillPlaceholderAndCredit()
     {
-        const QByteArray text = "a $x$ b $x$$x$"_ba;
-        QCOMPARE(TemplateEngine::FillPlaceholder(text, "$x$", typed(u"$x$!"_s), {}, "D"),
-                 "a $x$! b $x$!$x$!"_ba);
-        QCOMPARE(TemplateEngine::FillPlaceholder(text, "$x$", typed(u"__"_s), u"__"_s, "D"),
-                 "a D b DD"_ba);
+        QByteArray spare;
+        QByteArray text = "a $x$ b $x$$x$"_ba;
+        TemplateEngine::FillPlaceholder(text, {u"f"_s, "$x$", {}, "D"}, typed(u"$x$!"_s), spare);
+        QCOMPARE(text, "a $x$! b $x$!$x$!"_ba);
+        text = "a $x$ b $x$$x$"_ba;
+        TemplateEngine::FillPlaceholder(text, {u"f"_s, "$x$", u"__"_s, "D"}, typed(u"__"_s), spare);
+        QCOMPARE(text, "a D b DD"_ba);
         QCOMPARE(TemplateEngine::AppendCredit("A\r\n"_ba, true), "A\r\n"_ba + kFooter);
         QCOMPARE(TemplateEngine::AppendCredit("A\r\n"_ba, false), "A\r\n"_ba);
     }

@@ -1,12 +1,12 @@
-#include "app/DocumentEditor.h"
-#include "app/DocumentFont.h"
-#include "app/Form1.h"
 #include "documents/Cp437.h"
 #include "documents/DocumentCodec.h"
 #include "palette/FixedKeys.h"
 #include "palette/Form2.h"
 #include "settings/SettingKeys.h"
 #include "support/ProgramHarness.h"
+#include "ui/DocumentEditor.h"
+#include "ui/DocumentFont.h"
+#include "ui/Form1.h"
 
 #include <QtWidgets>
 
@@ -21,7 +21,7 @@ const QByteArray kFixedGrid = "\xA0\xA1\xA1\xA2\xA4\xA5\xA6\xA7\xA8\xA9\xAA\xAB\
 
 ProgramSettings settings()
 {
-    return ProgramSettings(TestEnvironment::instance().programDirectory());
+    return ProgramSettings(TestEnvironment::instance().iniPath());
 }
 
 // The program with its palette open and "art" in the document.

@@ -1,4 +1,4 @@
-#include "app/RunCounter.h"
+#include "about/RunCounter.h"
 #include "settings/IniDocument.h"
 #include "settings/ProgramSettings.h"
 #include "settings/SettingKeys.h"
@@ -135,7 +135,7 @@ private Q_SLOTS:
     void writtenValuesReadBackAsWritten()
     {
         QFETCH(QByteArray, value);
-        const ProgramSettings settings(TestEnvironment::instance().programDirectory());
+        const ProgramSettings settings(TestEnvironment::instance().iniPath());
         QVERIFY(settings.write(SettingKeys::CustomCharacter, value, 7));
         QVERIFY(settings.write(SettingKeys::TextColour, "255"));
         QCOMPARE(settings.read(SettingKeys::CustomCharacter, 7), value);

@@ -55,16 +55,17 @@ private Q_SLOTS:
             << QByteArray("[Default Applications]\ntext/plain=gedit.desktop")
             << QByteArray("[Default Applications]\ntext/x-nfo=quilra.desktop\n"
                           "text/plain=gedit.desktop");
-        QTest::newRow("our lines pointing elsewhere, similar keys, comments")
+        const QByteArray chosen(
+            "[Default Applications]\r\ntext/x-nfo = o.desktop;quilra.desktop\r\n"
+            "text/x-nfo=quilra.desktop\r\nx/\xff=b\r\n");
+        QTest::newRow("another viewer chosen: kept") << chosen << chosen;
+        QTest::newRow("ours, twice, among similar keys and comments")
             << QByteArray("# keep\n[Default Applications]\n; odd\ntext/plain=a.desktop\n"
-                          " text/x-nfo = o.desktop\n#text/x-nfo=x\ntext/x-nfo=b.desktop\n"
-                          "text/x-nfo2=c.desktop\n[Other]\nk=v\n")
+                          " text/x-nfo = quilra.desktop;o.desktop\n#text/x-nfo=x\n"
+                          "text/x-nfo=b.desktop\ntext/x-nfo2=c.desktop\n[Other]\nk=v\n")
             << QByteArray("# keep\n[Default Applications]\n; odd\ntext/plain=a.desktop\n"
                           "text/x-nfo=quilra.desktop\n#text/x-nfo=x\ntext/x-nfo2=c.desktop\n"
                           "[Other]\nk=v\n");
-        QTest::newRow("CR LF and bytes that are not UTF-8")
-            << QByteArray("[Default Applications]\r\ntext/x-nfo=a.desktop\r\nx/\xff=b\r\n")
-            << QByteArray("[Default Applications]\r\ntext/x-nfo=quilra.desktop\r\nx/\xff=b\r\n");
     }
     void mimeAppsList()
     {

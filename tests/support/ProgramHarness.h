@@ -4,6 +4,7 @@
 #include "TestEnvironment.h"
 #include "app/MDIForm1.h"
 
+#include <QDir>
 #include <memory>
 
 // The main window as the program makes it, against the test's own stores, with its start-up
@@ -15,8 +16,9 @@ inline std::unique_ptr<MDIForm1> startProgram(ScriptedDialogs& dialogs,
     const QString folder = programDirectory.isEmpty()
                                ? TestEnvironment::instance().programDirectory()
                                : programDirectory;
-    auto window =
-        std::make_unique<MDIForm1>(Services{dialogs, ProgramSettings(folder), UserSettings()});
+    auto window = std::make_unique<MDIForm1>(
+        Services{dialogs, ProgramSettings(QDir(folder).filePath(QStringLiteral("Settings.ini"))),
+                 UserSettings(), folder});
     window->startUp(argumentText);
     return window;
 }

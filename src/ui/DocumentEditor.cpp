@@ -1,9 +1,10 @@
 #include "DocumentEditor.h"
 
 #include "DocumentFont.h"
-#include "about/GreetingPhrase.h"
 #include "documents/Cp437.h"
 #include "documents/DocumentCodec.h"
+#include "documents/RefusedCharacter.h"
+#include "product/Messages.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -187,10 +188,9 @@ void DocumentEditor::dropEvent(QDropEvent* event)
 
 bool DocumentEditor::insertForeignText(const QString& text)
 {
-    const int refused = DocumentCodec::firstUnencodable(text);
-    if (refused >= 0) {
-        Q_EMIT textRefused(tr("\"%1\" has no code in code page 437 and was not inserted.")
-                               .arg(text.mid(refused, text.at(refused).isHighSurrogate() ? 2 : 1)));
+    const QString refused = RefusedCharacter::first(text);
+    if (!refused.isEmpty()) {
+        Q_EMIT textRefused(Messages::notInserted(refused));
         return false;
     }
     // Through the codes and back, so that what the widget shows is what will be saved (a typed
@@ -199,20 +199,13 @@ bool DocumentEditor::insertForeignText(const QString& text)
     return true;
 }
 
-bool DocumentEditor::holdsGreetingPhrase() const
-{
-    // Only a text of the phrase's length is read, so that keys stay quick in long documents.
-    return document()->characterCount() - 1 == GreetingPhrase::length() &&
-           GreetingPhrase::matches(codes());
-}
-
 void DocumentEditor::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
-    // Every key that carries a character (Enter and Backspace too) checks the text as it was
-    // before the key; the key then goes on as usual.
-    if (!text.isEmpty() && holdsGreetingPhrase())
-        Q_EMIT greetingRequested();
+    // Every key that carries a character (Enter and Backspace too) is told before it takes
+    // effect; the key then goes on as usual.
+    if (!text.isEmpty())
+        Q_EMIT characterKeyPressed();
     const bool printable = !text.isEmpty() && text.at(0).isPrint();
     const bool plainTyping = !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
     if (printable && plainTyping && !isReadOnly()) {

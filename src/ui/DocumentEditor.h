@@ -35,8 +35,8 @@ Q_SIGNALS:
     void textRefused(const QString& message);
     // Files were dropped on the text: the first of them.
     void fileDropped(const QString& path);
-    // A key was typed while the text was exactly the greeting phrase; the key still goes on.
-    void greetingRequested();
+    // A key that carries a character was pressed; the text is still as it was before the key.
+    void characterKeyPressed();
 
 protected:
     bool event(QEvent* event) override;
@@ -52,8 +52,6 @@ private:
     // Inserts foreign text at the caret as codes, or refuses it; true when inserted.
     bool insertForeignText(const QString& text);
     void updateTabStops();
-    // True when the whole text, before the key takes effect, is the greeting phrase.
-    bool holdsGreetingPhrase() const;
     int codePosition(int widgetPosition) const;
     int widgetPosition(int codePosition) const;
 };
