@@ -15,6 +15,8 @@ public:
     explicit ClockStatusBar(QWidget* parent = nullptr);
 
     QLabel* const textPanel;
+    // The document's encoding.
+    QLabel* const encodingPanel;
     QLabel* const timePanel;
     QLabel* const datePanel;
 

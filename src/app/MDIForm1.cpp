@@ -10,7 +10,8 @@
 #include "appearance/frmcolor.h"
 #include "appearance/frmfont.h"
 #include "documents/DocumentCodec.h"
-#include "documents/NfoFormat.h"
+#include "documents/DocumentFormat.h"
+#include "documents/RefusedCharacter.h"
 #include "generator/frmmovie.h"
 #include "palette/Form2.h"
 #include "product/Messages.h"
@@ -21,6 +22,7 @@
 #include "ui/Form1.h"
 #include "ui/ProgramArt.h"
 
+#include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -121,6 +123,7 @@ void MDIForm1::buildMenus()
 {
     buildFileMenu();
     buildEditMenu();
+    buildViewMenu();
     buildSettingsMenu();
     mnucustom = menuBar()->addAction(QStringLiteral("Custom Characters"));
     mnucustom->setObjectName(QStringLiteral("mnucustom"));
@@ -165,6 +168,25 @@ void MDIForm1::buildEditMenu()
     mnupaste = addItem(mnuedit, "mnupaste", QStringLiteral("Paste"));
 }
 
+void MDIForm1::buildViewMenu()
+{
+    mnuview = addMenu(this, "mnuview", QStringLiteral("View"));
+    menuBar()->addMenu(mnuview);
+    mnuencoding = addMenu(mnuview, "mnuencoding", QStringLiteral("Encoding"));
+    mnuview->addMenu(mnuencoding);
+    auto* encodings = new QActionGroup(this);
+    for (const TextEncoding::Kind kind : TextEncoding::All) {
+        QAction* item = addItem(mnuencoding, "", TextEncoding::name(kind));
+        item->setObjectName(QStringLiteral("mnuenc(%1)").arg(int(kind)));
+        item->setCheckable(true);
+        encodings->addAction(item);
+        connect(item, &QAction::triggered, this, [this, kind] { mnuenc_Click(kind); });
+        mnuenc.append(item);
+    }
+    mnuwordwrap = addItem(mnuview, "mnuwordwrap", QStringLiteral("Word Wrap"));
+    mnuwordwrap->setCheckable(true);
+}
+
 void MDIForm1::buildSettingsMenu()
 {
     mnusettings = addMenu(this, "mnusettings", QStringLiteral("Settings"));
@@ -201,6 +223,7 @@ void MDIForm1::connectMenus()
     connect(mnucopy, &QAction::triggered, this, &MDIForm1::mnucopy_Click);
     connect(mnupaste, &QAction::triggered, this, &MDIForm1::mnupaste_Click);
     connect(mnuallow, &QAction::triggered, this, &MDIForm1::mnuallow_Click);
+    connect(mnuwordwrap, &QAction::triggered, this, &MDIForm1::mnuwordwrap_Click);
     connect(mnuassociate, &QAction::triggered, this, &MDIForm1::associateFiles);
     connect(mnuexit, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
     connect(mnuabout, &QAction::triggered, this, &MDIForm1::mnuabout_Click);
@@ -241,6 +264,11 @@ Form1* MDIForm1::form1()
                 [this](const QString& path) { openDocument(path); });
         connect(form->txtvimb, &DocumentEditor::characterKeyPressed, this,
                 &MDIForm1::checkGreeting);
+        connect(form->txtvimb, &DocumentEditor::encodingChanged, this,
+                &MDIForm1::updateDocumentStatus);
+        form->txtvimb->setWordWrap(m_services.userSettings.read(SettingKeys::WordWrap) ==
+                                   QStringLiteral("yes"));
+        updateDocumentStatus();
     }
     return form;
 }
@@ -291,6 +319,7 @@ void MDIForm1::startUp(const QString& argumentText)
 
     const UserSettings& user = m_services.userSettings;
     mnuallow->setChecked(user.read(SettingKeys::LinkAllowed) != QStringLiteral("no"));
+    mnuwordwrap->setChecked(user.read(SettingKeys::WordWrap) == QStringLiteral("yes"));
 
     const QString opened = user.read(SettingKeys::TimesOpened);
     if (opened.isEmpty()) {
@@ -337,10 +366,7 @@ NfoFile::Status MDIForm1::LoadDocumentText(const QString& path)
     Form1* form = form1();
     form->setText(QByteArray());
     NfoFile::Contents file = NfoFile::read(path);
-    QByteArray text = NfoFormat::documentText(file.bytes);
-    // Each copy of a large file is let go as soon as the next form of it exists.
-    file.bytes.clear();
-    form->setText(std::move(text));
+    form->setText(std::move(file.bytes));
     return file.status;
 }
 
@@ -363,9 +389,32 @@ void MDIForm1::reportOpenFailure(NfoFile::Status status)
 
 void MDIForm1::writeDocument(const QString& path)
 {
-    if (!NfoFile::write(path, NfoFormat::fileBytes(form1()->text())))
-        m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                                   Messages::FileNotSaved);
+    writeBytes(path, form1()->text());
+}
+
+bool MDIForm1::writeBytes(const QString& path, const QByteArray& bytes)
+{
+    if (NfoFile::write(path, bytes))
+        return true;
+    m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                               Messages::FileNotSaved);
+    return false;
+}
+
+void MDIForm1::writeConverted(const QString& path, TextEncoding::Kind kind)
+{
+    // A copy in another encoding: every character must have a code there, or nothing is
+    // written. UTF-16 files carry their mark, as nearly all do; UTF-8 goes without one.
+    const QString display = form1()->txtvimb->displayText();
+    const QString refused = RefusedCharacter::first(display, kind);
+    if (!refused.isEmpty()) {
+        m_services.dialogs.message(
+            this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+            Messages::notConverted(refused, TextEncoding::description(kind)));
+        return;
+    }
+    const bool mark = kind == TextEncoding::Utf16Le || kind == TextEncoding::Utf16Be;
+    writeBytes(path, DocumentFormat::save(display, {kind, mark}));
 }
 
 void MDIForm1::mnunew_Click()
@@ -398,11 +447,23 @@ void MDIForm1::mnusave_Click()
 
 void MDIForm1::mnusaveas_Click()
 {
-    const QString path = m_services.dialogs.saveFileName(
-        this, QStringLiteral("Save NFO File..."), QStringLiteral("NFO File (*.nfo) | *.nfo"));
+    // One entry of the chooser's filter for each encoding to save in; the document's first.
+    QStringList entries;
+    for (const TextEncoding::Kind kind : TextEncoding::All)
+        entries.append(
+            QStringLiteral("NFO File, %1 (*.nfo) | *.nfo").arg(TextEncoding::name(kind)));
+    const TextEncoding::Kind own = form1()->encoding().kind;
+    int chosen = static_cast<int>(own);
+    const QString path = m_services.dialogs.saveFileName(this, QStringLiteral("Save NFO File..."),
+                                                         entries.join(QLatin1Char('|')), &chosen);
     if (path.isEmpty())
         return;
-    writeDocument(path);
+    const auto kind =
+        static_cast<TextEncoding::Kind>(qBound(0, chosen, int(TextEncoding::All.size()) - 1));
+    if (kind == own)
+        writeDocument(path);
+    else
+        writeConverted(path, kind);
 }
 
 void MDIForm1::mnuMRU_Click(int index)
@@ -473,7 +534,7 @@ void MDIForm1::mnucopy_Click()
         return;
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(DocumentCodec::toForeignText(editor->selectedCodes()));
+    clipboard->setMimeData(editor->selectionMimeData());
     editor->setSelStart(start + length);
 }
 
@@ -488,6 +549,32 @@ void MDIForm1::mnuallow_Click()
     m_services.userSettings.write(SettingKeys::LinkAllowed, mnuallow->isChecked()
                                                                 ? QStringLiteral("yes")
                                                                 : QStringLiteral("no"));
+}
+
+void MDIForm1::mnuenc_Click(TextEncoding::Kind kind)
+{
+    // The same bytes, read anew; a reading that would lose characters is not made.
+    if (!form1()->reinterpret(kind))
+        m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                                   Messages::notReadable(TextEncoding::description(kind)));
+    updateDocumentStatus();
+}
+
+void MDIForm1::mnuwordwrap_Click()
+{
+    const bool wrap = mnuwordwrap->isChecked();
+    m_services.userSettings.write(SettingKeys::WordWrap,
+                                  wrap ? QStringLiteral("yes") : QStringLiteral("no"));
+    form1()->txtvimb->setWordWrap(wrap);
+}
+
+void MDIForm1::updateDocumentStatus()
+{
+    const FileEncoding encoding = form1()->encoding();
+    mnuenc.at(int(encoding.kind))->setChecked(true);
+    StatusBar1->encodingPanel->setText(
+        TextEncoding::name(encoding.kind) +
+        (encoding.byteOrderMark ? QStringLiteral(" BOM") : QString()));
 }
 
 void MDIForm1::associateFiles()

@@ -2,6 +2,7 @@
 
 #include "documents/NfoFile.h"
 #include "documents/RecentFiles.h"
+#include "documents/TextEncoding.h"
 #include "ui/Services.h"
 #include "ui/WindowSlot.h"
 
@@ -67,6 +68,11 @@ public:
     QAction* mnuselall = nullptr;
     QAction* mnucopy = nullptr;
     QAction* mnupaste = nullptr;
+    QMenu* mnuview = nullptr;
+    QMenu* mnuencoding = nullptr;
+    // One item for each encoding, in the order of TextEncoding::All.
+    QList<QAction*> mnuenc;
+    QAction* mnuwordwrap = nullptr;
     QMenu* mnusettings = nullptr;
     QMenu* mnumisc = nullptr;
     QAction* mnucolors = nullptr;
@@ -95,6 +101,7 @@ private:
     void buildMenus();
     void buildFileMenu();
     void buildEditMenu();
+    void buildViewMenu();
     void buildSettingsMenu();
     void buildHelpMenu();
     void connectMenus();
@@ -112,6 +119,8 @@ private:
     bool openDocument(const QString& path);
     void reportOpenFailure(NfoFile::Status status);
     void writeDocument(const QString& path);
+    bool writeBytes(const QString& path, const QByteArray& bytes);
+    void writeConverted(const QString& path, TextEncoding::Kind kind);
 
     void AddToMRU(const QString& path);
     void LoadMRU();
@@ -129,6 +138,10 @@ private:
     void mnucopy_Click();
     void mnupaste_Click();
     void mnuallow_Click();
+    void mnuenc_Click(TextEncoding::Kind kind);
+    void mnuwordwrap_Click();
+    // Shows the document's encoding in the View menu and the status bar.
+    void updateDocumentStatus();
     void mnuexit_Click();
     void mnuabout_Click();
     void mnuauto_Click();

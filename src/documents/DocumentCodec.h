@@ -1,32 +1,51 @@
 #pragma once
 
+#include "TextEncoding.h"
+
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
-// How the bytes of a document meet a text widget. The widget holds Unicode; the document holds
-// one 8-bit code per character. The pair CR LF is a paragraph break, TAB a tab, a lone LF a line
-// break inside its paragraph (U+2028), and every other code its code page 437 glyph, so that
-// decoding and encoding again gives back every byte.
+// How a document's bytes meet a text widget. The widget holds Unicode: a document's display
+// text, from which its bytes come back exactly. Each line end has a character of its own:
+// '\n' (the paragraph break, which the widget also hands out as U+2029) is CR LF, U+2028 a
+// lone LF, and two noncharacters, which no file or keyboard gives, a lone CR and CR CR LF.
+// TAB is a tab. In code page 437 every other code shows its glyph; the Unicode encodings show
+// the characters themselves.
 class DocumentCodec
 {
 public:
-    static constexpr char16_t LineSeparator = u'\u2028';
-    static constexpr char16_t ParagraphSeparator = u'\u2029';
+    static constexpr char16_t LineSeparator = u'\u2028';      // LF
+    static constexpr char16_t ParagraphSeparator = u'\u2029'; // CR LF, as the widget gives it
+    static constexpr char16_t LoneCr = u'\uFDD0';             // CR
+    static constexpr char16_t CrCrLf = u'\uFDD1';             // CR CR LF
 
-    // The widget text for a document: paragraphs separated by '\n', as setPlainText expects.
+    // Code page 437 codes and their display text; every byte string decodes.
     static QString toDisplay(const QByteArray& codes);
+    // A character without a code becomes '?'; callers check foreign text first.
+    static QByteArray fromDisplay(const QString& display);
 
-    // The document for a widget text. Paragraph breaks may come as '\n' or as U+2029 (the form a
-    // text document hands out raw). A character without a code page 437 glyph gives '?'; callers
-    // that take text from outside check it with firstUnencodable() first.
-    static QByteArray fromDisplay(const QString& text);
+    // The display text of bytes in an encoding (without a byte-order mark), or nothing when
+    // they do not decode, or not without loss: broken sequences, undefined codes, or a
+    // character that stands for a line end here.
+    static std::optional<QString> decode(const QByteArray& bytes, TextEncoding::Kind kind);
+    static QByteArray encode(const QString& display, TextEncoding::Kind kind);
 
-    // Text from outside (typed, pasted): CR LF, a lone CR and a lone LF from another program
-    // are all line ends and become CR LF; U+2028 stays a lone LF. The index of the first
-    // character that has no code, or -1 when every character has one.
-    static int firstUnencodable(const QString& text);
-    static QByteArray fromForeignText(const QString& text);
+    // Text from outside (typed, pasted, a prompt's answer), where CR LF, a lone CR, a lone LF
+    // and U+2028/U+2029 are line ends, or display text. The index of the first character the
+    // encoding cannot hold, or -1.
+    static int firstUnencodable(const QString& foreign,
+                                TextEncoding::Kind kind = TextEncoding::Cp437);
+    // The display text for foreign text: its CR LF, lone CR and lone LF become `lineBreak`
+    // (one of the four line-end characters), U+2028 a lone LF, U+2029 CR LF.
+    static QString displayFromForeign(const QString& foreign, QChar lineBreak);
+    // Foreign text as code page 437 codes with CR LF line ends, for custom keys and fields.
+    static QByteArray fromForeignText(const QString& foreign);
+    // The display text as text for other programs: the characters with their line ends, NUL
+    // as a blank (a NUL cuts text short in many programs).
+    static QString toForeignText(const QString& display);
 
-    // The codes as text for other programs: the glyphs, CR LF as CR LF, a lone LF as LF.
-    static QString toForeignText(const QByteArray& codes);
+    // True when the text holds a lone CR or a CR CR LF, which the widget marks apart.
+    static bool hasMarkedBreaks(const QString& display);
+    static bool isLineBreak(QChar ch);
 };

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "TextEncoding.h"
+
 #include <QString>
 
-// Names the first character of a text that the document cannot hold.
+// Names the first character of a text that a document cannot hold.
 class RefusedCharacter
 {
 public:
-    // The whole first character without a code (both halves of a surrogate pair), or "" when
-    // every character of the text has one.
-    static QString first(const QString& text);
+    // The whole first character that the encoding cannot hold (both halves of a surrogate
+    // pair), or "" when it can hold every character of the text.
+    static QString first(const QString& text, TextEncoding::Kind kind = TextEncoding::Cp437);
 };

@@ -19,7 +19,8 @@ public:
     };
     using Fields = QHash<QString, Field>;
 
-    // The template's lines, each followed by CR LF, read as an NFO file is.
+    // The template's lines, each followed by CR LF: a line ends at CR LF or at a lone CR; a
+    // lone LF is an ordinary character of its line, and the last line need not have an end.
     static QByteArray LoadTemplate(const QByteArray& fileBytes);
 
     // The text, followed by the credit footer when the link is allowed.

@@ -295,6 +295,16 @@ void frmmovie::GenerateFromTemplate(const QString& templateFile,
         fields.insert(rule.sourceField, field);
     }
     const bool link = TemplateEngine::isLinkAllowed(m_userSettings.read(SettingKeys::LinkAllowed));
-    m_documentWindow()->setText(TemplateEngine::generate(file.bytes, rules, fields, link));
+    // The templates are code page 437; the document takes their characters in its own
+    // encoding, or refuses them all.
+    Form1* document = m_documentWindow();
+    const QString refused = document->replaceText(
+        DocumentCodec::toDisplay(TemplateEngine::generate(file.bytes, rules, fields, link)));
+    if (!refused.isEmpty()) {
+        m_dialogs.message(
+            this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+            Messages::notGenerated(refused, TextEncoding::description(document->encoding().kind)));
+        return;
+    }
     close();
 }

@@ -135,7 +135,9 @@ void Form2::setCustomCodes(int number, const QByteArray& codes)
 
 void Form2::Command1_Click(int index)
 {
-    m_document()->appendText(QByteArray(1, static_cast<char>(FixedKeys::code(index))));
+    // Keys hold code page 437 codes; the document takes their characters in its own encoding.
+    m_document()->appendText(
+        DocumentCodec::toDisplay(QByteArray(1, static_cast<char>(FixedKeys::code(index)))));
 }
 
 void Form2::Command_Click(int number)
@@ -144,7 +146,7 @@ void Form2::Command_Click(int number)
     if (codes.isEmpty())
         assignCustomKey(number);
     else
-        m_document()->appendText(codes);
+        m_document()->appendText(DocumentCodec::toDisplay(codes));
 }
 
 void Form2::assignCustomKey(int number)

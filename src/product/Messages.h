@@ -10,11 +10,13 @@ inline const QString FileNotSaved = QStringLiteral("File could not be saved.");
 inline const QString FileTooLarge = QStringLiteral("File is too large to open.");
 inline const QString TemplateNotFound = QStringLiteral("Template file not found.");
 
-// A character that the document cannot hold, quoted, and what happened instead.
-inline QString notInserted(const QString& character)
+// A character that the document cannot hold, quoted, and what happened instead. `encoding`
+// names the document's encoding as in a sentence ("code page 437", "UTF-8").
+inline QString notInserted(const QString& character,
+                           const QString& encoding = QStringLiteral("code page 437"))
 {
-    return QStringLiteral("\"%1\" has no code in code page 437 and was not inserted.")
-        .arg(character);
+    return QStringLiteral("\"%1\" has no code in %2 and was not inserted.")
+        .arg(character, encoding);
 }
 
 inline QString keyNotAssigned(const QString& character)
@@ -23,11 +25,24 @@ inline QString keyNotAssigned(const QString& character)
         .arg(character);
 }
 
-inline QString notGenerated(const QString& character)
+inline QString notGenerated(const QString& character,
+                            const QString& encoding = QStringLiteral("code page 437"))
 {
-    return QStringLiteral("\"%1\" has no code in code page 437, so it cannot go into the NFO "
-                          "file. Nothing was changed.")
-        .arg(character);
+    return QStringLiteral("\"%1\" has no code in %2, so it cannot go into the NFO file. "
+                          "Nothing was changed.")
+        .arg(character, encoding);
+}
+
+inline QString notConverted(const QString& character, const QString& encoding)
+{
+    return QStringLiteral("\"%1\" has no code in %2, so the file was not saved.")
+        .arg(character, encoding);
+}
+
+inline QString notReadable(const QString& encoding)
+{
+    return QStringLiteral("The document cannot be read as %1 without losing characters.")
+        .arg(encoding);
 }
 
 } // namespace Messages

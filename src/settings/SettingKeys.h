@@ -22,10 +22,12 @@ inline constexpr SettingKey LinkAllowed{SettingStore::PerUser, "Settings", "link
 inline constexpr SettingKey TimesOpened{SettingStore::PerUser, "Times Ran", "opened"};
 // Recent files 0 (newest) to 5.
 inline constexpr SettingKey RecentFile{SettingStore::PerUser, "MRUFiles", "%1"};
+// "yes" wraps lines wider than the window; anything else shows them whole.
+inline constexpr SettingKey WordWrap{SettingStore::PerUser, "Settings", "wordwrap"};
 
-inline constexpr std::array<SettingKey, 8> All = {
-    TextColour,      BackgroundColour, FontName,    FontSize,
-    CustomCharacter, LinkAllowed,      TimesOpened, RecentFile,
+inline constexpr std::array<SettingKey, 9> All = {
+    TextColour,  BackgroundColour, FontName,   FontSize, CustomCharacter,
+    LinkAllowed, TimesOpened,      RecentFile, WordWrap,
 };
 
 } // namespace SettingKeys

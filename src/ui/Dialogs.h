@@ -24,8 +24,11 @@ public:
     // The chosen path, or "" when cancelled. `filter` is pairs of a description and a pattern,
     // every part separated by "|", such as "nfo file (*.nfo)|*.nfo". The open chooser accepts
     // a name that does not exist; the save chooser does not ask before replacing a file.
+    // `filterIndex`, when given, is the entry of the filter the save chooser starts on, and
+    // comes back as the entry chosen.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 int* filterIndex) = 0;
 
     // The full colour chooser, custom colours included, started without a chosen colour; an
     // invalid colour when cancelled.

@@ -1,8 +1,8 @@
 #include "DocumentEditor.h"
 
 #include "DocumentFont.h"
-#include "documents/Cp437.h"
 #include "documents/DocumentCodec.h"
+#include "documents/DocumentFormat.h"
 #include "documents/RefusedCharacter.h"
 #include "product/Messages.h"
 
@@ -13,6 +13,74 @@
 #include <QUrl>
 
 namespace {
+
+// Every line end is a paragraph break of the widget, so that each line is laid out on its own
+// however the file ends its lines. The kind of a break is a mark on its separator's character
+// format; a break without a mark is of the document's own kind, its first line end, so that a
+// file whose line ends are all alike carries no marks at all.
+constexpr int kBreakKind = QTextFormat::UserProperty + 0x51;
+
+// The mark for a line end (one of the display text's four line-end characters).
+int markOf(QChar lineEnd)
+{
+    switch (lineEnd.unicode()) {
+    case DocumentCodec::LoneCr:
+        return 1;
+    case DocumentCodec::CrCrLf:
+        return 2;
+    case DocumentCodec::LineSeparator:
+        return 3;
+    default:
+        return 4; // CR LF
+    }
+}
+
+QChar lineEndOf(int mark)
+{
+    switch (mark) {
+    case 1:
+        return QChar(DocumentCodec::LoneCr);
+    case 2:
+        return QChar(DocumentCodec::CrCrLf);
+    case 3:
+        return QChar(DocumentCodec::LineSeparator);
+    default:
+        return QLatin1Char('\n');
+    }
+}
+
+bool isLineEnd(QChar ch)
+{
+    return ch == QLatin1Char('\n') || ch.unicode() == DocumentCodec::ParagraphSeparator ||
+           ch.unicode() == DocumentCodec::LineSeparator || ch.unicode() == DocumentCodec::LoneCr ||
+           ch.unicode() == DocumentCodec::CrCrLf;
+}
+
+QTextCharFormat withoutMark(QTextCharFormat format)
+{
+    format.clearProperty(kBreakKind);
+    return format;
+}
+
+QTextCharFormat withMark(QTextCharFormat format, int mark)
+{
+    format.setProperty(kBreakKind, mark);
+    return format;
+}
+
+// A paste from a document carries its bytes and their encoding beside the plain text.
+const QString kCodesType = QStringLiteral("application/x-quilra-codes");
+const QString kEncodingType = QStringLiteral("application/x-quilra-encoding");
+
+// The document's first line end, which new line ends follow; CR LF when it has none.
+QChar firstLineBreak(const QString& display)
+{
+    for (const QChar ch : display) {
+        if (isLineEnd(ch))
+            return ch.unicode() == DocumentCodec::ParagraphSeparator ? QLatin1Char('\n') : ch;
+    }
+    return QLatin1Char('\n');
+}
 
 // The first local file that a drag carries, or "".
 QString firstLocalFile(const QMimeData* data)
@@ -32,8 +100,9 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("txtvimb"));
     setFont(DocumentFont::designed());
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Art wider than the window stays whole, with a scroll bar, unless the user asks to wrap.
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Always there, so that the wrap width does not change (and lay out the whole text again)
     // when a document grows past one screen.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -43,34 +112,165 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QPlainTextEdit(parent)
 
 QByteArray DocumentEditor::codes() const
 {
-    return DocumentCodec::fromDisplay(document()->toRawText());
+    return DocumentFormat::save(displayText(), m_encoding);
 }
 
-void DocumentEditor::setCodes(QByteArray codes)
+void DocumentEditor::setDocument(QString display, const FileEncoding& encoding)
 {
-    QString shown = DocumentCodec::toDisplay(codes);
-    codes = QByteArray();
-    setPlainText(shown);
+    m_encoding = encoding;
+    m_lineBreak = firstLineBreak(display);
+    // Every line end becomes a paragraph break in place; those of another kind than the
+    // document's own are marked once the text is set.
+    struct Mark
+    {
+        int position;
+        int mark;
+    };
+    QList<Mark> marks;
+    const int own = markOf(m_lineBreak);
+    QChar* text = display.data();
+    for (qsizetype i = 0; i < display.size(); ++i) {
+        if (!isLineEnd(text[i]))
+            continue;
+        const int mark = markOf(text[i]);
+        if (mark != own)
+            marks.append({static_cast<int>(i), mark});
+        text[i] = QLatin1Char('\n');
+    }
+    setPlainText(display);
+    display = QString();
+    if (!marks.isEmpty()) {
+        // Outside the undo history, so that undo never takes a mark away, and in one edit
+        // block, so that the layout hears of all the marks once.
+        document()->setUndoRedoEnabled(false);
+        QTextCursor cursor(document());
+        cursor.beginEditBlock();
+        for (const Mark& mark : marks) {
+            cursor.setPosition(mark.position);
+            cursor.setPosition(mark.position + 1, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(withMark(QTextCharFormat(), mark.mark));
+        }
+        cursor.endEditBlock();
+        document()->setUndoRedoEnabled(true);
+    }
+    Q_EMIT encodingChanged();
 }
 
-void DocumentEditor::appendCodes(const QByteArray& codes)
+bool DocumentEditor::hasMarkedBreaks() const
 {
+    // Formats stay in the document's collection after the text that used them is gone, so
+    // this may send a document without marks the long way; never the other way round.
+    const QList<QTextFormat> formats = document()->allFormats();
+    return std::any_of(formats.cbegin(), formats.cend(), [](const QTextFormat& format) {
+        return format.isCharFormat() && format.hasProperty(kBreakKind);
+    });
+}
+
+QString DocumentEditor::withOwnLineEnds(QString raw) const
+{
+    // The widget hands every paragraph break out as U+2029: here each is the document's own.
+    if (m_lineBreak != QLatin1Char('\n'))
+        raw.replace(QChar(DocumentCodec::ParagraphSeparator), m_lineBreak);
+    return raw;
+}
+
+QString DocumentEditor::displayText() const
+{
+    if (!hasMarkedBreaks())
+        return withOwnLineEnds(document()->toRawText());
+    return displayBetween(0, document()->characterCount() - 1);
+}
+
+QString DocumentEditor::selectedDisplay() const
+{
+    const QTextCursor cursor = textCursor();
+    if (!hasMarkedBreaks())
+        return withOwnLineEnds(cursor.selectedText());
+    return displayBetween(cursor.selectionStart(), cursor.selectionEnd());
+}
+
+QString DocumentEditor::displayBetween(int from, int to) const
+{
+    // Block by block, so that every break's mark is seen: the mark of the break after a block
+    // is on the separator, which the next block gives as its character format.
+    QString display;
+    for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() < to;
+         block = block.next()) {
+        const int start = qMax(from, block.position());
+        const int separator = block.position() + block.length() - 1;
+        display.append(block.text().mid(start - block.position(), qMin(to, separator) - start));
+        const QTextBlock next = block.next();
+        if (next.isValid() && separator >= from && separator < to) {
+            const QVariant mark = next.charFormat().property(kBreakKind);
+            display.append(mark.isValid() ? lineEndOf(mark.toInt()) : m_lineBreak);
+        }
+    }
+    return display;
+}
+
+void DocumentEditor::insertDisplay(QTextCursor& cursor, const QString& display)
+{
+    // Inserted text takes the format at the caret, which may carry a break's mark: the text
+    // and the document's own line ends go in without one, other line ends with theirs.
+    const QTextCharFormat plain = withoutMark(cursor.charFormat());
+    qsizetype start = 0;
+    const auto flush = [&](qsizetype end) {
+        if (end <= start)
+            return;
+        QString part = display.mid(start, end - start);
+        if (m_lineBreak != QLatin1Char('\n'))
+            part.replace(m_lineBreak, QLatin1Char('\n'));
+        cursor.insertText(part, plain);
+    };
+    const int own = markOf(m_lineBreak);
+    for (qsizetype i = 0; i < display.size(); ++i) {
+        if (!isLineEnd(display.at(i)) || markOf(display.at(i)) == own)
+            continue;
+        flush(i);
+        cursor.insertBlock(cursor.blockFormat(), withMark(plain, markOf(display.at(i))));
+        start = i + 1;
+    }
+    flush(display.size());
+}
+
+QString DocumentEditor::refusal(const QString& text) const
+{
+    return RefusedCharacter::first(text, m_encoding.kind);
+}
+
+QString DocumentEditor::replaceDisplay(const QString& display)
+{
+    const QString refused = refusal(display);
+    if (!refused.isEmpty())
+        return refused;
+    // One edit, so that a single undo brings the old text back.
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    insertDisplay(cursor, display);
+    cursor.endEditBlock();
+    m_lineBreak = firstLineBreak(display);
+    setTextCursor(QTextCursor(document()));
+    return QString();
+}
+
+bool DocumentEditor::appendDisplay(const QString& display)
+{
+    const QString refused = refusal(display);
+    if (!refused.isEmpty()) {
+        Q_EMIT textRefused(
+            Messages::notInserted(refused, TextEncoding::description(m_encoding.kind)));
+        return false;
+    }
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
     end.beginEditBlock();
-    // A CR at the old end shows as its glyph; with an LF arriving after it, the two become one
-    // line end, exactly as the whole text would show.
-    const QChar last = document()->characterAt(document()->characterCount() - 2);
-    if (codes.startsWith('\n') && last == Cp437::toUnicode('\r')) {
-        end.deletePreviousChar();
-        end.insertText(DocumentCodec::toDisplay('\r' + codes));
-    } else {
-        end.insertText(DocumentCodec::toDisplay(codes));
-    }
+    insertDisplay(end, display);
     end.endEditBlock();
-    QTextCursor start(document());
-    setTextCursor(start);
+    setTextCursor(QTextCursor(document()));
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    return true;
 }
 
 int DocumentEditor::codeCount() const
@@ -131,9 +331,9 @@ void DocumentEditor::setSelLength(int length)
     setTextCursor(cursor);
 }
 
-QByteArray DocumentEditor::selectedCodes() const
+void DocumentEditor::setWordWrap(bool wrap)
 {
-    return DocumentCodec::fromDisplay(textCursor().selectedText());
+    setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
 bool DocumentEditor::event(QEvent* event)
@@ -152,10 +352,48 @@ bool DocumentEditor::event(QEvent* event)
 
 QMimeData* DocumentEditor::createMimeDataFromSelection() const
 {
-    // Other programs get the art as Unicode glyphs with CR LF line ends.
+    // Other programs get the characters with their line ends; a document gets the bytes back.
+    const QString display = selectedDisplay();
     auto* mime = new QMimeData;
-    mime->setText(DocumentCodec::toForeignText(selectedCodes()));
+    mime->setText(DocumentCodec::toForeignText(display));
+    mime->setData(kCodesType, DocumentCodec::encode(display, m_encoding.kind));
+    mime->setData(kEncodingType, TextEncoding::name(m_encoding.kind).toUtf8());
     return mime;
+}
+
+bool DocumentEditor::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source->hasText() || source->hasFormat(kCodesType);
+}
+
+void DocumentEditor::insertFromMimeData(const QMimeData* source)
+{
+    const auto kind = TextEncoding::fromName(QString::fromUtf8(source->data(kEncodingType)));
+    if (kind && source->hasFormat(kCodesType)) {
+        if (const auto display = DocumentCodec::decode(source->data(kCodesType), *kind)) {
+            insertChecked(*display);
+            return;
+        }
+    }
+    if (source->hasText())
+        insertChecked(DocumentCodec::displayFromForeign(source->text(), m_lineBreak));
+}
+
+bool DocumentEditor::insertChecked(const QString& display)
+{
+    const QString refused = refusal(display);
+    if (!refused.isEmpty()) {
+        Q_EMIT textRefused(
+            Messages::notInserted(refused, TextEncoding::description(m_encoding.kind)));
+        return false;
+    }
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    insertDisplay(cursor, display);
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    return true;
 }
 
 void DocumentEditor::dragEnterEvent(QDragEnterEvent* event)
@@ -186,19 +424,6 @@ void DocumentEditor::dropEvent(QDropEvent* event)
     Q_EMIT fileDropped(path);
 }
 
-bool DocumentEditor::insertForeignText(const QString& text)
-{
-    const QString refused = RefusedCharacter::first(text);
-    if (!refused.isEmpty()) {
-        Q_EMIT textRefused(Messages::notInserted(refused));
-        return false;
-    }
-    // Through the codes and back, so that what the widget shows is what will be saved (a typed
-    // glyph of TAB becomes a tab, for example).
-    insertPlainText(DocumentCodec::toDisplay(DocumentCodec::fromForeignText(text)));
-    return true;
-}
-
 void DocumentEditor::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
@@ -206,23 +431,21 @@ void DocumentEditor::keyPressEvent(QKeyEvent* event)
     // effect; the key then goes on as usual.
     if (!text.isEmpty())
         Q_EMIT characterKeyPressed();
-    const bool printable = !text.isEmpty() && text.at(0).isPrint();
     const bool plainTyping = !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
-    if (printable && plainTyping && !isReadOnly()) {
-        const QString shown = DocumentCodec::toDisplay(DocumentCodec::fromForeignText(text));
-        if (DocumentCodec::firstUnencodable(text) >= 0 || shown != text) {
-            insertForeignText(text);
+    if (plainTyping && !isReadOnly()) {
+        // A new line end is of the kind the document already has.
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            insertChecked(QString(m_lineBreak));
+            event->accept();
+            return;
+        }
+        if (!text.isEmpty() && text.at(0).isPrint() && !refusal(text).isEmpty()) {
+            insertChecked(text);
             event->accept();
             return;
         }
     }
     QPlainTextEdit::keyPressEvent(event);
-}
-
-void DocumentEditor::insertFromMimeData(const QMimeData* source)
-{
-    if (source->hasText())
-        insertForeignText(source->text());
 }
 
 void DocumentEditor::changeEvent(QEvent* event)

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "documents/TextEncoding.h"
+
 #include <QByteArray>
 #include <QPlainTextEdit>
 
-// The document's text box. It holds the document's codes through the code page 437 table and
-// hands them out unchanged; text typed or pasted that has no code is refused, not altered.
-// Positions are counted in codes, CR LF counting as two, whatever the widget counts.
+// The document's text box. It holds the document's display text (see DocumentCodec) and the
+// encoding of its file, and gives back the file's bytes exactly. Text typed or pasted that the
+// encoding cannot hold is refused, not altered. Every line end is a paragraph break of the
+// widget; one of another kind than the document's first line end carries a mark in its
+// separator's character format, which edits and undo carry along with the character.
+// Positions are counted in characters with a line end counting as two, whatever the widget
+// counts.
 class DocumentEditor : public QPlainTextEdit
 {
     Q_OBJECT
@@ -13,13 +19,22 @@ class DocumentEditor : public QPlainTextEdit
 public:
     explicit DocumentEditor(QWidget* parent = nullptr);
 
+    // The file's bytes: the mark of its encoding when it has one, then the text.
     QByteArray codes() const;
+    FileEncoding encoding() const { return m_encoding; }
     // Replaces the whole text in one step, so that the cost grows with the text only once.
-    // The codes are let go before the widget copies the text, to keep the peak low.
-    void setCodes(QByteArray codes);
-    // Adds codes at the end of the text without laying out the rest again, then puts the caret
-    // at the start of the text and shows the top, as after a replacement of the whole text.
-    void appendCodes(const QByteArray& codes);
+    void setDocument(QString display, const FileEncoding& encoding);
+    QString displayText() const;
+    // Replaces the whole text as one edit, keeping the encoding. A character the encoding
+    // cannot hold refuses the whole text: "" when replaced, else that character.
+    QString replaceDisplay(const QString& display);
+    // Adds to the end of the text as one edit, without laying out the rest again; the caret
+    // then goes to the start of the text and the top shows. A character the encoding cannot
+    // hold refuses it, as typing does; true when added.
+    bool appendDisplay(const QString& display);
+
+    // The line end that Enter and pasted text from other programs give: the document's first.
+    QChar lineBreak() const { return m_lineBreak; }
 
     int codeCount() const;
     // The caret, or the start of the selection; setting it removes the selection.
@@ -28,19 +43,28 @@ public:
     // The selection's length; setting it selects that many codes from selStart.
     int selLength() const;
     void setSelLength(int length);
-    QByteArray selectedCodes() const;
+    QString selectedDisplay() const;
+    // What Copy puts on the clipboard for the selection: the text for other programs, and the
+    // selection's bytes with their encoding for a paste back into a document.
+    QMimeData* selectionMimeData() const { return createMimeDataFromSelection(); }
+
+    void setWordWrap(bool wrap);
 
 Q_SIGNALS:
-    // Typed or pasted text held a character without a code; the text was left unchanged.
+    // Typed or pasted text held a character the encoding cannot hold; the text was left
+    // unchanged.
     void textRefused(const QString& message);
     // Files were dropped on the text: the first of them.
     void fileDropped(const QString& path);
     // A key that carries a character was pressed; the text is still as it was before the key.
     void characterKeyPressed();
+    // The whole document was set anew, maybe in another encoding.
+    void encodingChanged();
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     QMimeData* createMimeDataFromSelection() const override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -49,9 +73,17 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Inserts foreign text at the caret as codes, or refuses it; true when inserted.
-    bool insertForeignText(const QString& text);
+    // Inserts display text at the caret as one edit, or refuses it; true when inserted.
+    bool insertChecked(const QString& display);
+    void insertDisplay(QTextCursor& cursor, const QString& display);
+    bool hasMarkedBreaks() const;
+    QString withOwnLineEnds(QString raw) const;
+    QString displayBetween(int from, int to) const;
+    QString refusal(const QString& text) const;
     void updateTabStops();
     int codePosition(int widgetPosition) const;
     int widgetPosition(int codePosition) const;
+
+    FileEncoding m_encoding;
+    QChar m_lineBreak = QLatin1Char('\n');
 };

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "DocumentEditor.h"
+#include "documents/DocumentFormat.h"
 #include "product/ProductInfo.h"
 
 #include <QColor>
@@ -19,14 +20,36 @@ QByteArray Form1::text() const
     return txtvimb->codes();
 }
 
-void Form1::setText(QByteArray codes)
+void Form1::setText(QByteArray fileBytes)
 {
-    txtvimb->setCodes(std::move(codes));
+    DocumentFormat::Opened opened = DocumentFormat::open(fileBytes);
+    // The bytes are let go before the widget copies the text, to keep the peak low.
+    fileBytes = QByteArray();
+    txtvimb->setDocument(std::move(opened.display), opened.encoding);
 }
 
-void Form1::appendText(const QByteArray& codes)
+FileEncoding Form1::encoding() const
 {
-    txtvimb->appendCodes(codes);
+    return txtvimb->encoding();
+}
+
+bool Form1::reinterpret(TextEncoding::Kind kind)
+{
+    auto opened = DocumentFormat::reinterpret(text(), kind);
+    if (!opened)
+        return false;
+    txtvimb->setDocument(std::move(opened->display), opened->encoding);
+    return true;
+}
+
+QString Form1::replaceText(const QString& display)
+{
+    return txtvimb->replaceDisplay(display);
+}
+
+bool Form1::appendText(const QString& display)
+{
+    return txtvimb->appendDisplay(display);
 }
 
 void Form1::setFilePath(const QString& path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChildWindow.h"
+#include "documents/TextEncoding.h"
 
 #include <QByteArray>
 
@@ -17,10 +18,22 @@ public:
 
     DocumentEditor* const txtvimb;
 
+    // The document as its file's bytes, exactly.
     QByteArray text() const;
-    void setText(QByteArray codes);
-    // Adds codes at the end of the document; the caret goes to the start of the text.
-    void appendText(const QByteArray& codes);
+    // Makes the bytes the document, as a file is opened: its encoding detected.
+    void setText(QByteArray fileBytes);
+    FileEncoding encoding() const;
+    // Reads the same bytes in another encoding; false (nothing changed) when they do not
+    // decode in it without loss.
+    bool reinterpret(TextEncoding::Kind kind);
+    // Replaces the text by display text, or adds it at the end (the caret then goes to the
+    // start of the text), in the document's encoding. Replacing gives the character the
+    // encoding cannot hold, "" when done; adding refuses such text as typing does.
+    QString replaceText(const QString& display);
+    bool appendText(const QString& display);
+    // Bytes are no display text: they must go through a codec first.
+    QString replaceText(const QByteArray&) = delete;
+    bool appendText(const QByteArray&) = delete;
 
     // The document's file, "" when none is attached. The caption shows it.
     QString filePath() const { return m_filePath; }

@@ -29,10 +29,17 @@ QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QSt
     return dialog.selectedFiles().constFirst();
 }
 
-QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter)
+QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                int* filterIndex)
 {
-    return QFileDialog::getSaveFileName(parent, title, QString(), qtFilter(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    const QStringList entries = qtFilter(filter).split(QStringLiteral(";;"));
+    QString selected = filterIndex ? entries.value(*filterIndex) : QString();
+    const QString path =
+        QFileDialog::getSaveFileName(parent, title, QString(), entries.join(QStringLiteral(";;")),
+                                     &selected, QFileDialog::DontConfirmOverwrite);
+    if (filterIndex)
+        *filterIndex = qMax(0, static_cast<int>(entries.indexOf(selected)));
+    return path;
 }
 
 QColor QtDialogs::colour(QWidget* parent)

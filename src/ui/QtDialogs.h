@@ -7,7 +7,8 @@ class QtDialogs : public Dialogs
 {
 public:
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         int* filterIndex) override;
     QColor colour(QWidget* parent) override;
     QString text(QWidget* parent, const QString& title, const QString& prompt) override;
     void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;

@@ -21,8 +21,11 @@ QString ScriptedDialogs::openFileName(QWidget*, const QString& title, const QStr
     return nextAnswer();
 }
 
-QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QString& filter)
+QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QString& filter,
+                                      int* filterIndex)
 {
+    if (filterIndex && !m_filters.isEmpty())
+        *filterIndex = m_filters.dequeue();
     asked.append({QStringLiteral("save"), title, filter});
     return nextAnswer();
 }

@@ -1,0 +1,184 @@
+#include "app/CommandLine.h"
+#include "documents/DocumentCodec.h"
+#include "documents/DocumentFormat.h"
+#include "documents/RecentFiles.h"
+#include "support/TestEnvironment.h"
+#include "support/TestFiles.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A SAUCE record as drawing programs append it: Ctrl-Z, then 128 bytes.
+QByteArray sauce()
+{
+    QByteArray record = "SAUCE00" + "Title"_ba.leftJustified(35, ' ') +
+                        "Artist"_ba.leftJustified(20, ' ') + "Group"_ba.leftJustified(20, ' ') +
+                        "20261206" + QByteArray("\x10\x00\x00\x00\x01\x01\x50\x00", 8);
+    return "\x1A" + record.leftJustified(128, '\0');
+}
+
+} // namespace
+
+class TestDocumentFormat : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void openAndSaveKeepEveryByte_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<QString>("display");
+        const auto row = [](const char* name, const QByteArray& file, const char* encoding,
+                            const QString& display = u"-"_s) {
+            QTest::newRow(name) << file << QString::fromLatin1(encoding) << display;
+        };
+        row("empty", {}, "CP437", u""_s);
+        row("every line end", "a\r\nb\nc\rd\r\r\ne\n\rf\r\r\rg"_ba, "CP437",
+            u"a\nb\u2028c\uFDD0d\uFDD1e\u2028\uFDD0f\uFDD0\uFDD0\uFDD0g"_s);
+        row("line ends at the very end", "\xB0\r\n\r\n"_ba, "CP437", u"\u2591\n\n"_s);
+        row("NUL, Ctrl-Z and a tab", QByteArray("\x00\x1A\t\x01", 4), "CP437",
+            u"\u0000\u2192\t\u263A"_s);
+        row("a SAUCE record", "\xDB\xDB\r\n"_ba + sauce(), "CP437");
+        row("binary after the text", "end\r\n\x1A\xFF\x00\x8D\x0D\x0D"_ba, "CP437");
+        row("all 256 codes", TestFiles::allCodes(), "CP437");
+        row("UTF-8 without a mark", "\xE2\x96\x91 caf\xC3\xA9\r\n"_ba, "UTF-8", u"\u2591 caf\u00E9\n"_s);
+        row("UTF-8 with a mark", "\xEF\xBB\xBF\xE2\x95\x94\xEF\xBB\xBF\n"_ba, "UTF-8",
+            u"\u2554\uFEFF\u2028"_s);
+        row("ASCII only stays code page 437", "plain\r\n"_ba, "CP437");
+        row("a mark, then broken UTF-8", "\xEF\xBB\xBF\xB0\xB1"_ba, "CP437",
+            u"\u2229\u2557\u2510\u2591\u2592"_s);
+        row("overlong UTF-8", "\xC0\xAF\xE2\x96\x91"_ba, "CP437");
+        row("UTF-8 holding a line separator", "\xE2\x80\xA8\xC3\xA9"_ba, "CP437");
+        row("UTF-16 LE", QByteArray("\xFF\xFE\x91\x25\r\x00\n\x00", 8), "UTF-16 LE", u"\u2591\n"_s);
+        row("UTF-16 BE", QByteArray("\xFE\xFF\x25\x91\x00\r", 6), "UTF-16 BE", u"\u2591\uFDD0"_s);
+        row("UTF-16 of odd length", QByteArray("\xFF\xFE\x41\x00\x42", 5), "CP437");
+        row("UTF-16 with a lone surrogate", QByteArray("\xFF\xFE\x00\xD8\x41\x00", 6), "CP437");
+    }
+
+    void openAndSaveKeepEveryByte()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, encoding);
+        QFETCH(QString, display);
+        const DocumentFormat::Opened opened = DocumentFormat::open(file);
+        QCOMPARE(TextEncoding::name(opened.encoding.kind), encoding);
+        if (display != u"-"_s)
+            QCOMPARE(opened.display, display);
+        QCOMPARE(DocumentFormat::save(opened.display, opened.encoding), file);
+    }
+
+    void reinterpret()
+    {
+        const QByteArray utf8 = "\xEF\xBB\xBF\xE2\x96\x91"_ba;
+        QCOMPARE(DocumentFormat::reinterpret(utf8, TextEncoding::Cp437)->display,
+                 u"\u2229\u2557\u2510\u0393\u00FB\u00E6"_s);
+        const auto back = DocumentFormat::reinterpret(utf8, TextEncoding::Utf8);
+        QCOMPARE(back->display, u"\u2591"_s);
+        QVERIFY(back->encoding.byteOrderMark);
+        QCOMPARE(DocumentFormat::reinterpret("\x93quoted\x94"_ba, TextEncoding::Windows1252)->display,
+                 u"\u201Cquoted\u201D"_s);
+        // Codes Windows-1252 leaves undefined, and bytes that are no UTF-8, do not decode.
+        QVERIFY(!DocumentFormat::reinterpret("a\x81"_ba, TextEncoding::Windows1252));
+        QVERIFY(!DocumentFormat::reinterpret("\xB0"_ba, TextEncoding::Utf8));
+    }
+
+    void whatEachEncodingHolds_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("refusedAt");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("code page 437") << int(TextEncoding::Cp437) << u"\u00E9\u2591\t"_s << -1
+                                       << "\x82\xB0\t"_ba;
+        QTest::newRow("no euro in code page 437") << int(TextEncoding::Cp437) << u"a\u20AC"_s << 1
+                                                  << QByteArray();
+        // The glyphs of TAB, LF and CR: those codes show as a tab and line ends.
+        QTest::newRow("no note glyph") << int(TextEncoding::Cp437) << u"\u266A"_s << 0
+                                       << QByteArray();
+        QTest::newRow("UTF-8") << int(TextEncoding::Utf8) << u"\u2591\U0001F600"_s << -1
+                               << "\xE2\x96\x91\xF0\x9F\x98\x80"_ba;
+        QTest::newRow("lone surrogate") << int(TextEncoding::Utf8) << u"a\xD800"_s << 1
+                                        << QByteArray();
+        QTest::newRow("UTF-16 BE") << int(TextEncoding::Utf16Be) << u"\u00E9\n"_s << -1
+                                   << QByteArray("\x00\xE9\x00\r\x00\n", 6);
+        QTest::newRow("Windows-1252") << int(TextEncoding::Windows1252) << u"\u20AC\u00E9"_s << -1
+                                      << "\x80\xE9"_ba;
+        QTest::newRow("no shade in Windows-1252")
+            << int(TextEncoding::Windows1252) << u"\u2591"_s << 0 << QByteArray();
+    }
+
+    void whatEachEncodingHolds()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, text);
+        QFETCH(int, refusedAt);
+        QFETCH(QByteArray, bytes);
+        const auto encoding = static_cast<TextEncoding::Kind>(kind);
+        QCOMPARE(DocumentCodec::firstUnencodable(text, encoding), refusedAt);
+        if (refusedAt < 0)
+            QCOMPARE(DocumentCodec::encode(text, encoding), bytes);
+    }
+
+    void foreignText()
+    {
+        // Line ends from other programs become the document's own; U+2028 stays a lone LF.
+        QCOMPARE(DocumentCodec::displayFromForeign(u"a\r\nb\rc\nd\u2028e"_s, QChar(0x2028)),
+                 u"a\u2028b\u2028c\u2028d\u2028e"_s);
+        QCOMPARE(DocumentCodec::fromForeignText(u"a\rb\u2029c"_s), "a\r\nb\r\nc"_ba);
+        // Other programs get every line end as it is, and a NUL as a blank.
+        QCOMPARE(DocumentCodec::toForeignText(u"a\nb\u2028c\uFDD0d\uFDD1\u0000\u2591"_s),
+                 u"a\r\nb\nc\rd\r\r\n \u2591"_s);
+    }
+
+    void recentFiles_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("list");
+        const QStringList eight = {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s};
+        QTest::newRow("order kept") << eight.mid(0, 3) << eight.mid(0, 3);
+        QTest::newRow("stops at the first gap")
+            << QStringList{u"A"_s, {}, u"C"_s} << QStringList{u"A"_s};
+        QTest::newRow("duplicates keep the first")
+            << QStringList{u"/x/A"_s, u"/x/B"_s, u"/X/a"_s} << QStringList{u"/x/A"_s, u"/x/B"_s};
+        QTest::newRow("eight stored, six shown") << eight << eight.mid(0, 6);
+    }
+
+    void recentFiles()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, list);
+        RecentFiles recent;
+        recent.load([&stored](int n) { return stored.value(n); });
+        QCOMPARE(recent.paths(), list);
+        // A listed path in other letter case moves to the top in the case given now.
+        recent.add(list.constLast().toLower());
+        QCOMPARE(recent.paths().constFirst(), list.constLast().toLower());
+        QCOMPARE(recent.paths().size(), list.size());
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("path");
+        const auto row = [](const char* name, const QStringList& arguments, const QString& path) {
+            QTest::newRow(name) << QStringList{u"quilra"_s} + arguments << path;
+        };
+        row("none", {}, {});
+        row("split by the shell, joined by blanks", {u"/a/my"_s, u"art.nfo"_s}, u"/a/my art.nfo"_s);
+        row("quoted", {u"\"/a/my art.nfo\""_s}, u"/a/my art.nfo"_s);
+        row("opening quote only loses the last character", {u"\"/a/b.nfo"_s}, u"/a/b.nf"_s);
+        row("a lone quote names nothing", {u"\""_s}, {});
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, path);
+        QCOMPARE(CommandLine::documentPath(CommandLine::argumentText(arguments)), path);
+    }
+};
+
+QUILRA_TEST_MAIN(TestDocumentFormat)
+#include "tst_documentformat.moc"
