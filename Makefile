@@ -1,13 +1,18 @@
 # `make run` sets the machine up, builds and starts Quilra; `make test` sets up, builds and runs
-# every test. `make install PREFIX=DIR` installs, `make package` makes the Debian package.
+# every test. `make sanitize` runs every test built by clang with AddressSanitizer and
+# UndefinedBehaviorSanitizer; `make fuzz` runs each libFuzzer target for FUZZ_SECONDS.
+# `make install PREFIX=DIR` installs, `make package` makes the Debian package.
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 180
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 # Extra CMake settings, such as -DQUILRA_WERROR=ON (what CI uses).
 CMAKE_FLAGS ?=
 
-.PHONY: all deps deps-test configure build run test bench install uninstall package \
-	format format-check clean
+.PHONY: all deps deps-test configure build run test sanitize fuzz bench install uninstall \
+	package format format-check clean
 
 all: build
 
@@ -28,6 +33,20 @@ run: build
 
 test: deps-test build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps-test
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++ -DQUILRA_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Findings and the growing corpus stay in $(FUZZ_BUILD)/tests/fuzz/runs/<target>/.
+fuzz: deps-test
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++ -DQUILRA_FUZZ=ON $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target quilra_fuzzers
+	cd $(FUZZ_BUILD) && FUZZ_SECONDS=$(FUZZ_SECONDS) \
+	    ctest --output-on-failure -j $(JOBS) --timeout $$(( $(FUZZ_SECONDS) + 300 ))
 
 bench: build
 	$(BUILD)/bench/quilra_bench_documents
@@ -58,4 +77,4 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-package
+	rm -rf $(BUILD) $(BUILD)-package $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -231,8 +231,9 @@ private Q_SLOTS:
     {
         auto&& [dialogs, window] = StartedProgram();
         QVERIFY(shown(window.get()));
-        const auto fills = [&] {
-            return window->form1()->geometry() == window->workArea()->viewport()->rect();
+        // A structured binding cannot be captured in C++17: the lambda takes the window itself.
+        const auto fills = [main = window.get()] {
+            return main->form1()->geometry() == main->workArea()->viewport()->rect();
         };
         QVERIFY(fills());
         for (const QSize size : {QSize(640, 400), QSize(1200, 800), QSize(300, 200)}) {

@@ -17,7 +17,9 @@ done
 
 if [ "${QUILRA_E2E_INSIDE_X:-}" != 1 ]; then
     export QUILRA_E2E_INSIDE_X=1
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+    # -noreset: the server never resets when its last client leaves, so a program that connects
+    # at that moment is never refused.
+    exec xvfb-run -a -s "-noreset -screen 0 1280x800x24" "$0" "$@"
 fi
 
 mkdir -p "$output"
