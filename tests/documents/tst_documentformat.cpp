@@ -43,7 +43,8 @@ private Q_SLOTS:
         row("a SAUCE record", "\xDB\xDB\r\n"_ba + sauce(), "CP437");
         row("binary after the text", "end\r\n\x1A\xFF\x00\x8D\x0D\x0D"_ba, "CP437");
         row("all 256 codes", TestFiles::allCodes(), "CP437");
-        row("UTF-8 without a mark", "\xE2\x96\x91 caf\xC3\xA9\r\n"_ba, "UTF-8", u"\u2591 caf\u00E9\n"_s);
+        row("UTF-8 without a mark", "\xE2\x96\x91 caf\xC3\xA9\r\n"_ba, "UTF-8",
+            u"\u2591 caf\u00E9\n"_s);
         row("UTF-8 with a mark", "\xEF\xBB\xBF\xE2\x95\x94\xEF\xBB\xBF\n"_ba, "UTF-8",
             u"\u2554\uFEFF\u2028"_s);
         row("ASCII only stays code page 437", "plain\r\n"_ba, "CP437");
@@ -77,8 +78,9 @@ private Q_SLOTS:
         const auto back = DocumentFormat::reinterpret(utf8, TextEncoding::Utf8);
         QCOMPARE(back->display, u"\u2591"_s);
         QVERIFY(back->encoding.byteOrderMark);
-        QCOMPARE(DocumentFormat::reinterpret("\x93quoted\x94"_ba, TextEncoding::Windows1252)->display,
-                 u"\u201Cquoted\u201D"_s);
+        QCOMPARE(
+            DocumentFormat::reinterpret("\x93quoted\x94"_ba, TextEncoding::Windows1252)->display,
+            u"\u201Cquoted\u201D"_s);
         // Codes Windows-1252 leaves undefined, and bytes that are no UTF-8, do not decode.
         QVERIFY(!DocumentFormat::reinterpret("a\x81"_ba, TextEncoding::Windows1252));
         QVERIFY(!DocumentFormat::reinterpret("\xB0"_ba, TextEncoding::Utf8));
@@ -90,21 +92,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("refusedAt");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("code page 437") << int(TextEncoding::Cp437) << u"\u00E9\u2591\t"_s << -1
-                                       << "\x82\xB0\t"_ba;
-        QTest::newRow("no euro in code page 437") << int(TextEncoding::Cp437) << u"a\u20AC"_s << 1
-                                                  << QByteArray();
+        QTest::newRow("code page 437")
+            << int(TextEncoding::Cp437) << u"\u00E9\u2591\t"_s << -1 << "\x82\xB0\t"_ba;
+        QTest::newRow("no euro in code page 437")
+            << int(TextEncoding::Cp437) << u"a\u20AC"_s << 1 << QByteArray();
         // The glyphs of TAB, LF and CR: those codes show as a tab and line ends.
-        QTest::newRow("no note glyph") << int(TextEncoding::Cp437) << u"\u266A"_s << 0
-                                       << QByteArray();
+        QTest::newRow("no note glyph")
+            << int(TextEncoding::Cp437) << u"\u266A"_s << 0 << QByteArray();
         QTest::newRow("UTF-8") << int(TextEncoding::Utf8) << u"\u2591\U0001F600"_s << -1
                                << "\xE2\x96\x91\xF0\x9F\x98\x80"_ba;
-        QTest::newRow("lone surrogate") << int(TextEncoding::Utf8) << u"a\xD800"_s << 1
-                                        << QByteArray();
+        QTest::newRow("lone surrogate")
+            << int(TextEncoding::Utf8) << u"a\xD800"_s << 1 << QByteArray();
         QTest::newRow("UTF-16 BE") << int(TextEncoding::Utf16Be) << u"\u00E9\n"_s << -1
                                    << QByteArray("\x00\xE9\x00\r\x00\n", 6);
-        QTest::newRow("Windows-1252") << int(TextEncoding::Windows1252) << u"\u20AC\u00E9"_s << -1
-                                      << "\x80\xE9"_ba;
+        QTest::newRow("Windows-1252")
+            << int(TextEncoding::Windows1252) << u"\u20AC\u00E9"_s << -1 << "\x80\xE9"_ba;
         QTest::newRow("no shade in Windows-1252")
             << int(TextEncoding::Windows1252) << u"\u2591"_s << 0 << QByteArray();
     }

@@ -1,16 +1,17 @@
 #include "FuzzInput.h"
-#include "documents/DocumentCodec.h"
+#include "ui/DocumentEditor.h"
+#include "ui/Form1.h"
 
 #include <QApplication>
-#include <QPlainTextEdit>
-#include <QTextDocument>
+#include <QClipboard>
+#include <QTextCursor>
 
 namespace {
-QPlainTextEdit* editor = nullptr;
+Form1* window = nullptr;
 }
 
-// One application on the offscreen platform and one editor for the whole run; both live until
-// the process ends.
+// One application on the offscreen platform and one document window for the whole run; both
+// live until the process ends.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -18,16 +19,26 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     static char name[] = "fuzz_texteditor";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
-    editor = new QPlainTextEdit;
+    window = new Form1;
     return 0;
 }
 
-// Every byte string set into a real text widget and read back from its document gives every byte.
+// Every byte string set into the real document window gives back every byte; so does its copy
+// pasted at the end, twice over.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes = fuzzBytes(data, size);
-    editor->setPlainText(DocumentCodec::toDisplay(bytes));
-    require(DocumentCodec::fromDisplay(editor->document()->toRawText()) == bytes,
-            "the widget gives back the bytes it was given");
+    window->setText(bytes);
+    require(window->text() == bytes, "the document window gives back the bytes it was given");
+    DocumentEditor* editor = window->txtvimb;
+    editor->selectAll();
+    QGuiApplication::clipboard()->setMimeData(editor->selectionMimeData());
+    editor->moveCursor(QTextCursor::End);
+    editor->paste();
+    // The mark of the encoding, if any, stands only once before the text.
+    const FileEncoding encoding = window->encoding();
+    const qsizetype mark =
+        encoding.byteOrderMark ? TextEncoding::byteOrderMark(encoding.kind).size() : 0;
+    require(window->text() == bytes + bytes.mid(mark), "a copy pasted at the end doubles the text");
     return 0;
 }
