@@ -2,6 +2,7 @@
 
 #include "Cp437.h"
 
+#include <QStringDecoder>
 #include <array>
 
 namespace {
@@ -88,6 +89,14 @@ bool isValidUtf8(const QByteArray& bytes)
         i += more + 1;
     }
     return true;
+}
+
+// Valid UTF-8 as text. A byte-order mark at the start is a character like any other here (the
+// file's own mark was taken off before), so that it comes back on saving; Qt would drop it.
+QString utf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 std::optional<QString> utf16(const QByteArray& bytes, bool littleEndian)
@@ -303,7 +312,7 @@ std::optional<QString> DocumentCodec::decode(const QByteArray& bytes, TextEncodi
         return toDisplay(bytes);
     case TextEncoding::Utf8:
         if (isValidUtf8(bytes))
-            raw = QString::fromUtf8(bytes);
+            raw = utf8(bytes);
         break;
     case TextEncoding::Utf16Le:
     case TextEncoding::Utf16Be:

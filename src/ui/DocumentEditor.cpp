@@ -8,6 +8,7 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QUrl>
@@ -137,22 +138,30 @@ void DocumentEditor::setDocument(QString display, const FileEncoding& encoding)
             marks.append({static_cast<int>(i), mark});
         text[i] = QLatin1Char('\n');
     }
-    setPlainText(display);
+    // A new text document each time: the old one's formats, marks among them, would otherwise
+    // linger in its collection and at its first block. Filled and marked before it is shown,
+    // outside any undo history, so that undo never takes a mark away.
+    auto* fresh = new QTextDocument(this);
+    fresh->setDocumentLayout(new QPlainTextDocumentLayout(fresh));
+    fresh->setDefaultFont(font());
+    fresh->setUndoRedoEnabled(false);
+    fresh->setPlainText(display);
     display = QString();
-    if (!marks.isEmpty()) {
-        // Outside the undo history, so that undo never takes a mark away, and in one edit
-        // block, so that the layout hears of all the marks once.
-        document()->setUndoRedoEnabled(false);
-        QTextCursor cursor(document());
-        cursor.beginEditBlock();
-        for (const Mark& mark : marks) {
-            cursor.setPosition(mark.position);
-            cursor.setPosition(mark.position + 1, QTextCursor::KeepAnchor);
-            cursor.mergeCharFormat(withMark(QTextCharFormat(), mark.mark));
-        }
-        cursor.endEditBlock();
-        document()->setUndoRedoEnabled(true);
+    QTextCursor cursor(fresh);
+    for (const Mark& mark : marks) {
+        cursor.setPosition(mark.position);
+        cursor.setPosition(mark.position + 1, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(withMark(QTextCharFormat(), mark.mark));
     }
+    fresh->setUndoRedoEnabled(true);
+    // The editor is the only user of its documents; Qt deletes the old one itself when the
+    // editor is its parent, and the first, made by Qt, is deleted here.
+    const QPointer<QTextDocument> old = document();
+    QPlainTextEdit::setDocument(fresh);
+    if (old)
+        delete old.data();
+    updateTabStops();
+    Q_EMIT documentReplaced();
     Q_EMIT encodingChanged();
 }
 

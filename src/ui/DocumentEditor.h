@@ -60,6 +60,8 @@ Q_SIGNALS:
     void characterKeyPressed();
     // The whole document was set anew, maybe in another encoding.
     void encodingChanged();
+    // The widget holds a new text document: what watched the old one watches this one.
+    void documentReplaced();
 
 protected:
     bool event(QEvent* event) override;

@@ -1,144 +1,68 @@
-#include "documents/DocumentCodec.h"
 #include "support/ProgramHarness.h"
 #include "support/TestFiles.h"
 #include "ui/DocumentEditor.h"
-#include "ui/DocumentFont.h"
 #include "ui/Form1.h"
 
 #include <QClipboard>
-#include <QFontInfo>
-#include <QKeyEvent>
-#include <QMdiArea>
 #include <QStatusBar>
-#include <QTextBlock>
 
-using TestFiles::allCodes;
-
-namespace {
-
-// A frame of box drawing around shades, each line closed by CR LF.
-QByteArray boxArt()
-{
-    return DocumentCodec::fromForeignText(QStringLiteral("╔══════════════════════╗\r\n"
-                                                         "║ ░▒▓█ QUILRA NFO █▓▒░ ║\r\n"
-                                                         "║ ▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄ ║\r\n"
-                                                         "╠══════════╦═══════════╣\r\n"
-                                                         "║ ┌──────┐ ║ ████████  ║\r\n"
-                                                         "║ └──────┘ ║ ████████  ║\r\n"
-                                                         "╚══════════╩═══════════╝\r\n"));
-}
-
-void sendTyped(QWidget* widget, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &press);
-}
-
-} // namespace
+using namespace Qt::Literals::StringLiterals;
 
 class TestDocumentWindow : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { TestEnvironment::instance().reset(); }
-
-    void codesThroughTheWidget_data()
+    void copyThenPasteInsideTheProgram_data()
     {
         QTest::addColumn<QByteArray>("codes");
-        QTest::newRow("all 256 codes on lines") << allCodes() + "\r\n" + allCodes() + "\r\n";
-        QTest::newRow("CR LF and blank lines") << QByteArray("\r\nA\r\nB\r\n\r\n");
-        QTest::newRow("lone LF") << QByteArray("A\nB\n");
-        QTest::newRow("lone CR") << QByteArray("A\rB\r");
-        QTest::newRow("CR CR LF and LF CR") << QByteArray("\r\r\n\n\r");
-        QTest::newRow("TAB") << QByteArray("\tA\t\tB\r\n");
+        QTest::addColumn<QByteArray>("twice"); // after Select All, Copy and Paste at the end
+        const auto row = [](const char* name, const QByteArray& codes, const QByteArray& twice) {
+            QTest::newRow(name) << codes << twice;
+        };
+        const QByteArray art = "\xC9\xCD\xBB\r\n\xBA\xB0\xB1\xB2\xDB\xBA\r\n\xC8\xCD\xBC";
+        const QByteArray codes = TestFiles::allCodes() + "\r\n";
+        row("box drawing, shades and CR LF", art, art + art);
+        row("every code", codes, codes + codes);
+        row("blank lines, lone CR, CR CR LF", "\r\nA\rB\r\r\n\r\n",
+            "\r\nA\rB\r\r\n\r\n\r\nA\rB\r\r\n\r\n");
+        row("lone LF", "A\nB\n", "A\nB\nA\nB\n");
     }
-
-    void codesThroughTheWidget()
+    void copyThenPasteInsideTheProgram()
     {
         QFETCH(QByteArray, codes);
+        QFETCH(QByteArray, twice);
         auto&& [dialogs, window] = StartedProgram();
         Form1* form = window->form1();
         form->setText(codes);
         QCOMPARE(form->text(), codes);
-        // Typing at the end changes nothing that was there.
+        window->mnuselall->trigger();
+        window->mnucopy->trigger();
         form->txtvimb->moveCursor(QTextCursor::End);
-        QTest::keyClicks(form->txtvimb, QStringLiteral("x"));
-        QCOMPARE(form->text(), codes + "x");
-    }
-
-    void fontAndLineBreaksAsShown()
-    {
-        auto&& [dialogs, window] = StartedProgram();
-        QVERIFY(shown(window.get()));
-        Form1* form = window->form1();
-        // CR LF breaks paragraphs; a lone LF breaks the line within its paragraph; a lone CR is
-        // a glyph on its line.
-        form->setText("one\r\ntwo\nthree\rfour");
-        QCOMPARE(form->txtvimb->document()->blockCount(), 2);
-        const QTextBlock second = form->txtvimb->document()->lastBlock();
-        QCOMPARE(second.layout()->lineCount(), 2);
-        QCOMPARE(second.text(), QStringLiteral("two\u2028three\u266Afour"));
-        // This machine has no face called Terminal: the VGA face stands in at its native size.
-        const QFontInfo realised(form->txtvimb->font());
-        QCOMPARE(realised.family(), QStringLiteral("Px IBM VGA8"));
-        QCOMPARE(realised.pixelSize(), 16);
+        window->mnupaste->trigger();
+        QCOMPARE(form->text(), twice);
     }
 
     void typingAndPastingBecomeCodes()
     {
         auto&& [dialogs, window] = StartedProgram();
         DocumentEditor* editor = window->form1()->txtvimb;
-        sendTyped(editor, QStringLiteral("\u00E9")); // e acute
-        sendTyped(editor, QStringLiteral("\u2591")); // light shade
-        sendTyped(editor, QStringLiteral("\u25CB")); // the glyph of TAB becomes a tab
-        QTest::keyClick(editor, Qt::Key_Return);
-        QGuiApplication::clipboard()->setText(QStringLiteral("\u2554\u2550\u2557\nA"));
-        editor->paste();
-        const QByteArray typed("\x82\xB0\t\r\n\xC9\xCD\xBB\r\nA");
-        QCOMPARE(window->form1()->text(), typed);
-        QCOMPARE(editor->document()->toRawText().at(2), QLatin1Char('\t'));
-
+        const auto type = [editor](const QString& text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+            QApplication::sendEvent(editor, &press);
+        };
+        type(u"\u00E9\u2591"_s); // e acute, light shade
+        QCOMPARE(window->form1()->text(), "\x82\xB0");
         // What code page 437 cannot hold is refused with a word in the status bar, not a dialog.
-        sendTyped(editor, QStringLiteral("\u20AC"));
-        QVERIFY(window->statusBar()->currentMessage().contains(QStringLiteral("\u20AC")));
-        QGuiApplication::clipboard()->setText(QStringLiteral("ok \u4E2D"));
-        editor->paste();
-        QCOMPARE(window->form1()->text(), typed);
-        QVERIFY(window->statusBar()->currentMessage().contains(QStringLiteral("\u4E2D")));
+        type(u"\u20AC"_s);
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 u"\"\u20AC\" has no code in code page 437 and was not inserted."_s);
+        QGuiApplication::clipboard()->setText(u"ok \U0001F600"_s);
+        window->mnupaste->trigger();
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 u"\"\U0001F600\" has no code in code page 437 and was not inserted."_s);
+        QCOMPARE(window->form1()->text(), "\x82\xB0");
         QVERIFY(dialogs.asked.isEmpty());
-    }
-
-    void boxDrawingTilesWithoutGaps()
-    {
-        auto&& [dialogs, window] = StartedProgram();
-        QVERIFY(shown(window.get()));
-        Form1* form = window->form1();
-        DocumentEditor* editor = form->txtvimb;
-        QPalette palette = editor->palette();
-        palette.setColor(QPalette::Text, Qt::black);
-        palette.setColor(QPalette::Base, Qt::white);
-        editor->setPalette(palette);
-        form->setText(boxArt());
-
-        // Down the middle of the double line on the left, from the first line of art to the last,
-        // every pixel is drawn: nothing of the background shows between the lines.
-        QTextCursor cursor(editor->document());
-        const QRect top = editor->cursorRect(cursor);
-        cursor.movePosition(QTextCursor::End);
-        cursor.movePosition(QTextCursor::PreviousBlock);
-        const QRect bottom = editor->cursorRect(cursor);
-        const QImage image = editor->viewport()->grab().toImage();
-        const int cell = QFontMetrics(editor->font()).horizontalAdvance(QLatin1Char(' '));
-        // The left edge of the corner glyph's double line sits 2 pixels into its cell.
-        const int x = top.left() + cell / 2 - 2;
-        int drawnRows = 0;
-        for (int y = top.top() + top.height(); y < bottom.top(); ++y)
-            drawnRows += image.pixelColor(x, y) == QColor(Qt::black) ? 1 : 0;
-        QCOMPARE(drawnRows, bottom.top() - top.top() - top.height());
-        QVERIFY(drawnRows >= 4 * 16);
-
-        TestFiles::saveScreenshot(window.get(), QStringLiteral("main-window"));
     }
 };
 

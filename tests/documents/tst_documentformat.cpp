@@ -47,6 +47,8 @@ private Q_SLOTS:
             u"\u2591 caf\u00E9\n"_s);
         row("UTF-8 with a mark", "\xEF\xBB\xBF\xE2\x95\x94\xEF\xBB\xBF\n"_ba, "UTF-8",
             u"\u2554\uFEFF\u2028"_s);
+        row("marks after the mark", "\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF\xC3\xA9"_ba, "UTF-8",
+            u"\uFEFF\uFEFF\u00E9"_s);
         row("ASCII only stays code page 437", "plain\r\n"_ba, "CP437");
         row("a mark, then broken UTF-8", "\xEF\xBB\xBF\xB0\xB1"_ba, "CP437",
             u"\u2229\u2557\u2510\u2591\u2592"_s);

@@ -102,6 +102,16 @@ private Q_SLOTS:
         QCOMPARE(dialogs.messages(), QStringList());
     }
 
+    void eachDocumentStartsAfresh()
+    {
+        // The line ends of one document must not mark those of the next.
+        auto&& [dialogs, window] = StartedProgram();
+        window->form1()->setText("\nA\rB\r"_ba);
+        window->form1()->txtvimb->moveCursor(QTextCursor::End); // after a marked line end
+        window->form1()->setText("\n\n"_ba);
+        QCOMPARE(window->form1()->text(), "\n\n"_ba);
+    }
+
     void copyAndPasteKeepTheBytes()
     {
         auto&& [dialogs, window] = StartedProgram();

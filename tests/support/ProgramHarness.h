@@ -4,21 +4,17 @@
 #include "TestEnvironment.h"
 #include "app/MDIForm1.h"
 
-#include <QDir>
 #include <memory>
 
 // The main window as the program makes it, against the test's own stores, with its start-up
-// run. `programDirectory` defaults to the test's program folder.
+// run.
 inline std::unique_ptr<MDIForm1> startProgram(ScriptedDialogs& dialogs,
-                                              const QString& argumentText = QString(),
-                                              const QString& programDirectory = QString())
+                                              const QString& argumentText = QString())
 {
-    const QString folder = programDirectory.isEmpty()
-                               ? TestEnvironment::instance().programDirectory()
-                               : programDirectory;
-    auto window = std::make_unique<MDIForm1>(
-        Services{dialogs, ProgramSettings(QDir(folder).filePath(QStringLiteral("Settings.ini"))),
-                 UserSettings(), folder});
+    const TestEnvironment& environment = TestEnvironment::instance();
+    auto window =
+        std::make_unique<MDIForm1>(Services{dialogs, ProgramSettings(environment.iniPath()),
+                                            UserSettings(), environment.programDirectory()});
     window->startUp(argumentText);
     return window;
 }
@@ -27,18 +23,21 @@ inline std::unique_ptr<MDIForm1> startProgram(ScriptedDialogs& dialogs,
 //     auto&& [dialogs, window] = StartedProgram();
 struct StartedProgram
 {
-    explicit StartedProgram(const QString& argumentText = QString(),
-                            const QString& programDirectory = QString())
-        : window(startProgram(dialogs, argumentText, programDirectory))
+    explicit StartedProgram(const QString& argumentText = QString())
+        : window(startProgram(dialogs, argumentText))
     {
     }
     ScriptedDialogs dialogs;
     std::unique_ptr<MDIForm1> window;
 };
 
-// Shows the widget and waits until it is on screen: QVERIFY(shown(window.get())).
-inline bool shown(QWidget* widget)
+// Runs the menu item and gives the open window of that kind (one closed before may still
+// await deletion), or nullptr.
+template <class Window> Window* openThrough(MDIForm1* main, QAction* item)
 {
-    widget->show();
-    return QTest::qWaitForWindowExposed(widget);
+    item->trigger();
+    for (Window* window : main->findChildren<Window*>())
+        if (!window->isClosing())
+            return window;
+    return nullptr;
 }

@@ -18,25 +18,53 @@ public:
         QString text; // the filter, the prompt or the message
         Icon icon = Icon::None;
     };
+    QList<Request> asked;
 
     void answerNext(const QString& answer) { m_answers.enqueue(answer); }
     void answerNextColour(const QColor& colour) { m_colours.enqueue(colour); }
     // The filter entry the next save chooser returns; unscripted, it keeps the one it started on.
     void answerNextFilter(int index) { m_filters.enqueue(index); }
-
-    QList<Request> asked;
     // The messages shown, in order.
-    QStringList messages() const;
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const Request& request : asked)
+            if (request.kind == QLatin1String("message"))
+                texts.append(request.text);
+        return texts;
+    }
 
-    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                         int* filterIndex) override;
-    QColor colour(QWidget* parent) override;
-    QString text(QWidget* parent, const QString& title, const QString& prompt) override;
-    void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
+    QString openFileName(QWidget*, const QString& title, const QString& filter) override
+    {
+        return ask("open", title, filter);
+    }
+    QString saveFileName(QWidget*, const QString& title, const QString& filter,
+                         int* filterIndex) override
+    {
+        if (filterIndex && !m_filters.isEmpty())
+            *filterIndex = m_filters.dequeue();
+        return ask("save", title, filter);
+    }
+    QString text(QWidget*, const QString& title, const QString& prompt) override
+    {
+        return ask("text", title, prompt);
+    }
+    QColor colour(QWidget*) override
+    {
+        asked.append({QStringLiteral("colour"), QString(), QString()});
+        return m_colours.isEmpty() ? QColor() : m_colours.dequeue();
+    }
+    void message(QWidget*, Icon icon, const QString& title, const QString& text) override
+    {
+        asked.append({QStringLiteral("message"), title, text, icon});
+    }
 
 private:
-    QString nextAnswer();
+    QString ask(const char* kind, const QString& title, const QString& text)
+    {
+        asked.append({QString::fromLatin1(kind), title, text});
+        return m_answers.isEmpty() ? QString() : m_answers.dequeue();
+    }
 
     QQueue<QString> m_answers;
     QQueue<QColor> m_colours;

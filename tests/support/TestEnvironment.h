@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QApplication>
-#include <QString>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,17 +12,30 @@
 class TestEnvironment
 {
 public:
-    TestEnvironment();
+    static TestEnvironment& instance()
+    {
+        static TestEnvironment environment;
+        return environment;
+    }
 
-    static TestEnvironment& instance();
-
-    QString programDirectory() const;
     QString root() const { return m_root.path(); }
-    QString iniPath() const;
+    QString programDirectory() const { return m_root.filePath(QStringLiteral("program")); }
+    QString iniPath() const { return programDirectory() + QStringLiteral("/Settings.ini"); }
     // Empties both stores.
-    void reset() const;
+    void reset() const
+    {
+        QSettings(QStringLiteral("Quilra"), QStringLiteral("Quilra")).clear();
+        QFile::remove(iniPath());
+    }
 
 private:
+    TestEnvironment()
+    {
+        QDir(root()).mkpath(QStringLiteral("program"));
+        qputenv("XDG_CONFIG_HOME", m_root.filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", m_root.filePath(QStringLiteral("data")).toLocal8Bit());
+    }
+
     QTemporaryDir m_root;
 };
 

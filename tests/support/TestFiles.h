@@ -1,21 +1,35 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-
-class QWidget;
+#include <QDir>
+#include <QFile>
+#include <numeric>
 
 // Files the tests make and read back.
 namespace TestFiles {
 
 // Writes the bytes, making the folders on the way; returns the path.
-QString write(const QString& path, const QByteArray& bytes);
+inline QString write(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+    return path;
+}
+
 // The file's bytes, or "<missing>" when it cannot be read.
-QByteArray read(const QString& path);
+inline QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 // The 256 codes in order, as a document's bytes.
-QByteArray allCodes();
-// Saves a picture of the widget as screenshots/NAME.png in the working folder, for a person
-// to look at.
-void saveScreenshot(QWidget* widget, const QString& name);
+inline QByteArray allCodes()
+{
+    QByteArray codes(256, Qt::Uninitialized);
+    std::iota(codes.begin(), codes.end(), '\0');
+    return codes;
+}
 
 } // namespace TestFiles

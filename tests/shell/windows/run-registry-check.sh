@@ -1,16 +1,12 @@
 #!/usr/bin/env bash
-# Cross-compiles the Windows registry writer of the file association with MinGW-w64 together
-# with registry_check.cpp, and runs the result under Wine in a fresh, throw-away prefix.
-# Exit 77 (skipped, with the reason) when the cross compiler or Wine is missing or Wine cannot
-# start a program on this machine; any fault of the code itself fails.
+# Cross-compiles the registry writer with registry_check.cpp (MinGW-w64) and runs it under Wine
+# in a throw-away prefix. Exit 77 (skipped, with the reason) when the cross compiler or Wine is
+# missing or Wine cannot start a program here; any fault of the code itself fails.
 set -uo pipefail
 
 source_root=$1
 work=$2
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
+skip() { echo "SKIPPED: $*"; exit 77; }
 
 compiler=$(command -v x86_64-w64-mingw32-g++ || true)
 [ -n "$compiler" ] || skip "x86_64-w64-mingw32-g++ not found (Debian package g++-mingw-w64-x86-64)"
@@ -22,13 +18,10 @@ for candidate in /usr/lib/wine/wine64 /usr/lib/x86_64-linux-gnu/wine/wine64; do
 done
 [ -n "$wine" ] || skip "wine64 not found (Debian package wine64)"
 
-rm -rf "$work"
-mkdir -p "$work"
+rm -rf "$work" && mkdir -p "$work"
 exe="$work/registry_check.exe"
 "$compiler" -std=c++17 -O1 -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Werror -static \
-    -I "$source_root/src" \
-    "$source_root/src/shell/AssociationKeys.cpp" \
-    "$source_root/src/shell/RegistryAssociation.cpp" \
+    -I "$source_root/src" "$source_root"/src/shell/{AssociationKeys,RegistryAssociation}.cpp \
     "$source_root/tests/shell/windows/registry_check.cpp" \
     -ladvapi32 -lshell32 -o "$exe" || { echo "FAIL: cross-compiling the registry code"; exit 1; }
 
