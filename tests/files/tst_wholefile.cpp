@@ -117,6 +117,21 @@ private Q_SLOTS:
         QVERIFY(WholeFile::writeAll(ordinary, "written"));
     }
 
+    void aFolderThatRefusesNewFiles()
+    {
+        // The file itself may be written; no file can be made beside it for the swap.
+        const QString folder = pathOf(u"immutable"_s);
+        const QString path = TestFiles::write(QDir(folder).filePath(u"mine.nfo"_s), "old");
+        if (QProcess::execute(u"chattr"_s, {u"+i"_s, folder}) != 0)
+            QSKIP("This machine does not let the test make a folder refuse new files.");
+        const bool replaced = WholeFile::replace(path, "new, and longer");
+        const QStringList entries = QDir(folder).entryList(QDir::Files);
+        QProcess::execute(u"chattr"_s, {u"-i"_s, folder});
+        QVERIFY(replaced);
+        QCOMPARE(TestFiles::read(path), "new, and longer"_ba);
+        QCOMPARE(entries, QStringList{u"mine.nfo"_s});
+    }
+
     void aFullDiskKeepsTheOldFile()
     {
         const QString disk = mountSmallDisk(u"full-disk"_s);
