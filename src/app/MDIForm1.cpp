@@ -25,6 +25,7 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -67,8 +68,12 @@ QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
 } // namespace
 
 MDIForm1::MDIForm1(Services services, QWidget* parent)
-    : QMainWindow(parent), m_services(std::move(services)), m_workArea(new QMdiArea(this)),
-      m_form1([this] {
+    : QMainWindow(parent), m_services(std::move(services)),
+      m_files(
+          m_services.dialogs, this, [this] { return form1(); },
+          [this] { return m_form1.existing(); },
+          [this](const QString& path) { SetDocumentCaptions(path); }),
+      m_workArea(new QMdiArea(this)), m_form1([this] {
           auto* form = new Form1;
           DocumentStyle::applyStored(*form, m_services.programSettings);
           return addChild(form);
@@ -80,6 +85,7 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
                                     m_services.userSettings, [this] { return form1(); }));
           // Over the document, at the work area's top-left corner.
           generator->move(0, 0);
+          generator->setReplaceGuard([this] { return m_files.maySetAside(); });
           return generator;
       }),
       m_colours([this] {
@@ -98,7 +104,7 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
       m_greeting([] { return new frmpilvo; })
 {
     setObjectName(QStringLiteral("MDIForm1"));
-    setWindowTitle(ProductInfo::Title);
+    setCaption(ProductInfo::Title);
     setWindowIcon(ProgramArt::programIcon());
     m_workArea->setObjectName(QStringLiteral("MDIClient"));
     m_workArea->setBackground(palette().brush(QPalette::Dark));
@@ -125,12 +131,12 @@ void MDIForm1::buildMenus()
     buildEditMenu();
     buildViewMenu();
     buildSettingsMenu();
-    mnucustom = menuBar()->addAction(QStringLiteral("Custom Characters"));
+    mnucustom = menuBar()->addAction(QStringLiteral("&Custom Characters"));
     mnucustom->setObjectName(QStringLiteral("mnucustom"));
-    mnuauto = menuBar()->addAction(QStringLiteral("Auto Generate"));
+    mnuauto = menuBar()->addAction(QStringLiteral("&Auto Generate"));
     mnuauto->setObjectName(QStringLiteral("mnuauto"));
     buildHelpMenu();
-    // The captions carry no access keys; F10 opens the menu bar for the keyboard, as on the
+    // Alt and a caption's underlined letter open its menu; F10 opens the menu bar, as on the
     // desktops the program runs on.
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this,
@@ -139,14 +145,16 @@ void MDIForm1::buildMenus()
 
 void MDIForm1::buildFileMenu()
 {
-    MNUFILE = addMenu(this, "MNUFILE", QStringLiteral("File"));
+    MNUFILE = addMenu(this, "MNUFILE", QStringLiteral("&File"));
     menuBar()->addMenu(MNUFILE);
-    mnunew = addItem(MNUFILE, "mnunew", QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnunew = addItem(MNUFILE, "mnunew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuload =
-        addItem(MNUFILE, "mnuload", QStringLiteral("Load"), QKeySequence(Qt::CTRL | Qt::Key_L));
+        addItem(MNUFILE, "mnuload", QStringLiteral("&Load"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    // Ctrl+O too, the key that opens a file in every other program.
+    mnuload->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence::Open});
     mnusave =
-        addItem(MNUFILE, "mnusave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnusaveas = addItem(MNUFILE, "mnusaveas", QStringLiteral("Save As..."),
+        addItem(MNUFILE, "mnusave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnusaveas = addItem(MNUFILE, "mnusaveas", QStringLiteral("Save &As..."),
                         QKeySequence(Qt::CTRL | Qt::Key_K));
     mnusep = addSeparator(MNUFILE, "mnusep");
     // Item 0 of the recent files; hidden until a path fills it.
@@ -154,25 +162,31 @@ void MDIForm1::buildFileMenu()
     first->setVisible(false);
     mnuMRU.append(first);
     sep6 = addSeparator(MNUFILE, "sep6");
-    mnuexit = addItem(MNUFILE, "mnuexit", QStringLiteral("Exit"));
+    mnuexit = addItem(MNUFILE, "mnuexit", QStringLiteral("E&xit"));
 }
 
 void MDIForm1::buildEditMenu()
 {
-    mnuedit = addMenu(this, "mnuedit", QStringLiteral("Edit"));
+    mnuedit = addMenu(this, "mnuedit", QStringLiteral("&Edit"));
     menuBar()->addMenu(mnuedit);
-    mnuselall = addItem(mnuedit, "mnuselall", QStringLiteral("Select All"),
+    mnuundo = addItem(mnuedit, "mnuundo", QStringLiteral("&Undo"), QKeySequence::Undo);
+    mnuredo = addItem(mnuedit, "mnuredo", QStringLiteral("&Redo"));
+    mnuredo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuedit->addSeparator();
+    mnucut = addItem(mnuedit, "mnucut", QStringLiteral("Cu&t"), QKeySequence::Cut);
+    mnuselall = addItem(mnuedit, "mnuselall", QStringLiteral("Select &All"),
                         QKeySequence(Qt::CTRL | Qt::Key_A));
     mnucopy =
-        addItem(mnuedit, "mnucopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnupaste = addItem(mnuedit, "mnupaste", QStringLiteral("Paste"));
+        addItem(mnuedit, "mnucopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnupaste = addItem(mnuedit, "mnupaste", QStringLiteral("&Paste"));
 }
 
 void MDIForm1::buildViewMenu()
 {
-    mnuview = addMenu(this, "mnuview", QStringLiteral("View"));
+    mnuview = addMenu(this, "mnuview", QStringLiteral("&View"));
     menuBar()->addMenu(mnuview);
-    mnuencoding = addMenu(mnuview, "mnuencoding", QStringLiteral("Encoding"));
+    mnuencoding = addMenu(mnuview, "mnuencoding", QStringLiteral("&Encoding"));
     mnuview->addMenu(mnuencoding);
     auto* encodings = new QActionGroup(this);
     for (const TextEncoding::Kind kind : TextEncoding::All) {
@@ -183,33 +197,33 @@ void MDIForm1::buildViewMenu()
         connect(item, &QAction::triggered, this, [this, kind] { mnuenc_Click(kind); });
         mnuenc.append(item);
     }
-    mnuwordwrap = addItem(mnuview, "mnuwordwrap", QStringLiteral("Word Wrap"));
+    mnuwordwrap = addItem(mnuview, "mnuwordwrap", QStringLiteral("&Word Wrap"));
     mnuwordwrap->setCheckable(true);
 }
 
 void MDIForm1::buildSettingsMenu()
 {
-    mnusettings = addMenu(this, "mnusettings", QStringLiteral("Settings"));
+    mnusettings = addMenu(this, "mnusettings", QStringLiteral("&Settings"));
     menuBar()->addMenu(mnusettings);
-    mnumisc = addMenu(mnusettings, "mnumisc", QStringLiteral("Misc Settings"));
+    mnumisc = addMenu(mnusettings, "mnumisc", QStringLiteral("&Misc Settings"));
     mnusettings->addMenu(mnumisc);
-    mnucolors = addItem(mnumisc, "mnucolors", QStringLiteral("Color Settings"));
-    mnufont = addItem(mnumisc, "mnufont", QStringLiteral("Font Settings"));
-    mnuprog = addMenu(mnusettings, "mnuprog", QStringLiteral("Program Settings"));
+    mnucolors = addItem(mnumisc, "mnucolors", QStringLiteral("&Color Settings"));
+    mnufont = addItem(mnumisc, "mnufont", QStringLiteral("&Font Settings"));
+    mnuprog = addMenu(mnusettings, "mnuprog", QStringLiteral("&Program Settings"));
     mnusettings->addMenu(mnuprog);
-    mnuallow = addItem(mnuprog, "mnuallow", QStringLiteral("Allow Quilra Link"));
+    mnuallow = addItem(mnuprog, "mnuallow", QStringLiteral("Allow Quilra &Link"));
     mnuallow->setCheckable(true);
-    mnuassociate = addItem(mnuprog, "mnuassociate", QStringLiteral("Associate Files"));
+    mnuassociate = addItem(mnuprog, "mnuassociate", QStringLiteral("&Associate Files"));
 }
 
 void MDIForm1::buildHelpMenu()
 {
-    mnuhelpme = addMenu(this, "mnuhelpme", QStringLiteral("Help"));
+    mnuhelpme = addMenu(this, "mnuhelpme", QStringLiteral("&Help"));
     menuBar()->addMenu(mnuhelpme);
-    mnuabout = addItem(mnuhelpme, "mnuabout", QStringLiteral("About this Program"));
-    mnuhelp = addItem(mnuhelpme, "mnuhelp", QStringLiteral("Online Help"));
+    mnuabout = addItem(mnuhelpme, "mnuabout", QStringLiteral("&About this Program"));
+    mnuhelp = addItem(mnuhelpme, "mnuhelp", QStringLiteral("Online &Help"));
     mnusep9 = addSeparator(mnuhelpme, "mnusep9");
-    mnudonate = addItem(mnuhelpme, "mnudonate", QStringLiteral("Donate"));
+    mnudonate = addItem(mnuhelpme, "mnudonate", QStringLiteral("&Donate"));
 }
 
 void MDIForm1::connectMenus()
@@ -219,6 +233,9 @@ void MDIForm1::connectMenus()
     connect(mnusave, &QAction::triggered, this, &MDIForm1::mnusave_Click);
     connect(mnusaveas, &QAction::triggered, this, &MDIForm1::mnusaveas_Click);
     connect(mnuMRU.constFirst(), &QAction::triggered, this, [this] { mnuMRU_Click(0); });
+    connect(mnuundo, &QAction::triggered, this, [this] { form1()->txtvimb->undo(); });
+    connect(mnuredo, &QAction::triggered, this, [this] { form1()->txtvimb->redo(); });
+    connect(mnucut, &QAction::triggered, this, [this] { form1()->txtvimb->cut(); });
     connect(mnuselall, &QAction::triggered, this, &MDIForm1::mnuselall_Click);
     connect(mnucopy, &QAction::triggered, this, &MDIForm1::mnucopy_Click);
     connect(mnupaste, &QAction::triggered, this, &MDIForm1::mnupaste_Click);
@@ -260,12 +277,23 @@ Form1* MDIForm1::form1()
         connect(form->txtvimb, &DocumentEditor::textRefused, this,
                 [this](const QString& message) { statusBar()->showMessage(message, 5000); });
         // A dropped file opens like any other, but does not enter the recent files.
-        connect(form->txtvimb, &DocumentEditor::fileDropped, this,
-                [this](const QString& path) { openDocument(path); });
+        connect(form->txtvimb, &DocumentEditor::fileDropped, this, [this](const QString& path) {
+            if (m_files.maySetAside())
+                openDocument(path);
+        });
         connect(form->txtvimb, &DocumentEditor::characterKeyPressed, this,
                 &MDIForm1::checkGreeting);
         connect(form->txtvimb, &DocumentEditor::encodingChanged, this,
                 &MDIForm1::updateDocumentStatus);
+        connect(form->txtvimb, &DocumentEditor::undoAvailable, mnuundo, &QAction::setEnabled);
+        connect(form->txtvimb, &DocumentEditor::redoAvailable, mnuredo, &QAction::setEnabled);
+        connect(form->txtvimb, &DocumentEditor::copyAvailable, mnucut, &QAction::setEnabled);
+        connect(form->txtvimb, &DocumentEditor::documentReplaced, this,
+                &MDIForm1::updateEditActions);
+        // Closing the document window drops the document: a modified one is asked about.
+        form->setCloseGuard([this] { return m_files.maySetAside(); });
+        connect(form, &ChildWindow::closed, this, [this] { setCaption(ProductInfo::Title); });
+        updateEditActions();
         form->txtvimb->setWordWrap(m_services.userSettings.read(SettingKeys::WordWrap) ==
                                    QStringLiteral("yes"));
         updateDocumentStatus();
@@ -336,7 +364,10 @@ void MDIForm1::startUp(const QString& argumentText)
     LoadMRU();
     layoutDocumentWindow();
 
-    const QString path = CommandLine::documentPath(argumentText);
+    // Made absolute, so that the captions and the recent files name the file from anywhere.
+    QString path = CommandLine::documentPath(argumentText);
+    if (!path.isEmpty())
+        path = QFileInfo(path).absoluteFilePath();
     if (!path.isEmpty() && openDocument(path))
         AddToMRU(path);
 }
@@ -351,6 +382,11 @@ void MDIForm1::unload()
 
 void MDIForm1::closeEvent(QCloseEvent* event)
 {
+    // Exit and the close box drop the document: a modified one is asked about first.
+    if (!m_unloaded && !m_files.maySetAside()) {
+        event->ignore();
+        return;
+    }
     unload();
     event->accept();
 }
@@ -358,16 +394,29 @@ void MDIForm1::closeEvent(QCloseEvent* event)
 void MDIForm1::SetDocumentCaptions(const QString& path)
 {
     form1()->setFilePath(path);
-    setWindowTitle(ProductInfo::Title + QStringLiteral(" - (") + path + QLatin1Char(')'));
+    setCaption(path.isEmpty()
+                   ? ProductInfo::Title
+                   : ProductInfo::Title + QStringLiteral(" - (") + path + QLatin1Char(')'));
+}
+
+void MDIForm1::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    setWindowTitle(caption);
+}
+
+void MDIForm1::changeEvent(QEvent* event)
+{
+    // A maximised child window adds " - [its caption]" to the main window's; the main caption
+    // stays as the document sets it.
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange && windowTitle() != m_caption)
+        setWindowTitle(m_caption);
 }
 
 NfoFile::Status MDIForm1::LoadDocumentText(const QString& path)
 {
-    Form1* form = form1();
-    form->setText(QByteArray());
-    NfoFile::Contents file = NfoFile::read(path);
-    form->setText(std::move(file.bytes));
-    return file.status;
+    return m_files.read(path);
 }
 
 bool MDIForm1::openDocument(const QString& path)
@@ -376,57 +425,24 @@ bool MDIForm1::openDocument(const QString& path)
     const NfoFile::Status status = LoadDocumentText(path);
     if (status == NfoFile::Status::Read)
         return true;
-    reportOpenFailure(status);
+    m_files.reportOpenFailure(status);
     return false;
-}
-
-void MDIForm1::reportOpenFailure(NfoFile::Status status)
-{
-    const bool tooLarge = status == NfoFile::Status::TooLarge;
-    m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                               tooLarge ? Messages::FileTooLarge : Messages::FileNotFound);
-}
-
-void MDIForm1::writeDocument(const QString& path)
-{
-    writeBytes(path, form1()->text());
-}
-
-bool MDIForm1::writeBytes(const QString& path, const QByteArray& bytes)
-{
-    if (NfoFile::write(path, bytes))
-        return true;
-    m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                               Messages::FileNotSaved);
-    return false;
-}
-
-void MDIForm1::writeConverted(const QString& path, TextEncoding::Kind kind)
-{
-    // A copy in another encoding: every character must have a code there, or nothing is
-    // written. UTF-16 files carry their mark, as nearly all do; UTF-8 goes without one.
-    const QString display = form1()->txtvimb->displayText();
-    const QString refused = RefusedCharacter::first(display, kind);
-    if (!refused.isEmpty()) {
-        m_services.dialogs.message(
-            this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-            Messages::notConverted(refused, TextEncoding::description(kind)));
-        return;
-    }
-    const bool mark = kind == TextEncoding::Utf16Le || kind == TextEncoding::Utf16Be;
-    writeBytes(path, DocumentFormat::save(display, {kind, mark}));
 }
 
 void MDIForm1::mnunew_Click()
 {
+    if (!m_files.maySetAside())
+        return;
+    // An untitled document: a following Save asks for a name.
     form1()->setText(QByteArray());
+    SetDocumentCaptions(QString());
 }
 
 void MDIForm1::mnuload_Click()
 {
     const QString path = m_services.dialogs.openFileName(this, QStringLiteral("Load NFO file"),
                                                          QStringLiteral("nfo file (*.nfo)|*.nfo"));
-    if (path.isEmpty())
+    if (path.isEmpty() || !m_files.maySetAside())
         return;
     SetDocumentCaptions(path);
     // The path enters the recent files before it is read, so that it stays there when it
@@ -434,41 +450,23 @@ void MDIForm1::mnuload_Click()
     AddToMRU(path);
     const NfoFile::Status status = LoadDocumentText(path);
     if (status != NfoFile::Status::Read)
-        reportOpenFailure(status);
+        m_files.reportOpenFailure(status);
 }
 
 void MDIForm1::mnusave_Click()
 {
-    const QString path = form1()->filePath();
-    if (path.isEmpty())
-        return;
-    writeDocument(path);
+    m_files.save();
 }
 
 void MDIForm1::mnusaveas_Click()
 {
-    // One entry of the chooser's filter for each encoding to save in; the document's first.
-    QStringList entries;
-    for (const TextEncoding::Kind kind : TextEncoding::All)
-        entries.append(
-            QStringLiteral("NFO File, %1 (*.nfo) | *.nfo").arg(TextEncoding::name(kind)));
-    const TextEncoding::Kind own = form1()->encoding().kind;
-    int chosen = static_cast<int>(own);
-    const QString path = m_services.dialogs.saveFileName(this, QStringLiteral("Save NFO File..."),
-                                                         entries.join(QLatin1Char('|')), &chosen);
-    if (path.isEmpty())
-        return;
-    const auto kind =
-        static_cast<TextEncoding::Kind>(qBound(0, chosen, int(TextEncoding::All.size()) - 1));
-    if (kind == own)
-        writeDocument(path);
-    else
-        writeConverted(path, kind);
+    m_files.saveAs();
 }
 
 void MDIForm1::mnuMRU_Click(int index)
 {
-    openDocument(m_recentFiles.paths().value(index));
+    if (m_files.maySetAside())
+        openDocument(m_recentFiles.paths().value(index));
 }
 
 void MDIForm1::AddToMRU(const QString& path)
@@ -568,6 +566,14 @@ void MDIForm1::mnuwordwrap_Click()
     form1()->txtvimb->setWordWrap(wrap);
 }
 
+void MDIForm1::updateEditActions()
+{
+    const DocumentEditor* editor = form1()->txtvimb;
+    mnuundo->setEnabled(editor->document()->isUndoAvailable());
+    mnuredo->setEnabled(editor->document()->isRedoAvailable());
+    mnucut->setEnabled(editor->textCursor().hasSelection());
+}
+
 void MDIForm1::updateDocumentStatus()
 {
     const FileEncoding encoding = form1()->encoding();
@@ -587,8 +593,9 @@ void MDIForm1::associateFiles()
 
 void MDIForm1::mnuexit_Click()
 {
-    close();
-    Q_EMIT exitRequested();
+    // A cancelled question about the document keeps the program running.
+    if (close())
+        Q_EMIT exitRequested();
 }
 
 void MDIForm1::mnuabout_Click()

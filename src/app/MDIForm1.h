@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DocumentFiles.h"
 #include "documents/NfoFile.h"
 #include "documents/RecentFiles.h"
 #include "documents/TextEncoding.h"
@@ -65,6 +66,9 @@ public:
     QAction* sep6 = nullptr;
     QAction* mnuexit = nullptr;
     QMenu* mnuedit = nullptr;
+    QAction* mnuundo = nullptr;
+    QAction* mnuredo = nullptr;
+    QAction* mnucut = nullptr;
     QAction* mnuselall = nullptr;
     QAction* mnucopy = nullptr;
     QAction* mnupaste = nullptr;
@@ -95,6 +99,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -117,10 +122,7 @@ private:
     void associateFiles();
     // Opens a file as every way in does: captions, then the text, with the message on failure.
     bool openDocument(const QString& path);
-    void reportOpenFailure(NfoFile::Status status);
-    void writeDocument(const QString& path);
-    bool writeBytes(const QString& path, const QByteArray& bytes);
-    void writeConverted(const QString& path, TextEncoding::Kind kind);
+    void setCaption(const QString& caption);
 
     void AddToMRU(const QString& path);
     void LoadMRU();
@@ -142,6 +144,7 @@ private:
     void mnuwordwrap_Click();
     // Shows the document's encoding in the View menu and the status bar.
     void updateDocumentStatus();
+    void updateEditActions();
     void mnuexit_Click();
     void mnuabout_Click();
     void mnuauto_Click();
@@ -152,6 +155,8 @@ private:
     void showGreeting();
 
     Services m_services;
+    DocumentFiles m_files;
+    QString m_caption;
     RecentFiles m_recentFiles;
     bool m_unloaded = false;
     QMdiArea* m_workArea;

@@ -2,9 +2,14 @@
 
 int RecentFiles::find(const QString& path) const
 {
-    const QString wanted = path.toUpper();
+    // Letter case makes two files where the file system tells it apart, and one where not.
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity sensitivity = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity sensitivity = Qt::CaseSensitive;
+#endif
     for (qsizetype i = 0; i < m_paths.size(); ++i) {
-        if (m_paths.at(i).toUpper() == wanted)
+        if (m_paths.at(i).compare(path, sensitivity) == 0)
             return static_cast<int>(i);
     }
     return -1;

@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <functional>
 
-// The recent-files list: at most six paths, newest first, no two equal without regard to
-// letter case.
+// The recent-files list: at most six paths, newest first, no two the same file: equal paths,
+// and on Windows, whose file names ignore letter case, equal without regard to it.
 class RecentFiles
 {
 public:
@@ -14,7 +14,7 @@ public:
     // The index of the last path, -1 when the list is empty.
     int lastIndex() const { return static_cast<int>(m_paths.size()) - 1; }
 
-    // The index of the first path equal to `path` without regard to letter case, or -1.
+    // The index of the first path naming the same file as `path`, or -1.
     int find(const QString& path) const;
     // Puts the path on top: a listed path moves there (in the letter case given now), a new
     // one is inserted there and the oldest drops out of a full list.

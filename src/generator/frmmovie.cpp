@@ -295,8 +295,11 @@ void frmmovie::GenerateFromTemplate(const QString& templateFile,
         fields.insert(rule.sourceField, field);
     }
     const bool link = TemplateEngine::isLinkAllowed(m_userSettings.read(SettingKeys::LinkAllowed));
+    if (m_mayReplace && !m_mayReplace())
+        return;
     // The templates are code page 437; the document takes their characters in its own
-    // encoding, or refuses them all.
+    // encoding, or refuses them all. The result is one edit, which undo takes back, and the
+    // document counts as unmodified from there.
     Form1* document = m_documentWindow();
     const QString refused = document->replaceText(
         DocumentCodec::toDisplay(TemplateEngine::generate(file.bytes, rules, fields, link)));
@@ -306,5 +309,6 @@ void frmmovie::GenerateFromTemplate(const QString& templateFile,
             Messages::notGenerated(refused, TextEncoding::description(document->encoding().kind)));
         return;
     }
+    document->setModified(false);
     close();
 }

@@ -60,6 +60,9 @@ public:
     QPlainTextEdit* txtinstallation = nullptr;
     QPushButton* Command3 = nullptr; // "Create"
 
+    // Asked before Create replaces the document; false (a modified document kept) stops it.
+    void setReplaceGuard(std::function<bool()> mayReplace) { m_mayReplace = std::move(mayReplace); }
+
 private:
     void buildMovieTab(QWidget* page);
     void buildApplicationTab(QWidget* page);
@@ -77,4 +80,5 @@ private:
     QString m_templateDirectory;
     const UserSettings& m_userSettings;
     std::function<Form1*()> m_documentWindow;
+    std::function<bool()> m_mayReplace;
 };

@@ -36,6 +36,12 @@ void ChildWindow::showEvent(QShowEvent* event)
 
 void ChildWindow::closeEvent(QCloseEvent* event)
 {
+    if (m_mayClose && !m_mayClose()) {
+        event->ignore();
+        return;
+    }
     QMdiSubWindow::closeEvent(event);
     m_closing = event->isAccepted();
+    if (m_closing)
+        Q_EMIT closed();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <functional>
 
 // A window that lives inside the main window's work area. Closing it destroys it, so that the
 // next use creates it afresh.
@@ -13,6 +14,12 @@ public:
 
     // Closed and waiting to be destroyed.
     bool isClosing() const { return m_closing; }
+    // Asked before the window closes; false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { m_mayClose = std::move(mayClose); }
+
+Q_SIGNALS:
+    // The window has closed; it is destroyed when control returns to the event loop.
+    void closed();
 
 protected:
     // Makes `content` the window's client area at a fixed size, in a small tool frame with a
@@ -27,5 +34,6 @@ private:
     void fitFrame();
 
     bool m_closing = false;
+    std::function<bool()> m_mayClose;
     QSize m_fixedClient;
 };

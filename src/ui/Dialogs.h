@@ -18,6 +18,12 @@ public:
         Exclamation,
         Critical,
     };
+    enum class Answer
+    {
+        Save,
+        Discard,
+        Cancel,
+    };
 
     virtual ~Dialogs() = default;
 
@@ -36,6 +42,9 @@ public:
 
     // A one-line text prompt with OK and Cancel; "" when cancelled.
     virtual QString text(QWidget* parent, const QString& title, const QString& prompt) = 0;
+
+    // A question about unsaved changes, with Save, Discard and Cancel; closing it cancels.
+    virtual Answer askToSave(QWidget* parent, const QString& title, const QString& text) = 0;
 
     // A message box with an OK button.
     virtual void message(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;

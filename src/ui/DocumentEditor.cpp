@@ -154,6 +154,7 @@ void DocumentEditor::setDocument(QString display, const FileEncoding& encoding)
         cursor.mergeCharFormat(withMark(QTextCharFormat(), mark.mark));
     }
     fresh->setUndoRedoEnabled(true);
+    fresh->setModified(false);
     // The editor is the only user of its documents; Qt deletes the old one itself when the
     // editor is its parent, and the first, made by Qt, is deleted here.
     const QPointer<QTextDocument> old = document();
@@ -347,11 +348,15 @@ void DocumentEditor::setWordWrap(bool wrap)
 
 bool DocumentEditor::event(QEvent* event)
 {
-    // Select All and Copy belong to the main window's Edit menu, which counts positions in
-    // codes; the text box must not take their keys first.
+    // Select All, Copy, Cut, Undo and Redo belong to the main window's Edit menu, which counts
+    // positions in codes and keeps its items enabled as the text allows; the text box must not
+    // take their keys first.
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Copy)) {
+        if (key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Copy) ||
+            key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            key->matches(QKeySequence::Cut) ||
+            key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
             event->ignore();
             return true;
         }
@@ -440,6 +445,11 @@ void DocumentEditor::keyPressEvent(QKeyEvent* event)
     // effect; the key then goes on as usual.
     if (!text.isEmpty())
         Q_EMIT characterKeyPressed();
+    // Alt and a letter belong to the menus: never typed into the document.
+    if (event->modifiers() & Qt::AltModifier) {
+        event->ignore();
+        return;
+    }
     const bool plainTyping = !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
     if (plainTyping && !isReadOnly()) {
         // A new line end is of the kind the document already has.

@@ -10,9 +10,22 @@
 Form1::Form1(QWidget* parent) : ChildWindow(parent), txtvimb(new DocumentEditor)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(ProductInfo::Title);
+    setWindowTitle(ProductInfo::Title + QStringLiteral("[*]"));
     // The text box is the whole client area and follows every resize of the window.
     setWidget(txtvimb);
+    connect(txtvimb, &QPlainTextEdit::modificationChanged, this, &QWidget::setWindowModified);
+    connect(txtvimb, &DocumentEditor::documentReplaced, this,
+            [this] { setWindowModified(isModified()); });
+}
+
+bool Form1::isModified() const
+{
+    return txtvimb->document()->isModified();
+}
+
+void Form1::setModified(bool modified)
+{
+    txtvimb->document()->setModified(modified);
 }
 
 QByteArray Form1::text() const
@@ -38,7 +51,10 @@ bool Form1::reinterpret(TextEncoding::Kind kind)
     auto opened = DocumentFormat::reinterpret(text(), kind);
     if (!opened)
         return false;
+    // The same bytes, edits and all: a modified document stays modified.
+    const bool modified = isModified();
     txtvimb->setDocument(std::move(opened->display), opened->encoding);
+    setModified(modified);
     return true;
 }
 
@@ -55,7 +71,7 @@ bool Form1::appendText(const QString& display)
 void Form1::setFilePath(const QString& path)
 {
     m_filePath = path;
-    setWindowTitle(path.isEmpty() ? ProductInfo::Title : path);
+    setWindowTitle((path.isEmpty() ? ProductInfo::Title : path) + QStringLiteral("[*]"));
 }
 
 void Form1::setDocumentColours(const QColor& text, const QColor& background)

@@ -35,7 +35,13 @@ public:
     QString replaceText(const QByteArray&) = delete;
     bool appendText(const QByteArray&) = delete;
 
-    // The document's file, "" when none is attached. The caption shows it.
+    // Whether the document changed since it was loaded, saved, created or generated; undo back
+    // to that state clears it.
+    bool isModified() const;
+    void setModified(bool modified);
+
+    // The document's file, "" when none is attached. The caption shows it, and an asterisk
+    // after it while the document is modified.
     QString filePath() const { return m_filePath; }
     void setFilePath(const QString& path);
 

@@ -58,6 +58,22 @@ QString QtDialogs::text(QWidget* parent, const QString& title, const QString& pr
     return ok ? answer : QString();
 }
 
+Dialogs::Answer QtDialogs::askToSave(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 void QtDialogs::message(QWidget* parent, Icon icon, const QString& title, const QString& text)
 {
     QMessageBox box(parent);

@@ -11,6 +11,7 @@ public:
                          int* filterIndex) override;
     QColor colour(QWidget* parent) override;
     QString text(QWidget* parent, const QString& title, const QString& prompt) override;
+    Answer askToSave(QWidget* parent, const QString& title, const QString& text) override;
     void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
 
     // A filter of "description|pattern" pairs in the form a Qt file dialog takes:

@@ -42,6 +42,12 @@ QStringList recentCaptions(MDIForm1* window)
     return captions;
 }
 
+// The document window's caption as it reads without the modified mark's placeholder.
+QString caption(MDIForm1* window)
+{
+    return window->form1()->windowTitle().remove(u"[*]"_s);
+}
+
 void dropOn(QWidget* target, QMimeData* data)
 {
     const QPoint at = target->rect().center();
@@ -199,11 +205,11 @@ private Q_SLOTS:
                       "\xC9\xCD\xBB\r\n\xC8\xCD\xBC"_ba);
         auto&& [dialogs, window] = StartedProgram();
         window->mnuload->trigger(); // cancelled: nothing changes
-        QCOMPARE(window->form1()->windowTitle(), u"Quilra"_s);
+        QCOMPARE(caption(window.get()), u"Quilra"_s);
         dialogs.answerNext(path);
         window->mnuload->trigger();
         QCOMPARE(dialogs.asked.constFirst().text, u"nfo file (*.nfo)|*.nfo"_s);
-        QCOMPARE(window->form1()->windowTitle(), path);
+        QCOMPARE(caption(window.get()), path);
         QCOMPARE(window->windowTitle(), u"Quilra - ("_s + path + u")"_s);
         QCOMPARE(window->form1()->text(), "\xC9\xCD\xBB\r\n\xC8\xCD\xBC"_ba);
 
@@ -214,7 +220,7 @@ private Q_SLOTS:
         QCOMPARE(dialogs.messages(), QStringList{u"File not found."_s});
         QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
         QCOMPARE(window->form1()->text(), QByteArray());
-        QCOMPARE(window->form1()->windowTitle(), missing);
+        QCOMPARE(caption(window.get()), missing);
         QCOMPARE(recentCaptions(window.get()), QStringList({missing, path}));
     }
 
@@ -234,7 +240,7 @@ private Q_SLOTS:
         QFETCH(QString, path);
         const bool opens = QFileInfo::exists(path);
         auto&& [dialogs, window] = StartedProgram(argumentText);
-        QCOMPARE(window->form1()->windowTitle(), path);
+        QCOMPARE(caption(window.get()), path);
         QCOMPARE(window->form1()->text(), opens ? "\xDB"_ba : QByteArray());
         // Only a file that opened enters the recent files.
         QCOMPARE(recentCaptions(window.get()), opens ? QStringList{path} : QStringList{});
@@ -273,7 +279,7 @@ private Q_SLOTS:
         QMimeData files;
         files.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
         dropOn(editor->viewport(), &files);
-        QCOMPARE(window->form1()->windowTitle(), first);
+        QCOMPARE(caption(window.get()), first);
         QCOMPARE(window->form1()->text(), "1"_ba);
         QCOMPARE(recentCaptions(window.get()), QStringList());
     }
@@ -282,13 +288,14 @@ private Q_SLOTS:
     {
         auto&& [dialogs, window] = StartedProgram();
         window->form1()->setText("unsaved"_ba);
-        window->mnusave->trigger(); // no file attached: nothing at all
-        QVERIFY(dialogs.asked.isEmpty());
+        window->mnusave->trigger(); // no file attached: Save As, here cancelled
+        QCOMPARE(dialogs.asked.constFirst().kind, u"save"_s);
+        const QString untitled = pathOf(u"untitled.nfo"_s);
+        dialogs.answerNext(untitled);
+        window->mnusave->trigger(); // the untitled document becomes the file saved
+        QCOMPARE(TestFiles::read(untitled), "unsaved"_ba);
+        QCOMPARE(caption(window.get()), untitled);
         const QString other = pathOf(u"copy.nfo"_s);
-        dialogs.answerNext(other);
-        window->mnusaveas->trigger();
-        QCOMPARE(TestFiles::read(other), "unsaved"_ba);
-        QCOMPARE(window->form1()->windowTitle(), u"Quilra"_s);
 
         const QString path = writeFile(u"doc.nfo"_s, "A\r\n"_ba);
         dialogs.answerNext(path);
@@ -355,11 +362,11 @@ private Q_SLOTS:
             const QString path = writeFile(u"new.nfo"_s, "n"_ba);
             dialogs.answerNext(path);
             window->mnuload->trigger();
-            dialogs.answerNext(u"/STORED/a.nfo"_s);
+            dialogs.answerNext(u"/stored/A.nfo"_s);
             window->mnuload->trigger();
             window->mnuexit->trigger();
         }
-        QCOMPARE(kUser.read(SettingKeys::RecentFile, 0), u"/STORED/a.nfo"_s);
+        QCOMPARE(kUser.read(SettingKeys::RecentFile, 0), u"/stored/A.nfo"_s);
         QCOMPARE(kUser.read(SettingKeys::RecentFile, 1), pathOf(u"new.nfo"_s));
         QCOMPARE(kUser.read(SettingKeys::RecentFile, 2), u"\x01garbage \u2603 text"_s);
         QCOMPARE(kUser.read(SettingKeys::RecentFile, 3), QString());

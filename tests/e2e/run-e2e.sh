@@ -97,12 +97,31 @@ xdotool key --window "$window" ctrl+s
 sleep 0.5
 cmp -s "$work/original.nfo" "$nfo" || fail "Ctrl+S did not write the document back byte for byte"
 
-# The generator's form, for the README: a click on Auto Generate in the menu bar.
-xdotool mousemove --window "$window" 363 8 click 1
-sleep 1
-import -window root "$output/generator.png"
+# A typed key makes the document modified: Exit asks first. Escape cancels and nothing
+# happens; the second time Enter saves (Save is the default) and the program ends.
+xdotool key --window "$window" x
+sleep 0.3
+xdotool key --window "$window" F10
+sleep 0.5
+xdotool key Up Return
+find_window '^Quilra$' >/dev/null || fail "Exit did not ask about the typed key"
+sleep 0.5
+import -window root "$output/save-changes.png"
 xdotool key Escape
-choose_exit "$window" exit-chosen.png
+sleep 0.5
+kill -0 "$pid" 2>/dev/null || fail "the program ended although the question was cancelled"
+cmp -s "$work/original.nfo" "$nfo" || fail "the cancelled question changed the file"
+xdotool windowfocus --sync "$window"
+sleep 0.3
+xdotool key --window "$window" F10
+sleep 0.5
+xdotool key Up Return
+find_window '^Quilra$' >/dev/null || fail "the second Exit did not ask"
+sleep 0.5
+xdotool key Return
+wait_for_exit
+{ printf 'x'; cat "$work/original.nfo"; } | cmp -s - "$nfo" || fail "Save in the question did not save the typed key"
+cp "$nfo" "$work/original.nfo"
 
 store="$work/config/Quilra/Quilra.conf"
 [ -f "$store" ] || fail "no per-user store was written"
@@ -122,6 +141,10 @@ sleep 0.3
 import -window root "$output/recent-file-chosen.png"
 xdotool key Return
 find_window '^Quilra - \(.*release\.nfo\)$' >/dev/null || fail "the recent file did not reopen"
+# The generator's form, for the README: Alt+A is Auto Generate.
+xdotool key --window "$window" alt+a
+sleep 1
+import -window root "$output/generator.png"
 choose_exit "$window"
 grep -q '^opened=1' "$store" || fail "the second run was not counted: $(cat "$store")"
 

@@ -13,7 +13,7 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Request
     {
-        QString kind; // "open", "save", "colour", "text" or "message"
+        QString kind; // "open", "save", "colour", "text", "question" or "message"
         QString title;
         QString text; // the filter, the prompt or the message
         Icon icon = Icon::None;
@@ -22,6 +22,8 @@ public:
 
     void answerNext(const QString& answer) { m_answers.enqueue(answer); }
     void answerNextColour(const QColor& colour) { m_colours.enqueue(colour); }
+    // The answer to the next question about unsaved changes; unscripted, it is Cancel.
+    void answerNextQuestion(Answer answer) { m_questions.enqueue(answer); }
     // The filter entry the next save chooser returns; unscripted, it keeps the one it started on.
     void answerNextFilter(int index) { m_filters.enqueue(index); }
     // The messages shown, in order.
@@ -54,6 +56,11 @@ public:
         asked.append({QStringLiteral("colour"), QString(), QString()});
         return m_colours.isEmpty() ? QColor() : m_colours.dequeue();
     }
+    Answer askToSave(QWidget*, const QString& title, const QString& text) override
+    {
+        asked.append({QStringLiteral("question"), title, text});
+        return m_questions.isEmpty() ? Answer::Cancel : m_questions.dequeue();
+    }
     void message(QWidget*, Icon icon, const QString& title, const QString& text) override
     {
         asked.append({QStringLiteral("message"), title, text, icon});
@@ -69,4 +76,5 @@ private:
     QQueue<QString> m_answers;
     QQueue<QColor> m_colours;
     QQueue<int> m_filters;
+    QQueue<Answer> m_questions;
 };

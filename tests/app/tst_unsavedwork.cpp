@@ -1,0 +1,229 @@
+#include "generator/frmmovie.h"
+#include "settings/SettingKeys.h"
+#include "support/ProgramHarness.h"
+#include "support/TestFiles.h"
+#include "ui/DocumentEditor.h"
+#include "ui/Form1.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QUrl>
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString pathOf(const QString& name)
+{
+    return QDir(TestEnvironment::instance().root()).filePath(name);
+}
+
+void type(DocumentEditor* editor, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(editor, &press);
+}
+
+// Each way of replacing or dropping the document, run on a window whose document is the
+// modified "old.nfo"; true when it went on to replace or drop it.
+using Path = std::function<bool(MDIForm1*, ScriptedDialogs&)>;
+
+bool replacedBy(MDIForm1* window, const QByteArray& text)
+{
+    return window->form1()->text() == text;
+}
+
+QStringList questions(const ScriptedDialogs& dialogs)
+{
+    QStringList asked;
+    for (const ScriptedDialogs::Request& request : dialogs.asked)
+        if (request.kind == u"question"_s)
+            asked.append(request.text);
+    return asked;
+}
+
+const QList<std::pair<const char*, Path>>& paths()
+{
+    static const QList<std::pair<const char*, Path>> all = {
+        {"New",
+         [](MDIForm1* w, ScriptedDialogs&) {
+             w->mnunew->trigger();
+             return replacedBy(w, {}) && w->windowTitle() == u"Quilra"_s;
+         }},
+        {"Load",
+         [](MDIForm1* w, ScriptedDialogs& d) {
+             d.answerNext(pathOf(u"other.nfo"_s));
+             w->mnuload->trigger();
+             return replacedBy(w, "other");
+         }},
+        {"a recent file",
+         [](MDIForm1* w, ScriptedDialogs&) {
+             w->mnuMRU.at(1)->trigger();
+             return replacedBy(w, "other");
+         }},
+        {"a drop",
+         [](MDIForm1* w, ScriptedDialogs&) {
+             QMimeData files;
+             files.setUrls({QUrl::fromLocalFile(pathOf(u"other.nfo"_s))});
+             QWidget* target = w->form1()->txtvimb->viewport();
+             const QPoint at = target->rect().center();
+             QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(target, &enter);
+             QDropEvent drop(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(target, &drop);
+             return replacedBy(w, "other");
+         }},
+        {"Create",
+         [](MDIForm1* w, ScriptedDialogs&) {
+             w->mnuauto->trigger();
+             w->existingGenerator()->Command2->click();
+             return replacedBy(w, "generated\r\n");
+         }},
+        {"closing the document window",
+         [](MDIForm1* w, ScriptedDialogs&) {
+             QPointer<Form1> form = w->form1();
+             form->close();
+             return form->isClosing();
+         }},
+        {"Exit",
+         [](MDIForm1* w, ScriptedDialogs&) {
+             QSignalSpy exits(w, &MDIForm1::exitRequested);
+             w->mnuexit->trigger();
+             return exits.count() == 1;
+         }},
+        {"the close box", [](MDIForm1* w, ScriptedDialogs&) { return w->close(); }},
+    };
+    return all;
+}
+
+} // namespace
+
+class TestUnsavedWork : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        TestEnvironment::instance().reset();
+        TestFiles::write(pathOf(u"old.nfo"_s), "old");
+        TestFiles::write(pathOf(u"other.nfo"_s), "other");
+        TestFiles::write(QDir(TestEnvironment::instance().programDirectory())
+                             .filePath(u"movietemplate.nfo"_s),
+                         "generated");
+        UserSettings().write(SettingKeys::RecentFile, pathOf(u"other.nfo"_s), 0);
+    }
+
+    void askedBeforeTheDocumentGoes_data()
+    {
+        QTest::addColumn<int>("path");
+        QTest::addColumn<int>("answer");
+        for (int i = 0; i < paths().size(); ++i) {
+            for (const auto& [name, answer] :
+                 {std::pair{"Save", Dialogs::Answer::Save}, {"Discard", Dialogs::Answer::Discard},
+                  {"Cancel", Dialogs::Answer::Cancel}})
+                QTest::addRow("%s, %s", paths().at(i).first, name) << i << int(answer);
+        }
+    }
+
+    void askedBeforeTheDocumentGoes()
+    {
+        QFETCH(int, path);
+        QFETCH(int, answer);
+        auto&& [dialogs, window] = StartedProgram(pathOf(u"old.nfo"_s));
+        type(window->form1()->txtvimb, u"x"_s);
+        QVERIFY(window->form1()->isWindowModified());
+        dialogs.answerNextQuestion(static_cast<Dialogs::Answer>(answer));
+        const bool wentOn = paths().at(path).second(window.get(), dialogs);
+
+        QCOMPARE(questions(dialogs), QStringList{u"Save changes to old.nfo?"_s});
+        const bool cancelled = answer == int(Dialogs::Answer::Cancel);
+        QCOMPARE(wentOn, !cancelled);
+        const bool saved = answer == int(Dialogs::Answer::Save);
+        QCOMPARE(TestFiles::read(pathOf(u"old.nfo"_s)), saved ? "xold"_ba : "old"_ba);
+        if (cancelled)
+            QCOMPARE(window->form1()->text(), "xold"_ba);
+    }
+
+    void unmodifiedIsNeverAskedAbout()
+    {
+        for (const auto& [name, path] : paths()) {
+            auto&& [dialogs, window] = StartedProgram(pathOf(u"old.nfo"_s));
+            QVERIFY2(path(window.get(), dialogs), name);
+            QCOMPARE(questions(dialogs), QStringList());
+        }
+    }
+
+    void newThenSaveNeverTouchesTheLoadedFile()
+    {
+        auto&& [dialogs, window] = StartedProgram(pathOf(u"old.nfo"_s));
+        window->mnunew->trigger();
+        QCOMPARE(window->form1()->windowTitle(), u"Quilra[*]"_s);
+        window->mnusave->trigger(); // asks for a name; cancelled
+        QCOMPARE(dialogs.asked.constFirst().kind, u"save"_s);
+        QCOMPARE(TestFiles::read(pathOf(u"old.nfo"_s)), "old"_ba);
+    }
+
+    void undoAndRedo()
+    {
+        auto&& [dialogs, window] = StartedProgram(pathOf(u"old.nfo"_s));
+        Form1* form = window->form1();
+        QVERIFY(!window->mnuundo->isEnabled());
+        form->appendText(u"\u2591"_s);
+        form->appendText(u"\u2592"_s);
+        QCOMPARE(form->text(), "old\xB0\xB1"_ba);
+        window->mnuundo->trigger(); // one palette key a step
+        QCOMPARE(form->text(), "old\xB0"_ba);
+        window->mnuundo->trigger();
+        QVERIFY(!form->isModified()); // back where it was saved
+        window->mnuredo->trigger();
+        QCOMPARE(form->text(), "old\xB0"_ba);
+
+        dialogs.answerNextQuestion(Dialogs::Answer::Discard);
+        window->mnuauto->trigger();
+        window->existingGenerator()->Command2->click();
+        QCOMPARE(form->text(), "generated\r\n"_ba);
+        QVERIFY(!form->isModified());
+        window->mnuundo->trigger(); // the whole generation in one step
+        QCOMPARE(form->text(), "old\xB0"_ba);
+    }
+
+    void altLettersOpenMenusAndTypeNothing()
+    {
+        auto&& [dialogs, window] = StartedProgram(pathOf(u"old.nfo"_s));
+        QKeyEvent alt(QEvent::KeyPress, Qt::Key_Q, Qt::AltModifier, u"q"_s);
+        QApplication::sendEvent(window->form1()->txtvimb, &alt);
+        QCOMPARE(window->form1()->text(), "old"_ba);
+        QCOMPARE(window->MNUFILE->title(), u"&File"_s);
+        QVERIFY(window->mnuload->shortcuts().contains(QKeySequence(u"Ctrl+O"_s)));
+    }
+
+    void relativePathsAreMadeAbsolute()
+    {
+        QDir::setCurrent(TestEnvironment::instance().root());
+        auto&& [dialogs, window] = StartedProgram(u"old.nfo"_s);
+        QCOMPARE(window->windowTitle(), u"Quilra - ("_s + pathOf(u"old.nfo"_s) + u")"_s);
+        QCOMPARE(window->mnuMRU.at(0)->data().toString(), pathOf(u"old.nfo"_s));
+    }
+
+    void closedDocumentWindowGivesBackTheCaption()
+    {
+        auto&& [dialogs, window] = StartedProgram(pathOf(u"old.nfo"_s));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->form1()->showMaximized();
+        QTRY_VERIFY(window->form1()->isMaximized());
+        QCOMPARE(window->windowTitle(), u"Quilra - ("_s + pathOf(u"old.nfo"_s) + u")"_s);
+        window->form1()->close();
+        QCOMPARE(window->windowTitle(), u"Quilra"_s);
+    }
+};
+
+QUILRA_TEST_MAIN(TestUnsavedWork)
+#include "tst_unsavedwork.moc"
