@@ -9,15 +9,18 @@
 
 ClockStatusBar::ClockStatusBar(QWidget* parent)
     : QStatusBar(parent), textPanel(new QLabel(this)), encodingPanel(new QLabel(this)),
-      timePanel(new QLabel(this)), datePanel(new QLabel(this)), m_clock(new QTimer(this))
+      zoomPanel(new QLabel(this)), timePanel(new QLabel(this)), datePanel(new QLabel(this)),
+      m_clock(new QTimer(this))
 {
     setObjectName(QStringLiteral("StatusBar1"));
     textPanel->setObjectName(QStringLiteral("StatusBar1Text"));
     timePanel->setObjectName(QStringLiteral("StatusBar1Time"));
     datePanel->setObjectName(QStringLiteral("StatusBar1Date"));
     encodingPanel->setObjectName(QStringLiteral("StatusBar1Encoding"));
+    zoomPanel->setObjectName(QStringLiteral("StatusBar1Zoom"));
     textPanel->setText(QStringLiteral("Please visit ") + ProductInfo::WebAddress);
     addWidget(textPanel, 1);
+    addPermanentWidget(zoomPanel);
     addPermanentWidget(encodingPanel);
     addPermanentWidget(timePanel);
     addPermanentWidget(datePanel);

@@ -17,6 +17,8 @@ public:
     QLabel* const textPanel;
     // The document's encoding.
     QLabel* const encodingPanel;
+    // The document's zoom.
+    QLabel* const zoomPanel;
     QLabel* const timePanel;
     QLabel* const datePanel;
 

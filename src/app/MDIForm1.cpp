@@ -12,6 +12,7 @@
 #include "documents/DocumentCodec.h"
 #include "documents/DocumentFormat.h"
 #include "documents/RefusedCharacter.h"
+#include "documents/SauceRecord.h"
 #include "generator/frmmovie.h"
 #include "palette/Form2.h"
 #include "product/Messages.h"
@@ -19,6 +20,7 @@
 #include "settings/SettingKeys.h"
 #include "shell/Module1.h"
 #include "ui/DocumentEditor.h"
+#include "ui/FindBar.h"
 #include "ui/Form1.h"
 #include "ui/ProgramArt.h"
 
@@ -31,6 +33,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 
 namespace {
@@ -116,6 +119,31 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
     setStatusBar(StatusBar1);
     resize(kDesignedWorkArea +
            QSize(0, menuBar()->sizeHint().height() + StatusBar1->sizeHint().height()));
+    fitScreen();
+}
+
+void MDIForm1::fitScreen()
+{
+    // The designed size where it fits; never past the screen's free area (a small screen, or a
+    // large scale factor), frame included.
+    const QScreen* place = screen();
+    if (!place)
+        return;
+    const QRect free = place->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    resize(size().boundedTo(free.size() - frame));
+    if (!free.contains(frameGeometry()))
+        move(free.topLeft());
+}
+
+void MDIForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The frame is known once the window is on screen.
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        fitScreen();
+    }
 }
 
 MDIForm1::~MDIForm1()
@@ -156,6 +184,7 @@ void MDIForm1::buildFileMenu()
         addItem(MNUFILE, "mnusave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
     mnusaveas = addItem(MNUFILE, "mnusaveas", QStringLiteral("Save &As..."),
                         QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuproperties = addItem(MNUFILE, "mnuproperties", QStringLiteral("P&roperties"));
     mnusep = addSeparator(MNUFILE, "mnusep");
     // Item 0 of the recent files; hidden until a path fills it.
     QAction* first = addItem(MNUFILE, "mnuMRU(0)", QStringLiteral("No History"));
@@ -180,6 +209,14 @@ void MDIForm1::buildEditMenu()
     mnucopy =
         addItem(mnuedit, "mnucopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
     mnupaste = addItem(mnuedit, "mnupaste", QStringLiteral("&Paste"));
+    mnuedit->addSeparator();
+    mnufind = addItem(mnuedit, "mnufind", QStringLiteral("&Find..."), QKeySequence::Find);
+    mnureplace = addItem(mnuedit, "mnureplace", QStringLiteral("R&eplace..."),
+                         QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnufindnext =
+        addItem(mnuedit, "mnufindnext", QStringLiteral("Find &Next"), QKeySequence(Qt::Key_F3));
+    mnufindprevious = addItem(mnuedit, "mnufindprevious", QStringLiteral("Find Pre&vious"),
+                              QKeySequence(Qt::SHIFT | Qt::Key_F3));
 }
 
 void MDIForm1::buildViewMenu()
@@ -199,6 +236,12 @@ void MDIForm1::buildViewMenu()
     }
     mnuwordwrap = addItem(mnuview, "mnuwordwrap", QStringLiteral("&Word Wrap"));
     mnuwordwrap->setCheckable(true);
+    mnuview->addSeparator();
+    mnuzoomin = addItem(mnuview, "mnuzoomin", QStringLiteral("Zoom &In"));
+    mnuzoomin->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    mnuzoomout = addItem(mnuview, "mnuzoomout", QStringLiteral("Zoom &Out"), QKeySequence::ZoomOut);
+    mnuzoomreset = addItem(mnuview, "mnuzoomreset", QStringLiteral("&Actual Size"),
+                           QKeySequence(Qt::CTRL | Qt::Key_0));
 }
 
 void MDIForm1::buildSettingsMenu()
@@ -233,14 +276,32 @@ void MDIForm1::connectMenus()
     connect(mnusave, &QAction::triggered, this, &MDIForm1::mnusave_Click);
     connect(mnusaveas, &QAction::triggered, this, &MDIForm1::mnusaveas_Click);
     connect(mnuMRU.constFirst(), &QAction::triggered, this, [this] { mnuMRU_Click(0); });
+    connect(mnuproperties, &QAction::triggered, this, &MDIForm1::mnuproperties_Click);
     connect(mnuundo, &QAction::triggered, this, [this] { form1()->txtvimb->undo(); });
     connect(mnuredo, &QAction::triggered, this, [this] { form1()->txtvimb->redo(); });
     connect(mnucut, &QAction::triggered, this, [this] { form1()->txtvimb->cut(); });
     connect(mnuselall, &QAction::triggered, this, &MDIForm1::mnuselall_Click);
+    connect(mnufind, &QAction::triggered, this, [this] { form1()->findbar->open(false); });
+    connect(mnureplace, &QAction::triggered, this, [this] { form1()->findbar->open(true); });
+    connect(mnufindnext, &QAction::triggered, this, [this] {
+        if (form1()->findbar->isHidden())
+            form1()->findbar->open(false);
+        else
+            form1()->findbar->findNext();
+    });
+    connect(mnufindprevious, &QAction::triggered, this, [this] {
+        if (form1()->findbar->isHidden())
+            form1()->findbar->open(false);
+        else
+            form1()->findbar->findPrevious();
+    });
     connect(mnucopy, &QAction::triggered, this, &MDIForm1::mnucopy_Click);
     connect(mnupaste, &QAction::triggered, this, &MDIForm1::mnupaste_Click);
     connect(mnuallow, &QAction::triggered, this, &MDIForm1::mnuallow_Click);
     connect(mnuwordwrap, &QAction::triggered, this, &MDIForm1::mnuwordwrap_Click);
+    connect(mnuzoomin, &QAction::triggered, this, [this] { form1()->txtvimb->zoomIn(); });
+    connect(mnuzoomout, &QAction::triggered, this, [this] { form1()->txtvimb->zoomOut(); });
+    connect(mnuzoomreset, &QAction::triggered, this, [this] { form1()->txtvimb->setZoom(100); });
     connect(mnuassociate, &QAction::triggered, this, &MDIForm1::associateFiles);
     connect(mnuexit, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
     connect(mnuabout, &QAction::triggered, this, &MDIForm1::mnuabout_Click);
@@ -274,8 +335,11 @@ Form1* MDIForm1::form1()
     Form1* form = m_form1.get();
     if (created) {
         fillWorkArea(form);
-        connect(form->txtvimb, &DocumentEditor::textRefused, this,
-                [this](const QString& message) { statusBar()->showMessage(message, 5000); });
+        const auto note = [this](const QString& message) {
+            statusBar()->showMessage(message, 5000);
+        };
+        connect(form->txtvimb, &DocumentEditor::textRefused, this, note);
+        connect(form->findbar, &FindBar::textRefused, this, note);
         // A dropped file opens like any other, but does not enter the recent files.
         connect(form->txtvimb, &DocumentEditor::fileDropped, this, [this](const QString& path) {
             if (m_files.maySetAside())
@@ -296,6 +360,15 @@ Form1* MDIForm1::form1()
         updateEditActions();
         form->txtvimb->setWordWrap(m_services.userSettings.read(SettingKeys::WordWrap) ==
                                    QStringLiteral("yes"));
+        // The zoom is the user's view of every document: kept per user, never in the font.
+        bool stored = false;
+        const int zoom = m_services.userSettings.read(SettingKeys::Zoom).toInt(&stored);
+        form->txtvimb->setZoom(stored ? zoom : 100);
+        showZoom(form->txtvimb->zoom());
+        connect(form->txtvimb, &DocumentEditor::zoomChanged, this, [this](int percent) {
+            m_services.userSettings.write(SettingKeys::Zoom, QString::number(percent));
+            showZoom(percent);
+        });
         updateDocumentStatus();
     }
     return form;
@@ -463,6 +536,28 @@ void MDIForm1::mnusaveas_Click()
     m_files.saveAs();
 }
 
+void MDIForm1::mnuproperties_Click()
+{
+    const auto sauce = SauceRecord::read(form1()->txtvimb->trailer());
+    if (!sauce) {
+        m_services.dialogs.message(this, Dialogs::Icon::Information, QStringLiteral("Properties"),
+                                   QStringLiteral("This file has no SAUCE record."));
+        return;
+    }
+    // CCYYMMDD as a date people read, when it is one.
+    QString date = sauce->date;
+    if (date.size() == 8 && date.toInt() > 0)
+        date = date.left(4) + QLatin1Char('-') + date.mid(4, 2) + QLatin1Char('-') + date.mid(6);
+    QStringList lines = {QStringLiteral("Title: ") + sauce->title,
+                         QStringLiteral("Author: ") + sauce->author,
+                         QStringLiteral("Group: ") + sauce->group, QStringLiteral("Date: ") + date,
+                         QStringLiteral("Font: ") + sauce->font};
+    if (!sauce->comments.isEmpty())
+        lines << QString() << sauce->comments;
+    m_services.dialogs.message(this, Dialogs::Icon::Information, QStringLiteral("Properties"),
+                               lines.join(QLatin1Char('\n')));
+}
+
 void MDIForm1::mnuMRU_Click(int index)
 {
     if (m_files.maySetAside())
@@ -564,6 +659,11 @@ void MDIForm1::mnuwordwrap_Click()
     m_services.userSettings.write(SettingKeys::WordWrap,
                                   wrap ? QStringLiteral("yes") : QStringLiteral("no"));
     form1()->txtvimb->setWordWrap(wrap);
+}
+
+void MDIForm1::showZoom(int percent)
+{
+    StatusBar1->zoomPanel->setText(QStringLiteral("%1%").arg(percent));
 }
 
 void MDIForm1::updateEditActions()

@@ -61,6 +61,7 @@ public:
     QAction* mnuload = nullptr;
     QAction* mnusave = nullptr;
     QAction* mnusaveas = nullptr;
+    QAction* mnuproperties = nullptr;
     QAction* mnusep = nullptr;
     QList<QAction*> mnuMRU;
     QAction* sep6 = nullptr;
@@ -72,11 +73,18 @@ public:
     QAction* mnuselall = nullptr;
     QAction* mnucopy = nullptr;
     QAction* mnupaste = nullptr;
+    QAction* mnufind = nullptr;
+    QAction* mnureplace = nullptr;
+    QAction* mnufindnext = nullptr;
+    QAction* mnufindprevious = nullptr;
     QMenu* mnuview = nullptr;
     QMenu* mnuencoding = nullptr;
     // One item for each encoding, in the order of TextEncoding::All.
     QList<QAction*> mnuenc;
     QAction* mnuwordwrap = nullptr;
+    QAction* mnuzoomin = nullptr;
+    QAction* mnuzoomout = nullptr;
+    QAction* mnuzoomreset = nullptr;
     QMenu* mnusettings = nullptr;
     QMenu* mnumisc = nullptr;
     QAction* mnucolors = nullptr;
@@ -100,6 +108,7 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -123,6 +132,7 @@ private:
     // Opens a file as every way in does: captions, then the text, with the message on failure.
     bool openDocument(const QString& path);
     void setCaption(const QString& caption);
+    void fitScreen();
 
     void AddToMRU(const QString& path);
     void LoadMRU();
@@ -135,6 +145,7 @@ private:
     void mnuload_Click();
     void mnusave_Click();
     void mnusaveas_Click();
+    void mnuproperties_Click();
     void mnuMRU_Click(int index);
     void mnuselall_Click();
     void mnucopy_Click();
@@ -145,6 +156,7 @@ private:
     // Shows the document's encoding in the View menu and the status bar.
     void updateDocumentStatus();
     void updateEditActions();
+    void showZoom(int percent);
     void mnuexit_Click();
     void mnuabout_Click();
     void mnuauto_Click();
@@ -157,6 +169,7 @@ private:
     Services m_services;
     DocumentFiles m_files;
     QString m_caption;
+    bool m_shownOnce = false;
     RecentFiles m_recentFiles;
     bool m_unloaded = false;
     QMdiArea* m_workArea;

@@ -24,10 +24,12 @@ inline constexpr SettingKey TimesOpened{SettingStore::PerUser, "Times Ran", "ope
 inline constexpr SettingKey RecentFile{SettingStore::PerUser, "MRUFiles", "%1"};
 // "yes" wraps lines wider than the window; anything else shows them whole.
 inline constexpr SettingKey WordWrap{SettingStore::PerUser, "Settings", "wordwrap"};
+// The document's zoom in percent: 50, 100, 150, 200, 300 or 400.
+inline constexpr SettingKey Zoom{SettingStore::PerUser, "Settings", "zoom"};
 
-inline constexpr std::array<SettingKey, 9> All = {
+inline constexpr std::array<SettingKey, 10> All = {
     TextColour,  BackgroundColour, FontName,   FontSize, CustomCharacter,
-    LinkAllowed, TimesOpened,      RecentFile, WordWrap,
+    LinkAllowed, TimesOpened,      RecentFile, WordWrap, Zoom,
 };
 
 } // namespace SettingKeys

@@ -12,6 +12,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QUrl>
+#include <QWheelEvent>
+#include <algorithm>
 
 namespace {
 
@@ -100,7 +102,8 @@ QString firstLocalFile(const QMimeData* data)
 DocumentEditor::DocumentEditor(QWidget* parent) : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("txtvimb"));
-    setFont(DocumentFont::designed());
+    m_baseFont = DocumentFont::designed();
+    applyZoom();
     // Art wider than the window stays whole, with a scroll bar, unless the user asks to wrap.
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -109,16 +112,20 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setUndoRedoEnabled(true);
     updateTabStops();
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &DocumentEditor::refreshHighlights);
 }
 
 QByteArray DocumentEditor::codes() const
 {
-    return DocumentFormat::save(displayText(), m_encoding);
+    return DocumentFormat::save(displayText(), m_encoding, m_trailer);
 }
 
-void DocumentEditor::setDocument(QString display, const FileEncoding& encoding)
+void DocumentEditor::setDocument(QString display, const FileEncoding& encoding, QByteArray trailer)
 {
     m_encoding = encoding;
+    m_trailer = std::move(trailer);
+    m_searchPositions.clear();
     m_lineBreak = firstLineBreak(display);
     // Every line end becomes a paragraph break in place; those of another kind than the
     // document's own are marked once the text is set.
@@ -339,6 +346,108 @@ void DocumentEditor::setSelLength(int length)
     cursor.setPosition(start);
     cursor.setPosition(widgetPosition(end), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
+}
+
+void DocumentEditor::setSearchHighlights(QList<int> positions, int length)
+{
+    m_searchPositions = std::move(positions);
+    m_searchLength = length;
+    refreshHighlights();
+}
+
+void DocumentEditor::refreshHighlights()
+{
+    QList<QTextEdit::ExtraSelection> selections;
+    if (!m_searchPositions.isEmpty()) {
+        const int first = firstVisibleBlock().position();
+        const int last = cursorForPosition(viewport()->rect().bottomRight()).block().position() +
+                         cursorForPosition(viewport()->rect().bottomRight()).block().length();
+        QTextCharFormat marked;
+        marked.setBackground(QColor(255, 230, 80));
+        marked.setForeground(Qt::black);
+        for (auto it = std::lower_bound(m_searchPositions.cbegin(), m_searchPositions.cend(),
+                                        first - m_searchLength);
+             it != m_searchPositions.cend() && *it <= last; ++it) {
+            QTextCursor cursor(document());
+            cursor.setPosition(*it);
+            cursor.setPosition(*it + m_searchLength, QTextCursor::KeepAnchor);
+            selections.append({cursor, marked});
+        }
+    }
+    setExtraSelections(selections);
+}
+
+void DocumentEditor::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    refreshHighlights();
+}
+
+void DocumentEditor::setBaseFont(const QFont& font)
+{
+    m_baseFont = font;
+    applyZoom();
+}
+
+void DocumentEditor::setZoom(int percent)
+{
+    const int* nearest =
+        std::min_element(ZoomSteps.begin(), ZoomSteps.end(), [percent](int a, int b) {
+            return std::abs(a - percent) < std::abs(b - percent);
+        });
+    if (*nearest == m_zoom)
+        return;
+    const int top = firstVisibleBlock().blockNumber();
+    m_zoom = *nearest;
+    applyZoom();
+    verticalScrollBar()->setValue(top);
+    Q_EMIT zoomChanged(m_zoom);
+}
+
+void DocumentEditor::zoomIn()
+{
+    const auto next = std::upper_bound(ZoomSteps.begin(), ZoomSteps.end(), m_zoom);
+    if (next != ZoomSteps.end())
+        setZoom(*next);
+}
+
+void DocumentEditor::zoomOut()
+{
+    const auto here = std::lower_bound(ZoomSteps.begin(), ZoomSteps.end(), m_zoom);
+    if (here != ZoomSteps.begin())
+        setZoom(*(here - 1));
+}
+
+void DocumentEditor::applyZoom()
+{
+    // Pixel sizes scale by whole pixels, so that the VGA face's glyphs at 200 % are exactly
+    // twice as large; that face is drawn as the pixels it is made of, without smoothing, and
+    // fully hinted, which puts every glyph on whole pixels.
+    QFont font = m_baseFont;
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qMax(1, font.pixelSize() * m_zoom / 100));
+    else
+        font.setPointSizeF(font.pointSizeF() * m_zoom / 100.0);
+    if (font.family() == DocumentFont::family()) {
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setHintingPreference(QFont::PreferFullHinting);
+    }
+    setFont(font);
+}
+
+void DocumentEditor::wheelEvent(QWheelEvent* event)
+{
+    // Ctrl and the wheel zoom by steps, as in other viewers; the wheel alone scrolls.
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int delta = event->angleDelta().y();
+        if (delta > 0)
+            zoomIn();
+        else if (delta < 0)
+            zoomOut();
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::wheelEvent(event);
 }
 
 void DocumentEditor::setWordWrap(bool wrap)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QPlainTextEdit>
+#include <array>
 
 // The document's text box. It holds the document's display text (see DocumentCodec) and the
 // encoding of its file, and gives back the file's bytes exactly. Text typed or pasted that the
@@ -23,7 +24,10 @@ public:
     QByteArray codes() const;
     FileEncoding encoding() const { return m_encoding; }
     // Replaces the whole text in one step, so that the cost grows with the text only once.
-    void setDocument(QString display, const FileEncoding& encoding);
+    void setDocument(QString display, const FileEncoding& encoding,
+                     QByteArray trailer = QByteArray());
+    // The SAUCE record (and what belongs to it) after the text, "" when there is none.
+    QByteArray trailer() const { return m_trailer; }
     QString displayText() const;
     // Replaces the whole text as one edit, keeping the encoding. A character the encoding
     // cannot hold refuses the whole text: "" when replaced, else that character.
@@ -50,6 +54,24 @@ public:
 
     void setWordWrap(bool wrap);
 
+    // The character of the text that the document's encoding cannot hold, or "".
+    QString refusedIn(const QString& text) const { return refusal(text); }
+    // Highlights the text at these positions (in order), all of one length: the matches of a
+    // search. Only those in view are drawn, so that a search with a hundred thousand matches
+    // costs nothing while the user scrolls or types.
+    void setSearchHighlights(QList<int> positions, int length);
+
+    // The zoom steps, in percent of the document font's size.
+    static constexpr std::array<int, 6> ZoomSteps = {50, 100, 150, 200, 300, 400};
+    // The font the document is drawn in at 100 %; zoom scales it for the view only.
+    QFont baseFont() const { return m_baseFont; }
+    void setBaseFont(const QFont& font);
+    int zoom() const { return m_zoom; }
+    // Takes the nearest step; the view keeps the line at its top.
+    void setZoom(int percent);
+    void zoomIn();
+    void zoomOut();
+
 Q_SIGNALS:
     // Typed or pasted text held a character the encoding cannot hold; the text was left
     // unchanged.
@@ -58,6 +80,8 @@ Q_SIGNALS:
     void fileDropped(const QString& path);
     // A key that carries a character was pressed; the text is still as it was before the key.
     void characterKeyPressed();
+    // The zoom changed, by the keys, the wheel or setZoom.
+    void zoomChanged(int percent);
     // The whole document was set anew, maybe in another encoding.
     void encodingChanged();
     // The widget holds a new text document: what watched the old one watches this one.
@@ -73,6 +97,8 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // Inserts display text at the caret as one edit, or refuses it; true when inserted.
@@ -83,9 +109,16 @@ private:
     QString displayBetween(int from, int to) const;
     QString refusal(const QString& text) const;
     void updateTabStops();
+    void applyZoom();
+    void refreshHighlights();
     int codePosition(int widgetPosition) const;
     int widgetPosition(int codePosition) const;
 
     FileEncoding m_encoding;
+    QByteArray m_trailer;
     QChar m_lineBreak = QLatin1Char('\n');
+    QFont m_baseFont;
+    int m_zoom = 100;
+    QList<int> m_searchPositions;
+    int m_searchLength = 0;
 };

@@ -1,18 +1,28 @@
 #include "Form1.h"
 
 #include "DocumentEditor.h"
+#include "FindBar.h"
 #include "documents/DocumentFormat.h"
 #include "product/ProductInfo.h"
 
 #include <QColor>
 #include <QFont>
+#include <QVBoxLayout>
 
-Form1::Form1(QWidget* parent) : ChildWindow(parent), txtvimb(new DocumentEditor)
+Form1::Form1(QWidget* parent)
+    : ChildWindow(parent), txtvimb(new DocumentEditor), findbar(new FindBar(txtvimb))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ProductInfo::Title + QStringLiteral("[*]"));
-    // The text box is the whole client area and follows every resize of the window.
-    setWidget(txtvimb);
+    // The text box is the whole client area and follows every resize of the window; the find
+    // bar, when open, takes a strip below it.
+    auto* client = new QWidget;
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(txtvimb);
+    layout->addWidget(findbar);
+    setWidget(client);
     connect(txtvimb, &QPlainTextEdit::modificationChanged, this, &QWidget::setWindowModified);
     connect(txtvimb, &DocumentEditor::documentReplaced, this,
             [this] { setWindowModified(isModified()); });
@@ -38,7 +48,7 @@ void Form1::setText(QByteArray fileBytes)
     DocumentFormat::Opened opened = DocumentFormat::open(fileBytes);
     // The bytes are let go before the widget copies the text, to keep the peak low.
     fileBytes = QByteArray();
-    txtvimb->setDocument(std::move(opened.display), opened.encoding);
+    txtvimb->setDocument(std::move(opened.display), opened.encoding, std::move(opened.trailer));
 }
 
 FileEncoding Form1::encoding() const
@@ -53,7 +63,7 @@ bool Form1::reinterpret(TextEncoding::Kind kind)
         return false;
     // The same bytes, edits and all: a modified document stays modified.
     const bool modified = isModified();
-    txtvimb->setDocument(std::move(opened->display), opened->encoding);
+    txtvimb->setDocument(std::move(opened->display), opened->encoding, std::move(opened->trailer));
     setModified(modified);
     return true;
 }
@@ -87,10 +97,10 @@ void Form1::setDocumentColours(const QColor& text, const QColor& background)
 void Form1::setDocumentFont(const QString& face, double points)
 {
     // Only face and size change: the weight and the monospaced style hint stay, so that a face
-    // the system lacks falls back to a fixed-width one.
-    QFont font = txtvimb->font();
+    // the system lacks falls back to a fixed-width one. The zoom stays as it is.
+    QFont font = txtvimb->baseFont();
     if (!face.isEmpty())
         font.setFamily(face);
     font.setPointSizeF(points);
-    txtvimb->setFont(font);
+    txtvimb->setBaseFont(font);
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 
 class DocumentEditor;
+class FindBar;
 
 // The one document window. Its caption is the path of the document's file, or "Quilra" when
 // no file is attached; its text box `txtvimb` holds the whole document.
@@ -17,6 +18,8 @@ public:
     explicit Form1(QWidget* parent = nullptr);
 
     DocumentEditor* const txtvimb;
+    // The find bar under the text, hidden until Find or Replace opens it.
+    FindBar* const findbar;
 
     // The document as its file's bytes, exactly.
     QByteArray text() const;

@@ -114,9 +114,9 @@ private Q_SLOTS:
         TestEnvironment::instance().reset();
         TestFiles::write(pathOf(u"old.nfo"_s), "old");
         TestFiles::write(pathOf(u"other.nfo"_s), "other");
-        TestFiles::write(QDir(TestEnvironment::instance().programDirectory())
-                             .filePath(u"movietemplate.nfo"_s),
-                         "generated");
+        TestFiles::write(
+            QDir(TestEnvironment::instance().programDirectory()).filePath(u"movietemplate.nfo"_s),
+            "generated");
         UserSettings().write(SettingKeys::RecentFile, pathOf(u"other.nfo"_s), 0);
     }
 
@@ -125,9 +125,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("path");
         QTest::addColumn<int>("answer");
         for (int i = 0; i < paths().size(); ++i) {
-            for (const auto& [name, answer] :
-                 {std::pair{"Save", Dialogs::Answer::Save}, {"Discard", Dialogs::Answer::Discard},
-                  {"Cancel", Dialogs::Answer::Cancel}})
+            for (const auto& [name, answer] : {std::pair{"Save", Dialogs::Answer::Save},
+                                               {"Discard", Dialogs::Answer::Discard},
+                                               {"Cancel", Dialogs::Answer::Cancel}})
                 QTest::addRow("%s, %s", paths().at(i).first, name) << i << int(answer);
         }
     }

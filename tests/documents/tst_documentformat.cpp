@@ -69,7 +69,7 @@ private Q_SLOTS:
         QCOMPARE(TextEncoding::name(opened.encoding.kind), encoding);
         if (display != u"-"_s)
             QCOMPARE(opened.display, display);
-        QCOMPARE(DocumentFormat::save(opened.display, opened.encoding), file);
+        QCOMPARE(DocumentFormat::save(opened.display, opened.encoding, opened.trailer), file);
     }
 
     void reinterpret()

@@ -1,0 +1,58 @@
+#include "SauceRecord.h"
+
+#include "DocumentCodec.h"
+
+namespace {
+
+constexpr qsizetype kRecordSize = 128;
+constexpr qsizetype kCommentLine = 64;
+constexpr qsizetype kCommentsAt = 104; // the count of comment lines, one byte
+constexpr char kEndOfFile = '\x1A';
+
+// A fixed-width field: code page 437 text, padded with blanks or NULs.
+QString field(const QByteArray& record, qsizetype at, qsizetype size)
+{
+    QByteArray text = record.mid(at, size);
+    const qsizetype nul = text.indexOf('\0');
+    if (nul >= 0)
+        text.truncate(nul);
+    return DocumentCodec::toDisplay(text).trimmed();
+}
+
+} // namespace
+
+qsizetype SauceRecord::trailerLength(const QByteArray& bytes)
+{
+    const qsizetype start = bytes.size() - kRecordSize;
+    if (start < 0 || bytes.mid(start, 5) != "SAUCE")
+        return 0;
+    qsizetype length = kRecordSize;
+    const int lines = static_cast<uchar>(bytes.at(start + kCommentsAt));
+    const qsizetype block = 5 + lines * kCommentLine;
+    if (lines > 0 && start >= block && bytes.mid(start - block, 5) == "COMNT")
+        length += block;
+    if (bytes.size() > length && bytes.at(bytes.size() - length - 1) == kEndOfFile)
+        ++length;
+    return length;
+}
+
+std::optional<SauceRecord> SauceRecord::read(const QByteArray& trailer)
+{
+    if (trailer.size() < kRecordSize || trailerLength(trailer) != trailer.size())
+        return std::nullopt;
+    const QByteArray record = trailer.right(kRecordSize);
+    SauceRecord sauce;
+    sauce.version = field(record, 5, 2);
+    sauce.title = field(record, 7, 35);
+    sauce.author = field(record, 42, 20);
+    sauce.group = field(record, 62, 20);
+    sauce.date = field(record, 82, 8);
+    sauce.font = field(record, 106, 22);
+    const qsizetype comments = trailer.indexOf("COMNT");
+    if (comments >= 0 && comments < trailer.size() - kRecordSize) {
+        for (qsizetype at = comments + 5; at + kCommentLine <= trailer.size() - kRecordSize;
+             at += kCommentLine)
+            sauce.comments.append(field(trailer, at, kCommentLine));
+    }
+    return sauce;
+}

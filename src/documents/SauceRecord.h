@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The SAUCE record that drawing programs append to art files: 128 bytes at the very end,
+// starting "SAUCE", maybe a block of comment lines ("COMNT" and 64 bytes a line) before it, and
+// usually the end-of-file mark Ctrl-Z before that. Its bytes are kept exactly; only its fields
+// are read.
+class SauceRecord
+{
+public:
+    // The length of the trailer at the end of `bytes`: the Ctrl-Z, the comments and the record,
+    // or 0 when the bytes do not end with a record.
+    static qsizetype trailerLength(const QByteArray& bytes);
+
+    // The record read from a trailer, or nothing when it holds none.
+    static std::optional<SauceRecord> read(const QByteArray& trailer);
+
+    QString version;
+    QString title;
+    QString author;
+    QString group;
+    QString date; // as stored: CCYYMMDD
+    QString font;
+    QStringList comments;
+};

@@ -1,0 +1,179 @@
+#include "settings/SettingKeys.h"
+#include "support/ProgramHarness.h"
+#include "support/TestFiles.h"
+#include "ui/DocumentEditor.h"
+#include "ui/DocumentFont.h"
+#include "ui/FindBar.h"
+#include "ui/Form1.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QImage picture(DocumentEditor* editor, int zoom)
+{
+    editor->setZoom(zoom);
+    QApplication::processEvents();
+    return editor->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QString statusPanel(MDIForm1* window, const char* name)
+{
+    return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+} // namespace
+
+class TestDocumentView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { TestEnvironment::instance().reset(); }
+
+    void zoomSteps()
+    {
+        auto&& [dialogs, window] = StartedProgram();
+        DocumentEditor* editor = window->form1()->txtvimb;
+        QStringList seen;
+        for (int i = 0; i < 5; ++i) {
+            window->mnuzoomin->trigger();
+            seen << statusPanel(window.get(), "StatusBar1Zoom");
+        }
+        window->mnuzoomout->trigger();
+        QCOMPARE(editor->zoom(), 300);
+        for (int i = 0; i < 5; ++i)
+            window->mnuzoomout->trigger();
+        seen << statusPanel(window.get(), "StatusBar1Zoom");
+        QCOMPARE(seen, QStringList({u"150%"_s, u"200%"_s, u"300%"_s, u"400%"_s, u"400%"_s,
+                                    u"50%"_s}));
+        // A view setting: kept per user, the stored font left alone.
+        QCOMPARE(UserSettings().read(SettingKeys::Zoom), u"50"_s);
+        QVERIFY(!QFile::exists(TestEnvironment::instance().iniPath()));
+        QCOMPARE(editor->baseFont(), DocumentFont::designed());
+        QCOMPARE(StartedProgram().window->form1()->txtvimb->zoom(), 50);
+        window->mnuzoomreset->trigger();
+        QCOMPARE(editor->zoom(), 100);
+    }
+
+    void twiceTheSizeIsPixelExact()
+    {
+        if (QFontInfo(DocumentFont::designed()).family() != u"Px IBM VGA8"_s)
+            QSKIP("The IBM VGA face of fonts-pc is not installed here.");
+        Form1 form;
+        form.resize(400, 200);
+        form.setText("\xB0\xC5\xDB"
+                     "A"_ba);
+        form.txtvimb->setCursorWidth(0);
+        form.show();
+        const QImage one = picture(form.txtvimb, 100);
+        const QImage two = picture(form.txtvimb, 200);
+        // Four cells of 8 x 16 from the text's corner at (4, 4), each pixel a 2 x 2 square.
+        int lit = 0;
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const QRgb pixel = one.pixel(4 + x, 4 + y);
+                lit += pixel != one.pixel(0, 0);
+                for (int d = 0; d < 4; ++d)
+                    QCOMPARE(two.pixel(4 + 2 * x + d % 2, 4 + 2 * y + d / 2), pixel);
+            }
+        }
+        QVERIFY(lit > 128); // the full block alone lights 128
+    }
+
+    void findAsYouType()
+    {
+        auto&& [dialogs, window] = StartedProgram();
+        Form1* form = window->form1();
+        form->setText("ab AB\r\nab \xB0"_ba);
+        window->mnufind->trigger();
+        FindBar* bar = form->findbar;
+        QVERIFY(!bar->isHidden());
+        bar->txtfind->setText(u"ab"_s);
+        QCOMPARE(bar->lblcount->text(), u"1 of 3"_s);
+        QStringList counts;
+        for (int i = 0; i < 3; ++i) {
+            window->mnufindnext->trigger();
+            counts << bar->lblcount->text();
+        }
+        window->mnufindprevious->trigger();
+        counts << bar->lblcount->text();
+        QCOMPARE(counts, QStringList({u"2 of 3"_s, u"3 of 3"_s, u"1 of 3"_s, u"3 of 3"_s}));
+        QCOMPARE(form->txtvimb->selStart(), 7); // "ab" of the second line, after CR LF
+        bar->chkcase->setChecked(true);
+        QCOMPARE(bar->matches(), QList<int>({0, 6}));
+        // What the user sees is searched: the shade glyph finds code 0xB0.
+        bar->txtfind->setText(u"\u2591"_s);
+        QCOMPARE(bar->matches(), QList<int>{9});
+        QTest::keyClick(bar->txtfind, Qt::Key_Escape);
+        QVERIFY(bar->isHidden());
+    }
+
+    void replaceAllIsOneUndoStep()
+    {
+        auto&& [dialogs, window] = StartedProgram();
+        Form1* form = window->form1();
+        form->setText("ab ab\nab"_ba);
+        window->mnureplace->trigger();
+        form->findbar->txtfind->setText(u"ab"_s);
+        form->findbar->txtreplace->setText(u"\u2588"_s);
+        form->findbar->cmdreplaceall->click();
+        QCOMPARE(form->text(), "\xDB \xDB\n\xDB"_ba);
+        QCOMPARE(form->findbar->lblcount->text(), u"3 replaced"_s);
+        window->mnuundo->trigger();
+        QCOMPARE(form->text(), "ab ab\nab"_ba);
+        // A replacement the document cannot hold replaces nothing.
+        form->findbar->txtreplace->setText(u"\u20AC"_s);
+        form->findbar->cmdreplaceall->click();
+        QCOMPARE(form->text(), "ab ab\nab"_ba);
+    }
+
+    void sauceIsKeptApartAndShownInProperties()
+    {
+        const QByteArray record = "\x1A"
+                                  "COMNT" +
+                                  "first comment"_ba.leftJustified(64, ' ') + "SAUCE00" +
+                                  "Night"_ba.leftJustified(35, ' ') +
+                                  "Ann"_ba.leftJustified(20, ' ') + "Crew"_ba.leftJustified(20, ' ') +
+                                  "20261206" +
+                                  QByteArray(14, '\0') + "\x01" + QByteArray(1, '\0') +
+                                  "IBM VGA"_ba.leftJustified(22, '\0');
+        const QString path = TestFiles::write(
+            QDir(TestEnvironment::instance().root()).filePath(u"sauce.nfo"_s), "\xDB\xDB" + record);
+        auto&& [dialogs, window] = StartedProgram(path);
+        QCOMPARE(window->form1()->txtvimb->displayText(), u"\u2588\u2588"_s);
+        window->form1()->txtvimb->moveCursor(QTextCursor::End);
+        window->form1()->txtvimb->insertPlainText(u"!"_s);
+        window->mnusave->trigger();
+        QCOMPARE(TestFiles::read(path), "\xDB\xDB!" + record);
+        window->mnuproperties->trigger();
+        QCOMPARE(dialogs.messages(),
+                 QStringList{u"Title: Night\nAuthor: Ann\nGroup: Crew\nDate: 2026-12-06\n"
+                             "Font: IBM VGA\n\nfirst comment"_s});
+    }
+
+    void theWindowFitsTheScreen()
+    {
+        auto&& [dialogs, window] = StartedProgram();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        // The offscreen screen is smaller than the designed 981 x 560 work area.
+        const QRect free = window->screen()->availableGeometry();
+        QVERIFY2(free.contains(window->frameGeometry()),
+                 qPrintable(u"%1x%2 on %3x%4"_s.arg(window->frameGeometry().width())
+                                .arg(window->frameGeometry().height())
+                                .arg(free.width())
+                                .arg(free.height())));
+    }
+};
+
+QUILRA_TEST_MAIN(TestDocumentView)
+#include "tst_documentview.moc"
