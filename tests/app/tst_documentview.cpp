@@ -53,8 +53,8 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i)
             window->mnuzoomout->trigger();
         seen << statusPanel(window.get(), "StatusBar1Zoom");
-        QCOMPARE(seen, QStringList({u"150%"_s, u"200%"_s, u"300%"_s, u"400%"_s, u"400%"_s,
-                                    u"50%"_s}));
+        QCOMPARE(seen,
+                 QStringList({u"150%"_s, u"200%"_s, u"300%"_s, u"400%"_s, u"400%"_s, u"50%"_s}));
         // A view setting: kept per user, the stored font left alone.
         QCOMPARE(UserSettings().read(SettingKeys::Zoom), u"50"_s);
         QVERIFY(!QFile::exists(TestEnvironment::instance().iniPath()));
@@ -138,14 +138,13 @@ private Q_SLOTS:
 
     void sauceIsKeptApartAndShownInProperties()
     {
-        const QByteArray record = "\x1A"
-                                  "COMNT" +
-                                  "first comment"_ba.leftJustified(64, ' ') + "SAUCE00" +
-                                  "Night"_ba.leftJustified(35, ' ') +
-                                  "Ann"_ba.leftJustified(20, ' ') + "Crew"_ba.leftJustified(20, ' ') +
-                                  "20261206" +
-                                  QByteArray(14, '\0') + "\x01" + QByteArray(1, '\0') +
-                                  "IBM VGA"_ba.leftJustified(22, '\0');
+        const QByteArray record =
+            "\x1A"
+            "COMNT" +
+            "first comment"_ba.leftJustified(64, ' ') + "SAUCE00" +
+            "Night"_ba.leftJustified(35, ' ') + "Ann"_ba.leftJustified(20, ' ') +
+            "Crew"_ba.leftJustified(20, ' ') + "20261206" + QByteArray(14, '\0') + "\x01" +
+            QByteArray(1, '\0') + "IBM VGA"_ba.leftJustified(22, '\0');
         const QString path = TestFiles::write(
             QDir(TestEnvironment::instance().root()).filePath(u"sauce.nfo"_s), "\xDB\xDB" + record);
         auto&& [dialogs, window] = StartedProgram(path);

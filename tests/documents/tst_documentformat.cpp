@@ -9,13 +9,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A SAUCE record as drawing programs append it: Ctrl-Z, then 128 bytes.
-QByteArray sauce()
+// A SAUCE record as drawing programs append it: 128 bytes, the comment lines before them.
+QByteArray sauce(const QByteArray& author = "Artist", int comments = 0)
 {
     QByteArray record = "SAUCE00" + "Title"_ba.leftJustified(35, ' ') +
-                        "Artist"_ba.leftJustified(20, ' ') + "Group"_ba.leftJustified(20, ' ') +
+                        author.leftJustified(20, ' ') + "Group"_ba.leftJustified(20, ' ') +
                         "20261206" + QByteArray("\x10\x00\x00\x00\x01\x01\x50\x00", 8);
-    return "\x1A" + record.leftJustified(128, '\0');
+    record = record.leftJustified(104, '\0') + char(comments);
+    const QByteArray lines = comments ? "COMNT" + QByteArray(64 * comments, '#') : QByteArray();
+    return lines + record.leftJustified(128, '\0');
 }
 
 } // namespace
@@ -40,7 +42,12 @@ private Q_SLOTS:
         row("line ends at the very end", "\xB0\r\n\r\n"_ba, "CP437", u"\u2591\n\n"_s);
         row("NUL, Ctrl-Z and a tab", QByteArray("\x00\x1A\t\x01", 4), "CP437",
             u"\u0000\u2192\t\u263A"_s);
-        row("a SAUCE record", "\xDB\xDB\r\n"_ba + sauce(), "CP437");
+        row("a SAUCE record after Ctrl-Z", "\xDB\xDB\r\n\x1A"_ba + sauce(), "CP437",
+            u"\u2588\u2588\n"_s);
+        row("SAUCE comments, no Ctrl-Z", "\xB0"_ba + sauce("Artist", 2), "CP437", u"\u2591"_s);
+        row("comments claimed, none there", "\xB0"_ba + sauce("Artist", 3), "CP437", u"\u2591"_s);
+        row("UTF-8 art before a code page 437 record", "\xE2\x96\x91\x1A"_ba + sauce("\x8E\x94"),
+            "UTF-8", u"\u2591"_s);
         row("binary after the text", "end\r\n\x1A\xFF\x00\x8D\x0D\x0D"_ba, "CP437");
         row("all 256 codes", TestFiles::allCodes(), "CP437");
         row("UTF-8 without a mark", "\xE2\x96\x91 caf\xC3\xA9\r\n"_ba, "UTF-8",
