@@ -30,6 +30,10 @@ trap '[ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$work/program" "$work/config" "$work/data" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$program" "$work/program/quilra"
+# The templates lie beside the program, as a build and an installation put them.
+for template in "$(dirname "$program")"/*template.nfo; do
+    [ -f "$template" ] && cp "$template" "$work/program/"
+done
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 unset QT_QPA_PLATFORM
 
@@ -97,9 +101,13 @@ xdotool key --window "$window" ctrl+s
 sleep 0.5
 cmp -s "$work/original.nfo" "$nfo" || fail "Ctrl+S did not write the document back byte for byte"
 
-# The generator's form, for the README: a click on Auto Generate in the menu bar.
+# The generator's form, for the README: a click on Auto Generate in the menu bar, a title typed
+# into the form, which the preview beside it shows.
 xdotool mousemove --window "$window" 363 8 click 1
 sleep 1
+xdotool mousemove --window "$window" 380 115 click 1
+xdotool type --delay 50 "Quilra"
+sleep 0.5
 import -window root "$output/generator.png"
 xdotool key Escape
 choose_exit "$window" exit-chosen.png
