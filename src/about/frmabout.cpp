@@ -50,6 +50,10 @@ frmabout::frmabout(const UserSettings& userSettings, QWidget* parent) : ChildWin
     setObjectName(QStringLiteral("frmabout"));
     setWindowTitle(QStringLiteral("About ") + ProductInfo::Title);
     auto* client = new QWidget;
+    // The box was laid out for the small dialog font.
+    QFont font = client->font();
+    font.setPointSizeF(8.25);
+    client->setFont(font);
 
     Picture1 = new QFrame(client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -72,6 +76,11 @@ frmabout::frmabout(const UserSettings& userSettings, QWidget* parent) : ChildWin
     lblran = addLabel(client, "lblran", QStringLiteral("0"), {24, 184, 65, 17}, centred);
     lblran->setAttribute(Qt::WA_TranslucentBackground);
 
-    setFixedClient(client, QSize(312, 206));
+    // A dialog font wider than the designed one needs more lines for the description: its box,
+    // the address below it and the window grow by as much, so that the whole text shows.
+    const int growth = qMax(0, lblvimb->heightForWidth(lblvimb->width()) - lblvimb->height());
+    lblvimb->resize(lblvimb->width(), lblvimb->height() + growth);
+    Label1->move(Label1->x(), Label1->y() + growth);
+    setFixedClient(client, QSize(312, 206 + growth));
     lblran->setText(userSettings.read(SettingKeys::TimesOpened));
 }

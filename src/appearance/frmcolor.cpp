@@ -53,8 +53,8 @@ frmcolor::frmcolor(Dialogs& dialogs, ProgramSettings settings, std::function<For
     setFixedClient(client, QSize(311, 85));
     loadStoredColours();
 
-    connect(Command1, &QPushButton::clicked, this, [this] { pick(Picture1); });
-    connect(Command2, &QPushButton::clicked, this, [this] { pick(Picture2); });
+    connect(Command1, &QPushButton::clicked, this, [this] { pick(Picture1, m_lastText); });
+    connect(Command2, &QPushButton::clicked, this, [this] { pick(Picture2, m_lastBackground); });
     connect(Command3, &QPushButton::clicked, this, &frmcolor::Command3_Click);
 }
 
@@ -86,12 +86,14 @@ void frmcolor::loadStoredColours()
         setPreviewColour(Picture2, QtColour::fromValue(*stored.backgroundColour));
 }
 
-void frmcolor::pick(QFrame* preview)
+void frmcolor::pick(QFrame* preview, QColor& last)
 {
     // A cancelled chooser gives no colour, and the preview keeps the one it had.
-    const QColor chosen = m_dialogs.colour(this);
-    if (chosen.isValid())
-        setPreviewColour(preview, chosen);
+    const QColor chosen = m_dialogs.colour(this, last);
+    if (!chosen.isValid())
+        return;
+    last = chosen;
+    setPreviewColour(preview, chosen);
 }
 
 void frmcolor::Command3_Click()

@@ -3,6 +3,7 @@
 #include "settings/ProgramSettings.h"
 #include "ui/ChildWindow.h"
 
+#include <QColor>
 #include <functional>
 
 class Dialogs;
@@ -34,10 +35,15 @@ public:
 private:
     void buildControls(QWidget* client);
     void loadStoredColours();
-    void pick(QFrame* preview);
+    // Shows the chooser at `last`, the colour last picked with that button, and keeps the pick.
+    void pick(QFrame* preview, QColor& last);
     void Command3_Click();
 
     Dialogs& m_dialogs;
     ProgramSettings m_settings;
     std::function<Form1*()> m_document;
+    // Each chooser starts at black and then at the colour last picked with its button, while
+    // the window is open.
+    QColor m_lastText = Qt::black;
+    QColor m_lastBackground = Qt::black;
 };

@@ -5,6 +5,7 @@
 #include "settings/SettingKeys.h"
 #include "ui/DesignedControl.h"
 #include "ui/Dialogs.h"
+#include "ui/DocumentEditor.h"
 #include "ui/Form1.h"
 
 #include <QAbstractItemView>
@@ -13,6 +14,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -23,6 +25,38 @@ QComboBox* addComboBox(QWidget* parent, const char* name, const QRect& place)
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     return box;
+}
+
+// Face names are often wider than the box: the open list is as wide as the widest name and cuts
+// none of them.
+void showWholeNames(QComboBox* box)
+{
+    QAbstractItemView* list = box->view();
+    list->setTextElideMode(Qt::ElideNone);
+    const QFontMetrics metrics(list->font());
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i)
+        widest = qMax(widest, metrics.horizontalAdvance(box->itemText(i)));
+    // The item's own margins and the list's scroll bar come on top of the text.
+    const int margins = 4 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list);
+    list->setMinimumWidth(widest + margins + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list));
+}
+
+// The position of the font's face in the list: the face it names, else the face the system draws
+// for it (a face such as "Terminal" may be a substitute's name); -1 when the list holds neither.
+int faceIndex(const QComboBox* box, const QFont& font)
+{
+    const int named = box->findText(font.family(), Qt::MatchFixedString);
+    return named >= 0 ? named : box->findText(QFontInfo(font).family(), Qt::MatchFixedString);
+}
+
+// The font's size as the size box shows it: the points it was given, or, for a font given in
+// pixels, the points it is drawn at.
+QString sizeText(const QFont& font)
+{
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+    return QString::number(points);
 }
 
 QFont previewFont()
@@ -47,13 +81,18 @@ frmfont::frmfont(Dialogs& dialogs, ProgramSettings settings, std::function<Form1
     // Designed at 3030 x 2235 twips.
     setFixedClient(client, QSize(202, 149));
 
-    // Every face in the platform's own order, unsorted; the first is chosen, which fills the
-    // size list for it. The size box starts with no size chosen.
+    // Every face in the platform's own order, unsorted. The window opens on the document's face
+    // and size, so that choosing only a size keeps the face; the first face stands in for a
+    // face the list does not hold.
     cbofonts->addItems(QFontDatabase::families());
-    // Face names are often wider than the box; the open list shows them whole.
-    cbofonts->view()->setMinimumWidth(cbofonts->view()->sizeHintForColumn(0));
-    cbofonts->setCurrentIndex(0);
+    showWholeNames(cbofonts);
+    const QFont current = m_document()->txtvimb->font();
+    cbofonts->setCurrentIndex(qMax(0, faceIndex(cbofonts, current)));
     FillSizeList();
+    const QString size = sizeText(current);
+    cbofontsize->setCurrentIndex(cbofontsize->findText(size));
+    cbofontsize->setEditText(size);
+    cbofontsize_Click();
     connectControls();
 }
 

@@ -14,4 +14,14 @@ public:
     explicit MaskEdBox(const QString& mask, QWidget* parent = nullptr);
 
     QString maskedText() const { return displayText(); }
+    // The first digit position not yet filled, or -1 when every one is.
+    int firstEmptyPosition() const;
+
+protected:
+    // A click anywhere puts the caret at the first empty position, where typing goes on: a
+    // caret after the mask would drop every digit typed.
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QString m_mask;
 };

@@ -27,20 +27,22 @@ public:
     static QByteArray AppendCredit(QByteArray text, bool linkAllowed);
 
     // Replaces every occurrence of the rule's placeholder in `text`, left to right, by the
-    // field text, or by the rule's default text when the field text equals its empty value.
-    // What was put in is not searched again. `spare` is a buffer the step may take turns with.
+    // field text, or by the rule's default text when the field text equals its empty value,
+    // keeping every line within `width` codes as FramedFill does. What was put in is not
+    // searched again. `spare` is a buffer the step may take turns with.
     static void FillPlaceholder(QByteArray& text, const PlaceholderRule& rule, const Field& field,
-                                QByteArray& spare);
+                                qsizetype width, QByteArray& spare);
 
-    // The whole generation: template, footer, then each rule in order over the whole text.
-    // A field missing from `fields` counts as empty.
+    // The whole generation: template, footer, then each rule in order over the whole text, no
+    // line wider than the widest of the template and its footer. A field missing from `fields`
+    // counts as empty.
     static QByteArray generate(const QByteArray& templateBytes, const QList<PlaceholderRule>& rules,
                                const Fields& fields, bool linkAllowed);
 
+    // A field of the text as it is typed. Gives the first character that has no code, or ""
+    // when the field was made.
+    static QString readField(const QString& text, Field& field);
+
     // Only the exact stored word "yes" allows the credit link.
     static bool isLinkAllowed(const QString& stored);
-
-private:
-    static bool fillInto(const QByteArray& text, const QByteArray& placeholder,
-                         const QByteArray& replacement, QByteArray& out);
 };

@@ -7,13 +7,13 @@
 #include "TemplateEngine.h"
 #include "documents/DocumentCodec.h"
 #include "documents/NfoFile.h"
-#include "documents/RefusedCharacter.h"
 #include "product/Messages.h"
 #include "product/ProductInfo.h"
 #include "settings/SettingKeys.h"
 #include "settings/UserSettings.h"
 #include "ui/DesignedControl.h"
 #include "ui/Dialogs.h"
+#include "ui/DocumentEditor.h"
 #include "ui/Form1.h"
 
 #include <QDir>
@@ -22,14 +22,23 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 
 namespace {
 
-// The form's client area: 7095 x 6210 twips.
+// The form's client area: 7095 x 6210 twips; the preview stands to its right.
 constexpr QSize kClientSize(473, 414);
+constexpr int kPreviewGap = 6;
+// The width of an NFO, which the preview shows whole; it narrows to no less than the second
+// number when the screen has no room for more.
+constexpr int kPreviewColumns = 80;
+constexpr int kPreviewMinimumColumns = 40;
+
+const QString kTemplateCaption = QStringLiteral("Template\u2026");
 
 // The designed places are in twips over the whole tab control, its tabs included; a page
 // starts below the tabs.
@@ -76,21 +85,24 @@ public:
     }
 
     // A label that ends just before its field, from `left` (in twips).
-    QLabel* labelBefore(const QString& text, int left, const QWidget* field) const
+    QLabel* labelBefore(const QString& text, int left, QWidget* field) const
     {
         const QRect f = field->geometry();
         const int x = left / 15 - m_offset.x();
-        return label(text, QRect(x, f.top(), f.left() - 4 - x, f.height()),
-                     Qt::AlignRight | Qt::AlignVCenter);
+        QLabel* caption = label(text, QRect(x, f.top(), f.left() - 4 - x, f.height()),
+                                Qt::AlignRight | Qt::AlignVCenter);
+        caption->setBuddy(field);
+        return caption;
     }
 
     // A label above its field, at `top` (in twips).
-    QLabel* labelAbove(const QString& text, int top, const QWidget* field,
-                       Qt::Alignment alignment) const
+    QLabel* labelAbove(const QString& text, int top, QWidget* field, Qt::Alignment alignment) const
     {
         const QRect f = field->geometry();
-        return label(text, QRect(f.left(), top / 15 - m_offset.y(), f.width(), 17),
-                     alignment | Qt::AlignBottom);
+        QLabel* caption = label(text, QRect(f.left(), top / 15 - m_offset.y(), f.width(), 17),
+                                alignment | Qt::AlignBottom);
+        caption->setBuddy(field);
+        return caption;
     }
 
     QLabel* label(const QString& text, const QRect& rect, Qt::Alignment alignment) const
@@ -112,21 +124,26 @@ QPoint pageOffset(QTabWidget* tabs)
     return QPoint(frame, tabs->tabBar()->sizeHint().height() + frame);
 }
 
-// A field's text as shown, and the same text as document codes. Returns the first character
-// that has no code, or "" when every one has.
-QString readField(const QWidget* widget, TemplateEngine::Field& field)
+// A field's text as it shows it; a masked box with its literals and "_".
+QString fieldText(const QWidget* widget)
 {
     if (const auto* mask = qobject_cast<const MaskEdBox*>(widget))
-        field.text = mask->maskedText();
-    else if (const auto* line = qobject_cast<const QLineEdit*>(widget))
-        field.text = line->text();
-    else if (const auto* memo = qobject_cast<const QPlainTextEdit*>(widget))
-        field.text = memo->document()->toRawText();
-    const QString refused = RefusedCharacter::first(field.text);
-    if (!refused.isEmpty())
-        return refused;
-    field.codes = DocumentCodec::fromForeignText(field.text);
+        return mask->maskedText();
+    if (const auto* line = qobject_cast<const QLineEdit*>(widget))
+        return line->text();
+    if (const auto* memo = qobject_cast<const QPlainTextEdit*>(widget))
+        return memo->document()->toRawText();
     return QString();
+}
+
+// The text box's width for that many columns of its font, frame, margins and scroll bar
+// included.
+int widthForColumns(const QPlainTextEdit* box, int columns)
+{
+    const QFontMetrics metrics(box->font());
+    const int margins = 2 * (box->frameWidth() + int(box->document()->documentMargin()));
+    return columns * metrics.horizontalAdvance(QLatin1Char('M')) + margins +
+           box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box) + 2;
 }
 
 } // namespace
@@ -134,7 +151,9 @@ QString readField(const QWidget* widget, TemplateEngine::Field& field)
 frmmovie::frmmovie(Dialogs& dialogs, QString templateDirectory, const UserSettings& userSettings,
                    std::function<Form1*()> documentWindow, QWidget* parent)
     : ChildWindow(parent), m_dialogs(dialogs), m_templateDirectory(std::move(templateDirectory)),
-      m_userSettings(userSettings), m_documentWindow(std::move(documentWindow))
+      m_userSettings(userSettings), m_documentWindow(std::move(documentWindow)),
+      m_templates{QDir(m_templateDirectory).filePath(SubstitutionTables::movieTemplateFile()),
+                  QDir(m_templateDirectory).filePath(SubstitutionTables::applicationTemplateFile())}
 {
     setObjectName(QStringLiteral("frmmovie"));
     setWindowTitle(QStringLiteral("Auto Generator"));
@@ -153,19 +172,20 @@ frmmovie::frmmovie(Dialogs& dialogs, QString templateDirectory, const UserSettin
     XTab1->addTab(applicationPage, QStringLiteral("Application Template"));
     buildMovieTab(moviePage);
     buildApplicationTab(applicationPage);
-    setFixedClient(client, kClientSize);
+    buildPreview(client);
+    setFixedClient(client, QSize(txtpreview->geometry().right() + 1, kClientSize.height()));
     setMovieTabOrder();
     setApplicationTabOrder();
     highlightFields();
 
     connect(Command4, &QPushButton::clicked, this, &frmmovie::Command4_Click);
-    connect(Command2, &QPushButton::clicked, this, [this] {
-        GenerateFromTemplate(SubstitutionTables::movieTemplateFile(), SubstitutionTables::movie());
-    });
-    connect(Command3, &QPushButton::clicked, this, [this] {
-        GenerateFromTemplate(SubstitutionTables::applicationTemplateFile(),
-                             SubstitutionTables::application());
-    });
+    connect(Command2, &QPushButton::clicked, this, [this] { GenerateFromTemplate(MovieTab); });
+    connect(Command3, &QPushButton::clicked, this,
+            [this] { GenerateFromTemplate(ApplicationTab); });
+    connect(cmdtemplate, &QPushButton::clicked, this, [this] { chooseTemplate(MovieTab); });
+    connect(cmdtemplate2, &QPushButton::clicked, this, [this] { chooseTemplate(ApplicationTab); });
+    watchFields();
+    updatePreview();
 }
 
 void frmmovie::buildMovieTab(QWidget* page)
@@ -202,6 +222,7 @@ void frmmovie::buildMovieTab(QWidget* page)
     at.label(QStringLiteral("KB"), at.place(2760, 5640, 375), Qt::AlignLeft | Qt::AlignVCenter);
 
     Command4 = at.button("Command4", QStringLiteral("Get"), at.place(120, 5640, 495, 255));
+    cmdtemplate = at.button("cmdtemplate", kTemplateCaption, at.place(4680, 5760, 1095, 255));
     Command2 = at.button("Command2", QStringLiteral("Create"), at.place(5880, 5760, 975, 255));
 }
 
@@ -229,14 +250,35 @@ void frmmovie::buildApplicationTab(QWidget* page)
     at.labelAbove(QStringLiteral("Installation Instructions:"), 4320, txtinstallation,
                   Qt::AlignLeft);
 
+    cmdtemplate2 = at.button("cmdtemplate2", kTemplateCaption, at.place(4800, 5640, 1095, 255));
     Command3 = at.button("Command3", QStringLiteral("Create"), at.place(6000, 5640, 735, 255));
+}
+
+void frmmovie::buildPreview(QWidget* client)
+{
+    // Level with the tab pages, under a caption level with the tabs.
+    const int top = XTab1->tabBar()->sizeHint().height();
+    const int left = kClientSize.width() + kPreviewGap;
+    txtpreview = DesignedControl::place(new QPlainTextEdit, client, "txtpreview",
+                                        QRect(left, top, 0, kClientSize.height() - top));
+    txtpreview->setReadOnly(true);
+    txtpreview->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtpreview->setFocusPolicy(Qt::ClickFocus);
+    txtpreview->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_document = m_documentWindow();
+    styleLikeDocument();
+    txtpreview->resize(widthForColumns(txtpreview, kPreviewColumns), txtpreview->height());
+    lblpreview = DesignedControl::place(new QLabel(QStringLiteral("Preview")), client, "lblpreview",
+                                        QRect(left, 0, 120, top));
+    lblpreview->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void frmmovie::setMovieTabOrder()
 {
-    const QList<QWidget*> order = {txtupper, txtrls,    txtthr,    txtdvd,     txtrun,    txtlan,
-                                   txtlink,  txtrate,   txtvidcod, txtres,     txtaudcod, txtaudbit,
-                                   txtsub,   txtnumber, txttitle,  txtsummary, Command2,  Command4};
+    const QList<QWidget*> order = {txtupper,   txtrls,    txtthr,      txtdvd,    txtrun,
+                                   txtlan,     txtlink,   txtrate,     txtvidcod, txtres,
+                                   txtaudcod,  txtaudbit, txtsub,      txtnumber, txttitle,
+                                   txtsummary, Command2,  cmdtemplate, Command4};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order.at(i), order.at(i + 1));
 }
@@ -245,16 +287,96 @@ void frmmovie::setApplicationTabOrder()
 {
     const QList<QWidget*> order = {txtapptitle,     txtupper2, txtcracker,  txtrls2,
                                    txtserial,       txtostype, txtprogtype, txtsummary2,
-                                   txtinstallation, Command3};
+                                   txtinstallation, Command3,  cmdtemplate2};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order.at(i), order.at(i + 1));
 }
 
 void frmmovie::highlightFields()
 {
-    for (const auto* rules : {&SubstitutionTables::movie(), &SubstitutionTables::application()}) {
-        for (const PlaceholderRule& rule : *rules)
+    for (const Tab tab : {MovieTab, ApplicationTab}) {
+        for (const PlaceholderRule& rule : rulesOf(tab))
             FocusHighlight::install(findChild<QWidget*>(rule.sourceField));
+    }
+}
+
+void frmmovie::watchFields()
+{
+    for (const Tab tab : {MovieTab, ApplicationTab}) {
+        for (const PlaceholderRule& rule : rulesOf(tab)) {
+            auto* field = findChild<QWidget*>(rule.sourceField);
+            if (auto* line = qobject_cast<QLineEdit*>(field))
+                connect(line, &QLineEdit::textChanged, this, &frmmovie::updatePreview);
+            else if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
+                connect(memo, &QPlainTextEdit::textChanged, this, &frmmovie::updatePreview);
+        }
+    }
+    connect(XTab1, &QTabWidget::currentChanged, this, &frmmovie::updatePreview);
+    // Back in the form after the font, the colours, the link option or a template changed.
+    connect(this, &QMdiSubWindow::aboutToActivate, this, [this] {
+        styleLikeDocument();
+        updatePreview();
+    });
+}
+
+const QList<PlaceholderRule>& frmmovie::rulesOf(Tab tab)
+{
+    return tab == MovieTab ? SubstitutionTables::movie() : SubstitutionTables::application();
+}
+
+frmmovie::Generated frmmovie::generate(Tab tab) const
+{
+    const QString path = m_templates.at(tab);
+    const NfoFile::Contents file = NfoFile::read(path);
+    if (file.status != NfoFile::Status::Read)
+        return {{}, Messages::TemplateNotFound + QLatin1Char('\n') + path, {}, nullptr, -1};
+    TemplateEngine::Fields fields;
+    for (const PlaceholderRule& rule : rulesOf(tab)) {
+        auto* widget = findChild<QWidget*>(rule.sourceField);
+        const QString text = fieldText(widget);
+        TemplateEngine::Field field;
+        const QString refused = TemplateEngine::readField(text, field);
+        if (!refused.isEmpty())
+            return {{},
+                    Messages::fieldNotGenerated(fieldCaption(widget), refused),
+                    refused,
+                    widget,
+                    DocumentCodec::firstUnencodable(text)};
+        fields.insert(rule.sourceField, field);
+    }
+    const bool link = TemplateEngine::isLinkAllowed(m_userSettings.read(SettingKeys::LinkAllowed));
+    return {TemplateEngine::generate(file.bytes, rulesOf(tab), fields, link), {}, {}, nullptr, -1};
+}
+
+QString frmmovie::fieldCaption(const QWidget* field) const
+{
+    for (const QLabel* label : findChildren<QLabel*>()) {
+        if (label->buddy() == field) {
+            QString caption = label->text();
+            if (caption.endsWith(QLatin1Char(':')))
+                caption.chop(1);
+            return caption;
+        }
+    }
+    return field->objectName();
+}
+
+void frmmovie::focusField(QWidget* field, int position)
+{
+    for (int tab = 0; tab < XTab1->count(); ++tab) {
+        if (XTab1->widget(tab)->isAncestorOf(field))
+            XTab1->setCurrentIndex(tab);
+    }
+    field->setFocus();
+    // The character without a code is selected, so that typing replaces it.
+    const int length = position >= 0 && fieldText(field).at(position).isHighSurrogate() ? 2 : 1;
+    if (auto* line = qobject_cast<QLineEdit*>(field)) {
+        line->setSelection(position, length);
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(field)) {
+        QTextCursor cursor = memo->textCursor();
+        cursor.setPosition(position);
+        cursor.setPosition(position + length, QTextCursor::KeepAnchor);
+        memo->setTextCursor(cursor);
     }
 }
 
@@ -273,36 +395,40 @@ void frmmovie::Command4_Click()
     txtnumber->setText(QString::number(FileSizeRounding::thousands(file.size())));
 }
 
-void frmmovie::GenerateFromTemplate(const QString& templateFile,
-                                    const QList<PlaceholderRule>& rules)
+void frmmovie::chooseTemplate(Tab tab)
 {
-    const QString path = QDir(m_templateDirectory).filePath(templateFile);
-    const NfoFile::Contents file = NfoFile::read(path);
-    if (file.status != NfoFile::Status::Read) {
+    const QString path =
+        m_dialogs.openFileName(this, QStringLiteral("Choose a Template"),
+                               QStringLiteral("nfo file (*.nfo)|*.nfo|all files *|*"));
+    if (path.isEmpty())
+        return;
+    // Any template will do: the tab fills the placeholders it knows and keeps the rest.
+    if (NfoFile::read(path).status != NfoFile::Status::Read) {
         m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
                           Messages::TemplateNotFound + QLatin1Char('\n') + path);
         return;
     }
-    TemplateEngine::Fields fields;
-    for (const PlaceholderRule& rule : rules) {
-        TemplateEngine::Field field;
-        const QString refused = readField(findChild<QWidget*>(rule.sourceField), field);
-        if (!refused.isEmpty()) {
-            m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                              Messages::notGenerated(refused));
-            return;
-        }
-        fields.insert(rule.sourceField, field);
+    m_templates[tab] = path;
+    (tab == MovieTab ? cmdtemplate : cmdtemplate2)->setToolTip(path);
+    updatePreview();
+}
+
+void frmmovie::GenerateFromTemplate(Tab tab)
+{
+    const Generated generated = generate(tab);
+    if (!generated.message.isEmpty()) {
+        m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title, generated.message);
+        if (generated.field)
+            focusField(generated.field, generated.position);
+        return;
     }
-    const bool link = TemplateEngine::isLinkAllowed(m_userSettings.read(SettingKeys::LinkAllowed));
     if (m_mayReplace && !m_mayReplace())
         return;
     // The templates are code page 437; the document takes their characters in its own
     // encoding, or refuses them all. The result is one edit, which undo takes back, and the
     // document counts as unmodified from there.
     Form1* document = m_documentWindow();
-    const QString refused = document->replaceText(
-        DocumentCodec::toDisplay(TemplateEngine::generate(file.bytes, rules, fields, link)));
+    const QString refused = document->replaceText(DocumentCodec::toDisplay(generated.bytes));
     if (!refused.isEmpty()) {
         m_dialogs.message(
             this, Dialogs::Icon::Exclamation, ProductInfo::Title,
@@ -311,4 +437,70 @@ void frmmovie::GenerateFromTemplate(const QString& templateFile,
     }
     document->setModified(false);
     close();
+}
+
+void frmmovie::updatePreview()
+{
+    const Generated generated = generate(static_cast<Tab>(XTab1->currentIndex()));
+    QString text = DocumentCodec::toDisplay(generated.bytes);
+    if (generated.field)
+        text = Messages::fieldNotGenerated(fieldCaption(generated.field), generated.refused,
+                                           QString());
+    else if (!generated.message.isEmpty())
+        text = generated.message;
+    if (text == m_previewText)
+        return;
+    m_previewText = text;
+    // The part of the NFO the user looks at stays in view while the text changes.
+    const int top = txtpreview->verticalScrollBar()->value();
+    const int left = txtpreview->horizontalScrollBar()->value();
+    txtpreview->setPlainText(text);
+    txtpreview->verticalScrollBar()->setValue(top);
+    txtpreview->horizontalScrollBar()->setValue(left);
+}
+
+void frmmovie::styleLikeDocument()
+{
+    if (!m_document)
+        return;
+    const DocumentEditor* source = m_document->txtvimb;
+    txtpreview->setFont(source->font());
+    QPalette palette = txtpreview->palette();
+    palette.setColor(QPalette::Text, source->palette().color(QPalette::Text));
+    palette.setColor(QPalette::Base, source->palette().color(QPalette::Base));
+    txtpreview->setPalette(palette);
+}
+
+void frmmovie::showEvent(QShowEvent* event)
+{
+    ChildWindow::showEvent(event);
+    // Once: a window shown again (the main window restored) keeps the size the user left.
+    if (!m_fitted)
+        fitIntoWorkArea();
+    m_fitted = true;
+}
+
+void frmmovie::fitIntoWorkArea()
+{
+    const QWidget* area = parentWidget();
+    QWidget* top = window();
+    if (!area || top == this)
+        return;
+    // The form opens at the work area's left edge.
+    int shortfall = width() - area->width();
+    if (shortfall <= 0)
+        return;
+    const bool resizable = !(top->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (resizable && top->screen()) {
+        const int room = top->screen()->availableGeometry().right() - top->frameGeometry().right();
+        const int growth = qBound(0, room, shortfall);
+        top->resize(top->width() + growth, top->height());
+        shortfall -= growth;
+    }
+    const int narrowest = widthForColumns(txtpreview, kPreviewMinimumColumns);
+    const int narrowing = qMin(shortfall, txtpreview->width() - narrowest);
+    if (narrowing <= 0)
+        return;
+    txtpreview->resize(txtpreview->width() - narrowing, txtpreview->height());
+    setFixedClientSize(QSize(txtpreview->geometry().right() + 1, kClientSize.height()));
 }

@@ -3,6 +3,8 @@
 #include "generator/PlaceholderRule.h"
 #include "ui/ChildWindow.h"
 
+#include <QPointer>
+#include <array>
 #include <functional>
 
 class Dialogs;
@@ -16,7 +18,8 @@ class QTabWidget;
 class UserSettings;
 
 // The auto generator: a form for a movie release and one for an application release, each of
-// which fills its template and puts the result into the document.
+// which fills its template and puts the result into the document. Beside them the preview shows
+// the NFO that Create would make, in the document's font and colours, as the fields change.
 class frmmovie : public ChildWindow
 {
     Q_OBJECT
@@ -45,8 +48,9 @@ public:
     QLineEdit* txtsub = nullptr;
     QLineEdit* txtnumber = nullptr;
     QPlainTextEdit* txtsummary = nullptr;
-    QPushButton* Command4 = nullptr; // "Get"
-    QPushButton* Command2 = nullptr; // "Create"
+    QPushButton* Command4 = nullptr;    // "Get"
+    QPushButton* Command2 = nullptr;    // "Create"
+    QPushButton* cmdtemplate = nullptr; // "Template…"
 
     // "Application Template"
     QLineEdit* txtapptitle = nullptr;
@@ -58,27 +62,73 @@ public:
     QLineEdit* txtprogtype = nullptr;
     QPlainTextEdit* txtsummary2 = nullptr;
     QPlainTextEdit* txtinstallation = nullptr;
-    QPushButton* Command3 = nullptr; // "Create"
+    QPushButton* Command3 = nullptr;     // "Create"
+    QPushButton* cmdtemplate2 = nullptr; // "Template…"
+
+    QLabel* lblpreview = nullptr;
+    QPlainTextEdit* txtpreview = nullptr;
+
+    enum Tab
+    {
+        MovieTab,
+        ApplicationTab,
+    };
+    // The template the tab fills: the shipped one until "Template…" chose another.
+    QString templatePath(Tab tab) const { return m_templates.at(tab); }
 
     // Asked before Create replaces the document; false (a modified document kept) stops it.
     void setReplaceGuard(std::function<bool()> mayReplace) { m_mayReplace = std::move(mayReplace); }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // What Create would make, or why it cannot: the message, and for a character without a
+    // code the character and the field that holds it, at which position.
+    struct Generated
+    {
+        QByteArray bytes;
+        QString message;
+        QString refused;
+        QWidget* field = nullptr;
+        int position = -1;
+    };
+
     void buildMovieTab(QWidget* page);
     void buildApplicationTab(QWidget* page);
+    void buildPreview(QWidget* client);
     void setMovieTabOrder();
     void setApplicationTabOrder();
     void highlightFields();
+    void watchFields();
+
+    static const QList<PlaceholderRule>& rulesOf(Tab tab);
+    Generated generate(Tab tab) const;
+    // The field's label as the form shows it, without its colon.
+    QString fieldCaption(const QWidget* field) const;
+    void focusField(QWidget* field, int position);
 
     void Command4_Click();
-    // Fills the template of that name from the fields its rules name, replaces the document's
-    // text with the result and closes the form. A template that cannot be read, or a field
-    // holding a character without a code, is reported and changes nothing.
-    void GenerateFromTemplate(const QString& templateFile, const QList<PlaceholderRule>& rules);
+    void chooseTemplate(Tab tab);
+    // Fills the tab's template from its fields, replaces the document's text with the result
+    // and closes the form. A template that cannot be read, or a field holding a character
+    // without a code, is reported (that field gets the focus) and changes nothing.
+    void GenerateFromTemplate(Tab tab);
+
+    void updatePreview();
+    void styleLikeDocument();
+    // Makes room for the form and its preview: the main window grows where the screen allows,
+    // else the preview narrows.
+    void fitIntoWorkArea();
 
     Dialogs& m_dialogs;
     QString m_templateDirectory;
     const UserSettings& m_userSettings;
     std::function<Form1*()> m_documentWindow;
     std::function<bool()> m_mayReplace;
+    // The document whose font and colours the preview takes.
+    QPointer<Form1> m_document;
+    std::array<QString, 2> m_templates;
+    QString m_previewText;
+    bool m_fitted = false;
 };

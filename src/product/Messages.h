@@ -33,6 +33,17 @@ inline QString notGenerated(const QString& character,
         .arg(character, encoding);
 }
 
+// A field whose text holds a character that has no code, named as the user knows the field;
+// `outcome`, when given, follows as a sentence of its own.
+inline QString fieldNotGenerated(const QString& field, const QString& character,
+                                 const QString& outcome = QStringLiteral("Nothing was changed."))
+{
+    const QString text = QStringLiteral("The field \"%1\" holds \"%2\", which has no code in "
+                                        "code page 437, so it cannot go into the NFO file.")
+                             .arg(field, character);
+    return outcome.isEmpty() ? text : text + QLatin1Char(' ') + outcome;
+}
+
 inline QString notConverted(const QString& character, const QString& encoding)
 {
     return QStringLiteral("\"%1\" has no code in %2, so the file was not saved.")

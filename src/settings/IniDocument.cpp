@@ -131,6 +131,19 @@ std::optional<QByteArray> IniDocument::value(const QByteArray& section, const QB
     return keyValue(content(line))->value;
 }
 
+std::optional<QList<QByteArray>> IniDocument::keys(const QByteArray& section) const
+{
+    const auto range = findSection(section);
+    if (!range)
+        return std::nullopt;
+    QList<QByteArray> names;
+    for (int i = range->header + 1; i < range->end; ++i) {
+        if (const auto pair = keyValue(content(i)))
+            names.append(pair->key);
+    }
+    return names;
+}
+
 void IniDocument::setValue(const QByteArray& section, const QByteArray& key,
                            const QByteArray& value)
 {

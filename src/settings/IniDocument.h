@@ -15,6 +15,9 @@ public:
     static IniDocument parse(const QByteArray& bytes);
 
     std::optional<QByteArray> value(const QByteArray& section, const QByteArray& key) const;
+    // The names of the section's keys in the order of their lines, each as its line spells it;
+    // nothing when there is no such section.
+    std::optional<QList<QByteArray>> keys(const QByteArray& section) const;
 
     // Replaces the key's line in place, or appends the key at the end of its section, or the
     // section at the end of the text. A value that would not read back as written (outer blanks

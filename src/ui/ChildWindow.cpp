@@ -14,8 +14,13 @@ void ChildWindow::setFixedClient(QWidget* content, QSize clientSize)
 {
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    content->setFixedSize(clientSize);
     setWidget(content);
+    setFixedClientSize(clientSize);
+}
+
+void ChildWindow::setFixedClientSize(QSize clientSize)
+{
+    widget()->setFixedSize(clientSize);
     m_fixedClient = clientSize;
     fitFrame();
 }

@@ -25,6 +25,8 @@ protected:
     // Makes `content` the window's client area at a fixed size, in a small tool frame with a
     // close box and no minimise or maximise box.
     void setFixedClient(QWidget* content, QSize clientSize);
+    // Gives the client area set above another fixed size.
+    void setFixedClientSize(QSize clientSize);
 
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

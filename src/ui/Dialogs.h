@@ -36,9 +36,9 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  int* filterIndex) = 0;
 
-    // The full colour chooser, custom colours included, started without a chosen colour; an
-    // invalid colour when cancelled.
-    virtual QColor colour(QWidget* parent) = 0;
+    // The full colour chooser, custom colours included, started at `initial`; an invalid colour
+    // when cancelled.
+    virtual QColor colour(QWidget* parent, const QColor& initial) = 0;
 
     // A one-line text prompt with OK and Cancel; "" when cancelled.
     virtual QString text(QWidget* parent, const QString& title, const QString& prompt) = 0;

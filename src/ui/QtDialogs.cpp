@@ -42,9 +42,9 @@ QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QSt
     return path;
 }
 
-QColor QtDialogs::colour(QWidget* parent)
+QColor QtDialogs::colour(QWidget* parent, const QColor& initial)
 {
-    QColorDialog dialog(parent);
+    QColorDialog dialog(initial, parent);
     if (dialog.exec() != QDialog::Accepted)
         return QColor();
     return dialog.selectedColor();

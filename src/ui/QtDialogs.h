@@ -9,7 +9,7 @@ public:
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                          int* filterIndex) override;
-    QColor colour(QWidget* parent) override;
+    QColor colour(QWidget* parent, const QColor& initial) override;
     QString text(QWidget* parent, const QString& title, const QString& prompt) override;
     Answer askToSave(QWidget* parent, const QString& title, const QString& text) override;
     void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;

@@ -1,10 +1,13 @@
 #include "appearance/frmcolor.h"
+#include "appearance/frmfont.h"
 #include "support/ProgramHarness.h"
 #include "support/TestFiles.h"
 #include "ui/DocumentEditor.h"
 #include "ui/DocumentFont.h"
 #include "ui/Form1.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -56,6 +59,63 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::read(kIni), "[Custom Colors]\r\n" + after + "\r\n");
         QCOMPARE(document->palette().color(QPalette::Text), text);
         QCOMPARE(document->palette().color(QPalette::Base), background);
+    }
+
+    void colourChooserStartsAtTheLastPick()
+    {
+        // Black at first, then what that button picked last while the window is open; a cancel
+        // keeps it. Each button remembers its own.
+        auto&& [dialogs, window] = StartedProgram();
+        frmcolor* colours = openThrough<frmcolor>(window.get(), window->mnucolors);
+        const QColor presses[] = {Qt::red, {}, Qt::blue, {}, {}}; // invalid: cancel
+        for (int i = 0; i < 5; ++i) {
+            dialogs.answerNextColour(presses[i]);
+            (i == 2 || i == 4 ? colours->Command2 : colours->Command1)->click();
+        }
+        QList<QColor> started;
+        for (const ScriptedDialogs::Request& request : dialogs.asked)
+            started.append(request.colour);
+        QCOMPARE(started, (QList<QColor>{QColor(0, 0, 0), QColor(255, 0, 0), QColor(0, 0, 0),
+                                         QColor(255, 0, 0), QColor(0, 0, 255)}));
+        colours->close();
+        colours = openThrough<frmcolor>(window.get(), window->mnucolors);
+        colours->Command1->click();
+        QCOMPARE(dialogs.asked.last().colour, QColor(0, 0, 0));
+    }
+
+    void fontWindowStartsOnTheDocumentFont_data()
+    {
+        QTest::addColumn<QString>("face"); // set on the document; "" keeps the designed font
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QString>("shownFace");
+        QTest::addColumn<QString>("shownSize");
+        const auto row = [](const char* name, const char* face, double points,
+                            const char* shownFace, const char* shownSize) {
+            QTest::newRow(name) << QString(face) << points << QString(shownFace)
+                                << QString(shownSize);
+        };
+        row("designed: the face drawn for Terminal, 16 pixels", "", 0, "Px IBM VGA8", "12");
+        row("a face and a size of the list", "Px IBM VGA9", 18, "Px IBM VGA9", "18");
+        row("a size the face does not list, in capitals", "PX IBM EGA8", 10.5, "Px IBM EGA8",
+            "10.5");
+    }
+    void fontWindowStartsOnTheDocumentFont()
+    {
+        QFETCH(QString, face);
+        QFETCH(double, points);
+        QFETCH(QString, shownFace);
+        QFETCH(QString, shownSize);
+        auto&& [dialogs, window] = StartedProgram();
+        if (!face.isEmpty())
+            window->form1()->setDocumentFont(face, points);
+        auto* font = openThrough<frmfont>(window.get(), window->mnufont);
+        QCOMPARE(font->cbofonts->currentText(), shownFace);
+        QCOMPARE(font->cbofontsize->currentText(), shownSize);
+        QCOMPARE(font->Label1->font().family(), shownFace);
+        // Apply at once keeps the document's look.
+        font->cmdapply->click();
+        QCOMPARE(TestFiles::read(kIni), "[Custom Font]\r\nFont Name=" + shownFace.toLatin1() +
+                                            "\r\nFont Size=" + shownSize.toLatin1() + "\r\n");
     }
 
     void storedAppearanceAtCreation()

@@ -30,6 +30,10 @@ trap '[ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$work/program" "$work/config" "$work/data" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$program" "$work/program/quilra"
+# The templates lie beside the program, as a build and an installation put them.
+for template in "$(dirname "$program")"/*template.nfo; do
+    [ -f "$template" ] && cp "$template" "$work/program/"
+done
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 unset QT_QPA_PLATFORM
 
@@ -141,9 +145,13 @@ sleep 0.3
 import -window root "$output/recent-file-chosen.png"
 xdotool key Return
 find_window '^Quilra - \(.*release\.nfo\)$' >/dev/null || fail "the recent file did not reopen"
-# The generator's form, for the README: Alt+A is Auto Generate.
+# The generator's form, for the README: Alt+A is Auto Generate; a title typed into the form
+# shows in the preview beside it.
 xdotool key --window "$window" alt+a
 sleep 1
+xdotool mousemove --window "$window" 380 115 click 1
+xdotool type --delay 50 "Quilra"
+sleep 0.5
 import -window root "$output/generator.png"
 choose_exit "$window"
 grep -q '^opened=1' "$store" || fail "the second run was not counted: $(cat "$store")"

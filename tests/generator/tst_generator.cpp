@@ -1,10 +1,13 @@
+#include "generator/BatchGeneration.h"
 #include "generator/FileSizeRounding.h"
 #include "generator/MaskEdBox.h"
 #include "generator/SubstitutionTables.h"
 #include "generator/TemplateEngine.h"
 #include "generator/frmmovie.h"
+#include "settings/SettingKeys.h"
 #include "support/ProgramHarness.h"
 #include "support/TestFiles.h"
+#include "ui/DocumentEditor.h"
 #include "ui/Form1.h"
 
 #include <QPlainTextEdit>
@@ -12,6 +15,16 @@
 #include <QTabWidget>
 
 using namespace Qt::Literals::StringLiterals;
+
+const QString kProgram = TestEnvironment::instance().programDirectory();
+
+// The shipped templates where the form and the batch read them.
+void installShippedTemplates()
+{
+    for (const char* name : {"/movietemplate.nfo", "/applicationtemplate.nfo"})
+        TestFiles::write(kProgram + name,
+                         TestFiles::read(QStringLiteral(QUILRA_TEMPLATES_DIR) + name));
+}
 
 class TestGenerator : public QObject
 {
@@ -63,7 +76,47 @@ private Q_SLOTS:
             typed.insert(field.section('=', 0, 0),
                          {field.section('=', 1), field.section('=', 1).toLatin1()});
         const auto& rules = movie ? SubstitutionTables::movie() : SubstitutionTables::application();
-        QCOMPARE(TemplateEngine::generate(templ, rules, typed, false), expected);
+        // A wide last line gives every value room, so that none of them is wrapped.
+        const QByteArray ruler(40, '=');
+        QCOMPARE(TemplateEngine::generate(templ + "\r\n" + ruler, rules, typed, false),
+                 expected + ruler + "\r\n");
+    }
+
+    void wrap_data()
+    {
+        QTest::addColumn<QByteArray>("templ"); // filled by the movie table
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QByteArray>("expected");
+        const auto row = [](const char* name, const char* templ, const char* summary,
+                            const char* expected) {
+            QTest::newRow(name) << QByteArray(templ) << QString(summary) << QByteArray(expected);
+        };
+        const char* framed = "\xBA $summary$     \xBA"; // room for 13, a blank each side
+        row("words, frames on both sides", framed, "the quick brown fox jumps",
+            "\xBA the quick     \xBA\r\n\xBA brown fox     \xBA\r\n\xBA jumps         \xBA\r\n");
+        row("one word longer than the width", framed, "abcdefghijklmnopqrstuvwxyz",
+            "\xBA abcdefghijklm \xBA\r\n\xBA nopqrstuvwxyz \xBA\r\n");
+        row("empty summary: the default", framed, "", "\xBA None          \xBA\r\n");
+        row("CR LF inside the value", framed, "first\r\nsecond line",
+            "\xBA first         \xBA\r\n\xBA second line   \xBA\r\n");
+        row("no right border: up to the widest line", "   $summary$\r\n------------------",
+            "the quick brown fox", "   the quick brown\r\n   fox\r\n------------------\r\n");
+        row("right part touching: it follows the text", "[$summary$]\r\n----------",
+            "the quick brown", "[the quick]\r\n[brown]\r\n----------\r\n");
+        row("inside a line: as it stands", "Plot: $summary$ (end)", "short",
+            "Plot: short (end)\r\n");
+        row("inside a line, too wide: under its column", "Plot: $summary$ (end)",
+            "a plot that is far too long",
+            "Plot: a plot that is\r\n      far too long\r\n      (end)\r\n");
+    }
+    void wrap()
+    {
+        QFETCH(QByteArray, templ);
+        QFETCH(QString, summary);
+        QFETCH(QByteArray, expected);
+        const TemplateEngine::Fields fields{{"txtsummary", {summary, summary.toLatin1()}}};
+        QCOMPARE(TemplateEngine::generate(templ, SubstitutionTables::movie(), fields, false),
+                 expected);
     }
 
     void footerOnlyForExactlyYes()
@@ -122,10 +175,14 @@ private Q_SLOTS:
         form->Command2->click();
         QCOMPARE(dialogs.messages(),
                  (QStringList{"Template file not found.\n" + templ,
-                              u"\"\u20AC\" has no code in code page 437, so it cannot go into the "
-                              "NFO file. Nothing was changed."_s}));
+                              u"The field \"Movie Title\" holds \"\u20AC\", which has no code in "
+                              "code page 437, so it cannot go into the NFO file. Nothing was "
+                              "changed."_s}));
         QCOMPARE(window->form1()->text(), "kept");
         QCOMPARE(window->existingGenerator(), form);
+        // The field with the character gets the focus, the character selected.
+        QCOMPARE(form->focusWidget(), form->txttitle);
+        QCOMPARE(form->txttitle->selectedText(), u"\u20AC"_s);
 
         form->txttitle->setText(u"Caf\u00e9 \u2591"_s);
         form->txtrls->home(false);
@@ -134,6 +191,183 @@ private Q_SLOTS:
         form->Command2->click();
         QCOMPARE(window->form1()->text(), "Caf\x82 \xB0|12/24/____|line one\r\nline two\r\n");
         QVERIFY(!window->existingGenerator());
+    }
+
+    void batchEqualsCreate_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("pairs");
+        QTest::addColumn<QByteArray>("fieldsFile"); // "" for none
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QStringList>("typed"); // the same values as the form's fields hold them
+        QTest::addColumn<QByteArray>("part");   // some of the bytes the NFO holds
+        QTest::newRow("movie from pairs, footer")
+            << "movie"
+            << QStringList{u"title=Caf\u00e9 \u2591"_s, "rlsdate=12/24/2006",
+                           "subtitles= ", "summary=" + QString("a long plot ").repeated(12),
+                           "FILES=1"}
+            << ""_ba
+            << "yes"
+            << QStringList{u"txttitle=Caf\u00e9 \u2591"_s, "txtrls=12/24/2006",
+                           "txtsub= ", "txtsummary=" + QString("a long plot ").repeated(12),
+                           "txtnumber=1"}
+            << "Caf\x82 \xB0"_ba;
+        QTest::newRow("application from a code page 437 file and a pair")
+            << "application" << QStringList{"serial=XYZ", "cracker="}
+            << "[movie]\r\nappname=other kind\r\n[application]\r\n; a comment\r\n"
+               "appname=\x82t\x82\r\nrelease=01/02/2003\r\nserial=overridden\r\n"_ba
+            << "no"
+            << QStringList{u"txtapptitle=\u00e9t\u00e9"_s, "txtrls2=01/02/2003", "txtserial=XYZ"}
+            << "Cracker .......... : Unknown"_ba;
+        QTest::newRow("UTF-8 file, names in capitals, the stored link")
+            << "movie" << QStringList{} << "[Movie]\r\nTITLE=Caf\xC3\xA9\r\n"_ba
+            << "" << QStringList{u"txttitle=Caf\u00e9"_s} << "get your free copy"_ba;
+    }
+    void batchEqualsCreate()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, pairs);
+        QFETCH(QByteArray, fieldsFile);
+        QFETCH(QString, link);
+        QFETCH(QStringList, typed);
+        QFETCH(QByteArray, part);
+        installShippedTemplates();
+        const UserSettings user;
+        user.write(SettingKeys::LinkAllowed, link.isEmpty() ? "yes" : link);
+        const QString file = fieldsFile.isEmpty()
+                                 ? QString()
+                                 : TestFiles::write(kProgram + "/fields.ini", fieldsFile);
+        const BatchGeneration::Result batch =
+            BatchGeneration(kProgram, "yes").run({kind, pairs, file, QString(), link});
+        QCOMPARE(batch.error, QString());
+        QVERIFY(batch.bytes.contains(part));
+        // Long values are wrapped: no line is wider than the template's widest, 78 codes.
+        for (const QByteArray& line : batch.bytes.split('\n'))
+            QVERIFY2(line.size() <= 79, line.constData()); // 78 and the CR
+
+        auto&& [dialogs, window] = StartedProgram();
+        window->form1()->setText("");
+        auto* form = openThrough<frmmovie>(window.get(), window->mnuauto);
+        for (const QString& value : typed) {
+            QWidget* field = form->findChild<QWidget*>(value.section('=', 0, 0));
+            if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
+                memo->setPlainText(value.section('=', 1));
+            else
+                qobject_cast<QLineEdit*>(field)->setText(value.section('=', 1));
+        }
+        (kind == "movie" ? form->Command2 : form->Command3)->click();
+        QCOMPARE(window->form1()->text(), batch.bytes);
+    }
+
+    void batchErrors_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("pairs");
+        QTest::addColumn<QByteArray>("fieldsFile"); // "" none, "<missing>" a file not there
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("error"); // %1: the file named
+        const auto row = [](const char* name, const char* kind, const QStringList& pairs,
+                            const QByteArray& file, const char* link, const QString& error) {
+            QTest::newRow(name) << QString(kind) << pairs << file << QString(link) << error;
+        };
+        row("name in the file", "application", {}, "[application]\r\nname=x", "",
+            "\"name\" is no field of the application template; its fields are appname, upper, "
+            "apptype, ostype, cracker, release, serial, summary, installation.");
+        row("no code", "movie", {u"subtitles=\u20AC"_s}, "", "",
+            u"The field \"subtitles\" holds \"\u20AC\", which has no code in code page 437, so "
+            "it cannot go into the NFO file. Nothing was written."_s);
+        row("no section", "application", {}, "[movie]\r\ntitle=x", "",
+            "The fields file %1 has no [application] section.");
+        row("fields file missing", "movie", {}, "<missing>", "",
+            "The fields file %1 could not be read.");
+    }
+    void batchErrors()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, pairs);
+        QFETCH(QByteArray, fieldsFile);
+        QFETCH(QString, link);
+        QFETCH(QString, error);
+        installShippedTemplates();
+        const QString file = kProgram + "/fields.ini";
+        QFile::remove(file);
+        if (!fieldsFile.isEmpty() && fieldsFile != "<missing>")
+            TestFiles::write(file, fieldsFile);
+        const BatchGeneration::Result result =
+            BatchGeneration(kProgram, "")
+                .run({kind, pairs, fieldsFile.isEmpty() ? QString() : file, QString(), link});
+        QCOMPARE(result.error, error.contains("%1") ? error.arg(file) : error);
+        QCOMPARE(result.bytes, QByteArray());
+    }
+
+    void batchTemplateOfOnesOwn()
+    {
+        const QString own = TestFiles::write(kProgram + "/own.nfo", "| $appname$ | $title$ |");
+        const BatchGeneration batch(kProgram, "no");
+        QCOMPARE(batch.run({"application", {"appname=Q"}, {}, own, {}}).bytes,
+                 "| Q | $title$ |\r\n");
+        QCOMPARE(batch.run({"application", {}, {}, kProgram + "/none.nfo", {}}).error,
+                 "Template file not found. " + kProgram + "/none.nfo");
+    }
+
+    void previewAndTemplateButton()
+    {
+        TestFiles::write(kProgram + "/movietemplate.nfo", "[$title$]");
+        TestFiles::write(kProgram + "/applicationtemplate.nfo", "<$appname$>");
+        const QString own = TestFiles::write(kProgram + "/own.nfo", "{$appname$}");
+        UserSettings().write(SettingKeys::LinkAllowed, "no");
+        auto&& [dialogs, window] = StartedProgram();
+        window->form1()->setDocumentFont("Px IBM VGA9", 18);
+        window->form1()->setDocumentColours(Qt::yellow, Qt::blue);
+        auto* form = openThrough<frmmovie>(window.get(), window->mnuauto);
+        QPlainTextEdit* preview = form->txtpreview;
+        QCOMPARE(preview->font(), window->form1()->txtvimb->font());
+        QCOMPARE(preview->palette().color(QPalette::Base), QColor(Qt::blue));
+        QCOMPARE(preview->toPlainText(), "[Unknown]\n");
+        QTest::keyClicks(form->txttitle, "Hi");
+        QCOMPARE(preview->toPlainText(), "[Hi]\n");
+        form->txttitle->setText(u"\u20AC"_s);
+        QCOMPARE(preview->toPlainText(),
+                 u"The field \"Movie Title\" holds \"\u20AC\", which has no code in code page 437, "
+                 "so it cannot go into the NFO file."_s);
+        form->XTab1->setCurrentIndex(1);
+        QCOMPARE(preview->toPlainText(), "<Unknown>\n");
+
+        dialogs.answerNext(own);
+        form->cmdtemplate2->click();
+        QCOMPARE(dialogs.asked.last().title, "Choose a Template");
+        QCOMPARE(preview->toPlainText(), "{Unknown}\n");
+        form->Command3->click();
+        QCOMPARE(window->form1()->text(), "{Unknown}\r\n");
+    }
+
+    void maskedBoxCaretAfterAClick_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("x"); // where the click lands, in pixels from the box's left
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("after"); // the box's text after a 9 is typed there
+        QTest::newRow("empty, right half") << "" << 100 << 0 << "9_/__/____";
+        QTest::newRow("empty, on the literal") << "" << 20 << 0 << "9_/__/____";
+        QTest::newRow("part filled, right half") << "12" << 100 << 3 << "12/9_/____";
+        QTest::newRow("part filled, before its digits") << "1224" << 2 << 6 << "12/24/9___";
+        QTest::newRow("full: where clicked") << "12242006" << 110 << 10 << "12/24/2006";
+    }
+    void maskedBoxCaretAfterAClick()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, x);
+        QFETCH(int, caret);
+        QFETCH(QString, after);
+        MaskEdBox box("##/##/####");
+        box.resize(113, 19);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QTest::keyClicks(&box, typed);
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(x, 9));
+        QCOMPARE(box.cursorPosition(), caret);
+        QTest::keyClicks(&box, "9");
+        QCOMPARE(box.maskedText(), after);
     }
 };
 

@@ -17,6 +17,7 @@ public:
         QString title;
         QString text; // the filter, the prompt or the message
         Icon icon = Icon::None;
+        QColor colour{}; // the colour chooser's starting colour
     };
     QList<Request> asked;
 
@@ -51,9 +52,9 @@ public:
     {
         return ask("text", title, prompt);
     }
-    QColor colour(QWidget*) override
+    QColor colour(QWidget*, const QColor& initial) override
     {
-        asked.append({QStringLiteral("colour"), QString(), QString()});
+        asked.append({QStringLiteral("colour"), QString(), QString(), Icon::None, initial});
         return m_colours.isEmpty() ? QColor() : m_colours.dequeue();
     }
     Answer askToSave(QWidget*, const QString& title, const QString& text) override

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "PlaceholderRule.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Generating an NFO without a window, from values given by name, exactly as the form's Create
+// would from the same values typed into its fields.
+//
+// A field's name is its placeholder without the dollar signs ("title" for "$title$"), matched
+// without regard to letter case. Values come from the fields file first, then from the NAME=VALUE
+// pairs in their order, a later value of a name replacing an earlier one. The fields file is an
+// INI file (the profile semantics of Settings.ini) whose section named after the kind,
+// "[movie]" or "[application]", holds NAME=VALUE lines; other sections are not read, so one
+// file may serve both kinds, and a key starting with ";" is a comment. A file that is valid
+// UTF-8 is read as UTF-8, any other as code page 437. An empty value, or a name not given,
+// leaves the field empty: it takes the field's default text.
+class BatchGeneration
+{
+public:
+    struct Request
+    {
+        QString kind;         // "movie" or "application"
+        QStringList fields;   // "NAME=VALUE" pairs
+        QString fieldsFile;   // "" for none
+        QString templateFile; // "" for the kind's template in the template folder
+        QString link;         // "yes" or "no"; "" for the stored option
+    };
+
+    struct Result
+    {
+        QByteArray bytes; // the NFO file's bytes, code page 437
+        QString error;    // one line saying what is wrong; "" when generated
+    };
+
+    // `templateDirectory` holds the shipped templates; `storedLink` is the stored credit-link
+    // setting, which a request without a link choice follows.
+    BatchGeneration(QString templateDirectory, QString storedLink);
+
+    Result run(const Request& request) const;
+
+private:
+    using Values = QHash<QString, QString>; // by the rule's source field
+
+    static QString readFieldsFile(const QString& path, const QString& kind,
+                                  const QList<PlaceholderRule>& rules, Values& values);
+    static QString readPairs(const QStringList& pairs, const QString& kind,
+                             const QList<PlaceholderRule>& rules, Values& values);
+    // Puts the value in under the rule the name belongs to; the error when none does.
+    static QString assign(const QString& name, const QString& value, const QString& kind,
+                          const QList<PlaceholderRule>& rules, Values& values);
+
+    QString m_templateDirectory;
+    QString m_storedLink;
+};

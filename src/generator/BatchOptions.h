@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+// The command-line options of generating without a window: name, the name of the value as the
+// help shows it, and the help text. BatchGeneration does the work.
+namespace BatchOptions {
+
+struct Option
+{
+    QString name;
+    QString valueName;
+    QString help;
+};
+
+inline const Option Generate{
+    QStringLiteral("generate"), QStringLiteral("movie|application"),
+    QStringLiteral("Generate a movie or an application NFO file from its template without "
+                   "opening a window, and write it to the file named by --output.")};
+
+inline const Option Field{
+    QStringLiteral("field"), QStringLiteral("NAME=VALUE"),
+    QStringLiteral("With --generate: fill the placeholder $NAME$ with VALUE, such as "
+                   "title=\"My Movie\". May be given many times; it overrides the same name in "
+                   "--fields. A field not given takes its default text.")};
+
+inline const Option Fields{
+    QStringLiteral("fields"), QStringLiteral("FILE"),
+    QStringLiteral("With --generate: read NAME=VALUE lines from the section [movie] or "
+                   "[application] of the INI file FILE.")};
+
+inline const Option Template{
+    QStringLiteral("template"), QStringLiteral("FILE"),
+    QStringLiteral("With --generate: fill FILE instead of the shipped template; it uses the "
+                   "same placeholders.")};
+
+inline const Option Link{
+    QStringLiteral("link"), QStringLiteral("yes|no"),
+    QStringLiteral("With --generate: end the NFO with the Quilra credit footer (yes) or not "
+                   "(no). Without it, the \"Allow Quilra Link\" setting decides.")};
+
+inline const Option Output{
+    QStringLiteral("output"), QStringLiteral("OUT.nfo"),
+    QStringLiteral("With --generate: the NFO file to write. Nothing is written when a field "
+                   "name is unknown, a value holds a character without a code in code page "
+                   "437, or a file cannot be read.")};
+
+} // namespace BatchOptions
