@@ -12,6 +12,7 @@
 #include "documents/DocumentCodec.h"
 #include "documents/DocumentFormat.h"
 #include "documents/RefusedCharacter.h"
+#include "export/VgaFace.h"
 #include "generator/frmmovie.h"
 #include "palette/Form2.h"
 #include "product/Messages.h"
@@ -25,6 +26,7 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -122,6 +124,7 @@ MDIForm1::~MDIForm1()
 void MDIForm1::buildMenus()
 {
     buildFileMenu();
+    buildExportMenu();
     buildEditMenu();
     buildViewMenu();
     buildSettingsMenu();
@@ -155,6 +158,24 @@ void MDIForm1::buildFileMenu()
     mnuMRU.append(first);
     sep6 = addSeparator(MNUFILE, "sep6");
     mnuexit = addItem(MNUFILE, "mnuexit", QStringLiteral("Exit"));
+}
+
+void MDIForm1::buildExportMenu()
+{
+    mnuexport = addMenu(MNUFILE, "mnuexport", QStringLiteral("Export"));
+    MNUFILE->insertMenu(mnusep, mnuexport);
+    const auto item = [this](const char* name, const QString& caption,
+                             DocumentExport::Format format) {
+        QAction* action = addItem(mnuexport, name, caption);
+        connect(action, &QAction::triggered, this, [this, format] { mnuexport_Click(format); });
+        return action;
+    };
+    mnuexportpng =
+        item("mnuexportpng", QStringLiteral("PNG Picture..."), DocumentExport::Format::Png);
+    mnuexporthtml =
+        item("mnuexporthtml", QStringLiteral("HTML Page..."), DocumentExport::Format::Html);
+    mnuexporttxt =
+        item("mnuexporttxt", QStringLiteral("UTF-8 Text..."), DocumentExport::Format::Text);
 }
 
 void MDIForm1::buildEditMenu()
@@ -464,6 +485,36 @@ void MDIForm1::mnusaveas_Click()
         writeDocument(path);
     else
         writeConverted(path, kind);
+}
+
+void MDIForm1::mnuexport_Click(DocumentExport::Format format, int scale)
+{
+    // In the order of the formats.
+    static const QString kinds[] = {QStringLiteral("PNG Picture"), QStringLiteral("HTML Page"),
+                                    QStringLiteral("UTF-8 Text")};
+    const QString& kind = kinds[int(format)];
+    const QString suffix = DocumentExport::suffix(format);
+    const QString path = m_services.dialogs.saveFileName(
+        this, QStringLiteral("Export ") + kind, QStringLiteral("%1 (*.%2)|*.%2").arg(kind, suffix),
+        nullptr);
+    if (path.isEmpty())
+        return;
+    Form1* form = form1();
+    const QPalette colours = form->txtvimb->palette();
+    DocumentExport::Options options;
+    options.format = format;
+    options.scale = scale;
+    options.text = colours.color(QPalette::Text).rgb() & 0xFFFFFF;
+    options.background = colours.color(QPalette::Base).rgb() & 0xFFFFFF;
+    options.title =
+        form->filePath().isEmpty() ? ProductInfo::Title : QFileInfo(form->filePath()).fileName();
+    const DocumentExport::Result result =
+        DocumentExport(VgaFace::locate()).render(form->txtvimb->displayText(), options);
+    if (!result.error.isEmpty())
+        m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                                   result.error);
+    else
+        writeBytes(path, result.bytes);
 }
 
 void MDIForm1::mnuMRU_Click(int index)

@@ -3,6 +3,7 @@
 #include "documents/NfoFile.h"
 #include "documents/RecentFiles.h"
 #include "documents/TextEncoding.h"
+#include "export/DocumentExport.h"
 #include "ui/Services.h"
 #include "ui/WindowSlot.h"
 
@@ -60,6 +61,10 @@ public:
     QAction* mnuload = nullptr;
     QAction* mnusave = nullptr;
     QAction* mnusaveas = nullptr;
+    QMenu* mnuexport = nullptr;
+    QAction* mnuexportpng = nullptr;
+    QAction* mnuexporthtml = nullptr;
+    QAction* mnuexporttxt = nullptr;
     QAction* mnusep = nullptr;
     QList<QAction*> mnuMRU;
     QAction* sep6 = nullptr;
@@ -100,6 +105,7 @@ protected:
 private:
     void buildMenus();
     void buildFileMenu();
+    void buildExportMenu();
     void buildEditMenu();
     void buildViewMenu();
     void buildSettingsMenu();
@@ -134,6 +140,9 @@ private:
     void mnusave_Click();
     void mnusaveas_Click();
     void mnuMRU_Click(int index);
+    // Writes the document in another form, in its current colours; a picture's pixels are
+    // `scale` pixels square.
+    void mnuexport_Click(DocumentExport::Format format, int scale = 1);
     void mnuselall_Click();
     void mnucopy_Click();
     void mnupaste_Click();
