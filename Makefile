@@ -53,6 +53,7 @@ bench: build
 	$(BUILD)/bench/quilra_bench_editing
 	$(BUILD)/bench/quilra_bench_generator
 	$(BUILD)/bench/quilra_bench_palette
+	$(BUILD)/bench/quilra_bench_export
 
 # The program knows where it is installed, so the prefix is set when it is built.
 install: deps
