@@ -19,6 +19,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
@@ -72,6 +73,13 @@ int exportInside(const QString& path)
     return 0;
 }
 
+// The highest peak memory of the processes this one has started and waited for.
+long childrenPeakKilobytes()
+{
+    rusage usage = {};
+    return getrusage(RUSAGE_CHILDREN, &usage) == 0 ? usage.ru_maxrss : -1;
+}
+
 // The best of `runs` wall times of a program, in milliseconds; -1 when it failed.
 double bestRun(const QString& program, const QStringList& arguments, int runs)
 {
@@ -107,9 +115,16 @@ int main(int argc, char* argv[])
     NfoFile::write(nfo, denseArt(kLines));
     std::printf("Export of the dense 80 x %d-line NFO (%lld bytes) to PNG, best of %d:\n", kLines,
                 QFileInfo(nfo).size(), kRuns);
+    // The program's own peak when it does nothing, then with the export: the libraries it
+    // loads for its window are most of both.
+    bestRun(QStringLiteral(QUILRA_EXECUTABLE), {QStringLiteral("--version")}, 1);
+    const long idleKb = childrenPeakKilobytes();
     const double quilra = bestRun(QStringLiteral(QUILRA_EXECUTABLE),
                                   {QStringLiteral("--export"), QStringLiteral("png"), nfo}, kRuns);
-    std::printf("  quilra --export png (the whole program)          %7.1f ms\n", quilra);
+    const long exportKb = childrenPeakKilobytes();
+    std::printf("  quilra --export png (the whole program)          %7.1f ms, peak %ld KB "
+                "(--version alone: %ld KB)\n",
+                quilra, exportKb, idleKb);
     std::fflush(stdout);
     QProcess inside;
     inside.setProcessChannelMode(QProcess::ForwardedChannels);

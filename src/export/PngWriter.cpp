@@ -22,13 +22,34 @@ void appendColour(QByteArray& bytes, quint32 rgb)
     bytes.append(b, 3);
 }
 
+// Each byte of the row less the byte above it, modulo 256: eight bytes at a time, with the
+// top bit of each byte taken apart so that no borrow crosses into the next byte.
+void upFiltered(const uchar* row, const uchar* above, qsizetype size, uchar* out)
+{
+    constexpr quint64 kTopBits = 0x8080808080808080u;
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 a = 0;
+        quint64 b = 0;
+        std::memcpy(&a, row + i, 8);
+        std::memcpy(&b, above + i, 8);
+        const quint64 difference = ((a | kTopBits) - (b & ~kTopBits)) ^ ((a ^ ~b) & kTopBits);
+        std::memcpy(out + i, &difference, 8);
+    }
+    for (; i < size; ++i)
+        out[i] = uchar(row[i] - above[i]);
+}
+
 } // namespace
 
 PngWriter::PngWriter(qint64 width, qint64 height, quint32 background, quint32 text)
     : m_rowBytes((width + 7) / 8), m_rowsLeft(height), m_zlib(std::make_unique<z_stream>())
 {
-    m_failed = width < 1 || height < 1 || width > MaxSide || height > MaxSide ||
-               deflateInit(m_zlib.get(), Z_BEST_SPEED) != Z_OK;
+    // A smaller hash table than zlib's default stays in the cache: faster, for about a percent
+    // more bytes.
+    m_failed =
+        width < 1 || height < 1 || width > MaxSide || height > MaxSide ||
+        deflateInit2(m_zlib.get(), Z_BEST_SPEED, Z_DEFLATED, 15, 6, Z_DEFAULT_STRATEGY) != Z_OK;
     m_file.append("\x89PNG\r\n\x1a\n", 8);
     QByteArray header;
     appendBigEndian(header, quint32(width));
@@ -57,11 +78,9 @@ void PngWriter::writeRow(const uchar* bits)
         return;
     }
     --m_rowsLeft;
-    auto* out = reinterpret_cast<uchar*>(m_pending.data()) + m_pendingSize;
-    const auto* above = reinterpret_cast<const uchar*>(m_previous.constData());
+    uchar* out = reinterpret_cast<uchar*>(m_pending.data()) + m_pendingSize;
     *out++ = kUpFilter;
-    for (qsizetype i = 0; i < m_rowBytes; ++i)
-        out[i] = uchar(bits[i] - above[i]);
+    upFiltered(bits, reinterpret_cast<const uchar*>(m_previous.constData()), m_rowBytes, out);
     std::memcpy(m_previous.data(), bits, size_t(m_rowBytes));
     m_pendingSize += m_rowBytes + 1;
     if (m_pendingSize >= kPiece)

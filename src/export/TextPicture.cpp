@@ -9,11 +9,23 @@ namespace {
 
 constexpr int kTabColumns = 8;
 
-// The code whose glyph shows the character: NUL and blanks draw nothing.
+// The code whose glyph shows the character. Printable ASCII is its own code, which spares the
+// table for most characters of most files.
 quint16 cellCode(QChar ch)
 {
+    if (ch.unicode() >= 0x20 && ch.unicode() < 0x7F)
+        return ch.unicode();
     const int code = Cp437::fromUnicode(ch);
     return code < 0 ? quint16(VgaFace::Missing) : quint16(code);
+}
+
+// The characters of DocumentCodec::isLineBreak, tested here without a call per character.
+bool isLineBreak(QChar ch)
+{
+    const char16_t u = ch.unicode();
+    return u == u'\n' || u == u'\r' || u == DocumentCodec::LineSeparator ||
+           u == DocumentCodec::ParagraphSeparator || u == DocumentCodec::LoneCr ||
+           u == DocumentCodec::CrCrLf;
 }
 
 bool repeatsEighthColumn(int code)
@@ -55,7 +67,7 @@ void TextPicture::measure()
     const qsizetype n = m_display.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar ch = m_display.at(i);
-        if (DocumentCodec::isLineBreak(ch)) {
+        if (isLineBreak(ch)) {
             m_columns = qMax(m_columns, column);
             column = 0;
             ++m_lines;
@@ -69,7 +81,7 @@ void TextPicture::measure()
     }
     m_columns = qMax(m_columns, column);
     // A last line without a line end is a line too; the end of the last line starts none.
-    if (n > 0 && !DocumentCodec::isLineBreak(m_display.at(n - 1)))
+    if (n > 0 && !isLineBreak(m_display.at(n - 1)))
         ++m_lines;
 }
 
@@ -90,7 +102,7 @@ qsizetype TextPicture::lineCells(qsizetype start, std::vector<quint16>& cells) c
     qsizetype i = start;
     for (; i < n; ++i) {
         const QChar ch = m_display.at(i);
-        if (DocumentCodec::isLineBreak(ch))
+        if (isLineBreak(ch))
             return i + 1;
         if (ch == QLatin1Char('\t')) {
             cells.resize((cells.size() / kTabColumns + 1) * kTabColumns, 0);

@@ -20,22 +20,32 @@ constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 constexpr std::array<uchar, VgaFace::Height> kBox = {
     0x00, 0x00, 0x7E, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x7E, 0x00, 0x00};
 
-// Whether the outline covers the point, by the nonzero winding rule of TrueType.
-bool covers(const QList<TrueTypeFont::Contour>& outline, double x, double y)
+// One row of a glyph, sampled along the line through its pixel centres by the nonzero winding
+// rule of TrueType: each edge that crosses the line counts, up or down, for the pixel centres
+// left of the crossing.
+uchar rowBits(const QList<TrueTypeFont::Contour>& outline, double y, double pixel)
 {
-    int winding = 0;
+    std::array<int, VgaFace::Width> winding{};
     for (const TrueTypeFont::Contour& contour : outline) {
         for (qsizetype i = 0; i < contour.size(); ++i) {
             const TrueTypeFont::Point& a = contour.at(i);
             const TrueTypeFont::Point& b = contour.at((i + 1) % contour.size());
-            const double side = (b.x - a.x) * (y - a.y) - (x - a.x) * (b.y - a.y);
-            if (a.y <= y && b.y > y && side > 0)
-                ++winding;
-            else if (a.y > y && b.y <= y && side < 0)
-                --winding;
+            const bool up = a.y <= y && b.y > y;
+            if (!up && !(a.y > y && b.y <= y))
+                continue;
+            const double crossing = a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y);
+            for (int x = 0; x < VgaFace::Width; ++x) {
+                if ((x + 0.5) * pixel < crossing)
+                    winding[x] += up ? 1 : -1;
+            }
         }
     }
-    return winding != 0;
+    uchar bits = 0;
+    for (int x = 0; x < VgaFace::Width; ++x) {
+        if (winding[x] != 0)
+            bits |= uchar(0x80 >> x);
+    }
+    return bits;
 }
 
 } // namespace
@@ -75,14 +85,8 @@ VgaFace::VgaFace(const TrueTypeFont& font)
             m_glyphs[code] = kBox;
             continue;
         }
-        for (int y = 0; y < Height; ++y) {
-            uchar bits = 0;
-            for (int x = 0; x < Width; ++x) {
-                if (covers(*outline, (x + 0.5) * pixel, font.ascent() - (y + 0.5) * pixel))
-                    bits |= uchar(0x80 >> x);
-            }
-            m_glyphs[code][y] = bits;
-        }
+        for (int y = 0; y < Height; ++y)
+            m_glyphs[code][y] = rowBits(*outline, font.ascent() - (y + 0.5) * pixel, pixel);
     }
     m_glyphs[Missing] = kBox;
 }
