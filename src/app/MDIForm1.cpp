@@ -66,6 +66,20 @@ QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
     return menu;
 }
 
+// An export of the document as it looks: its text box's colours, its file's name.
+DocumentExport::Options exportOptions(const Form1& form, DocumentExport::Format format, int scale)
+{
+    const QPalette colours = form.txtvimb->palette();
+    DocumentExport::Options options;
+    options.format = format;
+    options.scale = scale;
+    options.text = colours.color(QPalette::Text).rgb() & 0xFFFFFF;
+    options.background = colours.color(QPalette::Base).rgb() & 0xFFFFFF;
+    options.title =
+        form.filePath().isEmpty() ? ProductInfo::Title : QFileInfo(form.filePath()).fileName();
+    return options;
+}
+
 } // namespace
 
 MDIForm1::MDIForm1(Services services, QWidget* parent)
@@ -500,21 +514,14 @@ void MDIForm1::mnuexport_Click(DocumentExport::Format format, int scale)
     if (path.isEmpty())
         return;
     Form1* form = form1();
-    const QPalette colours = form->txtvimb->palette();
-    DocumentExport::Options options;
-    options.format = format;
-    options.scale = scale;
-    options.text = colours.color(QPalette::Text).rgb() & 0xFFFFFF;
-    options.background = colours.color(QPalette::Base).rgb() & 0xFFFFFF;
-    options.title =
-        form->filePath().isEmpty() ? ProductInfo::Title : QFileInfo(form->filePath()).fileName();
     const DocumentExport::Result result =
-        DocumentExport(VgaFace::locate()).render(form->txtvimb->displayText(), options);
-    if (!result.error.isEmpty())
-        m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                                   result.error);
-    else
-        writeBytes(path, result.bytes);
+        DocumentExport(VgaFace::locate())
+            .render(form->txtvimb->displayText(), exportOptions(*form, format, scale));
+    // A failed write leaves any old file as it was and says so, as Save does.
+    if (result.error.isEmpty() && NfoFile::write(path, result.bytes))
+        return;
+    m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                               result.error.isEmpty() ? Messages::FileNotSaved : result.error);
 }
 
 void MDIForm1::mnuMRU_Click(int index)
