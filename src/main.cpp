@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/CommandLineTool.h"
 #include "app/MDIForm1.h"
 #include "product/ProductInfo.h"
 #include "settings/ProgramFolders.h"
@@ -8,6 +9,10 @@
 
 int main(int argc, char* argv[])
 {
+    // Work without a window (--export, --help, --version) is done before any window exists.
+    if (CommandLineTool::handles(CommandLineTool::arguments(argc, argv)))
+        return CommandLineTool::main(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProductInfo::Title);
     QApplication::setOrganizationName(ProductInfo::Title);

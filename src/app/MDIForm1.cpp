@@ -13,6 +13,7 @@
 #include "documents/DocumentFormat.h"
 #include "documents/RefusedCharacter.h"
 #include "documents/SauceRecord.h"
+#include "export/VgaFace.h"
 #include "generator/frmmovie.h"
 #include "palette/Form2.h"
 #include "product/Messages.h"
@@ -66,6 +67,20 @@ QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name));
     return menu;
+}
+
+// An export of the document as it looks: its text box's colours, its file's name.
+DocumentExport::Options exportOptions(const Form1& form, DocumentExport::Format format, int scale)
+{
+    const QPalette colours = form.txtvimb->palette();
+    DocumentExport::Options options;
+    options.format = format;
+    options.scale = scale;
+    options.text = colours.color(QPalette::Text).rgb() & 0xFFFFFF;
+    options.background = colours.color(QPalette::Base).rgb() & 0xFFFFFF;
+    options.title =
+        form.filePath().isEmpty() ? ProductInfo::Title : QFileInfo(form.filePath()).fileName();
+    return options;
 }
 
 } // namespace
@@ -156,6 +171,7 @@ MDIForm1::~MDIForm1()
 void MDIForm1::buildMenus()
 {
     buildFileMenu();
+    buildExportMenu();
     buildEditMenu();
     buildViewMenu();
     buildSettingsMenu();
@@ -192,6 +208,24 @@ void MDIForm1::buildFileMenu()
     mnuMRU.append(first);
     sep6 = addSeparator(MNUFILE, "sep6");
     mnuexit = addItem(MNUFILE, "mnuexit", QStringLiteral("E&xit"));
+}
+
+void MDIForm1::buildExportMenu()
+{
+    mnuexport = addMenu(MNUFILE, "mnuexport", QStringLiteral("Export"));
+    MNUFILE->insertMenu(mnusep, mnuexport);
+    const auto item = [this](const char* name, const QString& caption,
+                             DocumentExport::Format format) {
+        QAction* action = addItem(mnuexport, name, caption);
+        connect(action, &QAction::triggered, this, [this, format] { mnuexport_Click(format); });
+        return action;
+    };
+    mnuexportpng =
+        item("mnuexportpng", QStringLiteral("PNG Picture..."), DocumentExport::Format::Png);
+    mnuexporthtml =
+        item("mnuexporthtml", QStringLiteral("HTML Page..."), DocumentExport::Format::Html);
+    mnuexporttxt =
+        item("mnuexporttxt", QStringLiteral("UTF-8 Text..."), DocumentExport::Format::Text);
 }
 
 void MDIForm1::buildEditMenu()
@@ -556,6 +590,29 @@ void MDIForm1::mnuproperties_Click()
         lines << QString() << sauce->comments;
     m_services.dialogs.message(this, Dialogs::Icon::Information, QStringLiteral("Properties"),
                                lines.join(QLatin1Char('\n')));
+}
+
+void MDIForm1::mnuexport_Click(DocumentExport::Format format, int scale)
+{
+    // In the order of the formats.
+    static const QString kinds[] = {QStringLiteral("PNG Picture"), QStringLiteral("HTML Page"),
+                                    QStringLiteral("UTF-8 Text")};
+    const QString& kind = kinds[int(format)];
+    const QString suffix = DocumentExport::suffix(format);
+    const QString path = m_services.dialogs.saveFileName(
+        this, QStringLiteral("Export ") + kind, QStringLiteral("%1 (*.%2)|*.%2").arg(kind, suffix),
+        nullptr);
+    if (path.isEmpty())
+        return;
+    Form1* form = form1();
+    const DocumentExport::Result result =
+        DocumentExport(VgaFace::locate())
+            .render(form->txtvimb->displayText(), exportOptions(*form, format, scale));
+    // A failed write leaves any old file as it was and says so, as Save does.
+    if (result.error.isEmpty() && NfoFile::write(path, result.bytes))
+        return;
+    m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                               result.error.isEmpty() ? Messages::FileNotSaved : result.error);
 }
 
 void MDIForm1::mnuMRU_Click(int index)

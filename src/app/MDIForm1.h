@@ -4,6 +4,7 @@
 #include "documents/NfoFile.h"
 #include "documents/RecentFiles.h"
 #include "documents/TextEncoding.h"
+#include "export/DocumentExport.h"
 #include "ui/Services.h"
 #include "ui/WindowSlot.h"
 
@@ -62,6 +63,10 @@ public:
     QAction* mnusave = nullptr;
     QAction* mnusaveas = nullptr;
     QAction* mnuproperties = nullptr;
+    QMenu* mnuexport = nullptr;
+    QAction* mnuexportpng = nullptr;
+    QAction* mnuexporthtml = nullptr;
+    QAction* mnuexporttxt = nullptr;
     QAction* mnusep = nullptr;
     QList<QAction*> mnuMRU;
     QAction* sep6 = nullptr;
@@ -114,6 +119,7 @@ protected:
 private:
     void buildMenus();
     void buildFileMenu();
+    void buildExportMenu();
     void buildEditMenu();
     void buildViewMenu();
     void buildSettingsMenu();
@@ -147,6 +153,9 @@ private:
     void mnusaveas_Click();
     void mnuproperties_Click();
     void mnuMRU_Click(int index);
+    // Writes the document in another form, in its current colours; a picture's pixels are
+    // `scale` pixels square.
+    void mnuexport_Click(DocumentExport::Format format, int scale = 1);
     void mnuselall_Click();
     void mnucopy_Click();
     void mnupaste_Click();

@@ -89,6 +89,14 @@ iconv -f UTF-8 -t CP437 <<'ART' | sed 's/$/\r/' | head -c -2 >"$nfo"
 ART
 cp "$nfo" "$work/original.nfo"
 
+# Without a display: the art as a PNG picture of 8 x 16 cells, 67 columns by 12 lines, in the
+# window's colours, black on white; export.png is there for a person to look at.
+env -u DISPLAY "$work/program/quilra" --export png --output "$output/export.png" "$nfo" ||
+    fail "the export to PNG without a display failed"
+picture=$(identify -format '%w x %h, %k colours' "$output/export.png") ||
+    fail "export.png does not open as a picture"
+[ "$picture" = "536 x 192, 2 colours" ] || fail "export.png is $picture, not 536 x 192, 2 colours"
+
 # First run: the file named on the command line, saved with Ctrl+S, then Exit.
 "$work/program/quilra" "$nfo" &
 pid=$!
@@ -173,4 +181,4 @@ for encoded in utf8 utf16; do
     choose_exit "$window"
 done
 
-echo "PASS: file opened from the command line, saved with Ctrl+S byte for byte, the generator shown, Exit from the File menu, reopened from the recent files after a restart, UTF-8 and UTF-16 files saved unchanged"
+echo "PASS: exported to PNG without a display, file opened from the command line, saved with Ctrl+S byte for byte, the generator shown, Exit from the File menu, reopened from the recent files after a restart, UTF-8 and UTF-16 files saved unchanged"

@@ -1,0 +1,173 @@
+#include "CommandLineTool.h"
+
+#include "ExportCommand.h"
+#include "appearance/ColourValue.h"
+#include "appearance/StoredAppearance.h"
+#include "export/DocumentExport.h"
+#include "export/VgaFace.h"
+#include "product/ProductInfo.h"
+#include "settings/ProgramFolders.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QString kExport = QStringLiteral("export");
+const QString kOutput = QStringLiteral("output");
+const QString kScale = QStringLiteral("scale");
+const QString kColumns = QStringLiteral("columns");
+// The names QCommandLineParser gives its help and version options.
+const QStringList kParserOptions = {QStringLiteral("h"), QStringLiteral("help"),
+                                    QStringLiteral("help-all"), QStringLiteral("v"),
+                                    QStringLiteral("version")};
+
+quint32 rgb(qint32 value)
+{
+    return (quint32(ColourValue::red(value)) << 16) | (quint32(ColourValue::green(value)) << 8) |
+           quint32(ColourValue::blue(value));
+}
+
+// The whole number an option gives when it is one of `allowed`, else nothing.
+std::optional<int> numberIn(const QString& value, std::initializer_list<int> allowed)
+{
+    bool ok = false;
+    const int number = value.trimmed().toInt(&ok);
+    if (!ok || std::find(allowed.begin(), allowed.end(), number) == allowed.end())
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+CommandLineTool::CommandLineTool(ProgramSettings settings, QTextStream& output, QTextStream& errors)
+    : m_settings(std::move(settings)), m_output(output), m_errors(errors)
+{
+    m_parser.setApplicationDescription(
+        QStringLiteral("Views and creates NFO files. Without options, opens FILE in the "
+                       "window.\nWith --export, writes each FILE as a PNG picture, a web page "
+                       "or UTF-8 text, without a window or a display."));
+    m_parser.addHelpOption();
+    m_parser.addVersionOption();
+    m_parser.addOptions(commandOptions());
+    m_parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The NFO files."),
+                                   QStringLiteral("FILE..."));
+}
+
+QList<QCommandLineOption> CommandLineTool::commandOptions()
+{
+    return {
+        {kExport,
+         QStringLiteral("Writes each FILE as FORMAT: png, html or txt (UTF-8), beside it "
+                        "(art.nfo gives art.png) unless --output says otherwise."),
+         QStringLiteral("FORMAT")},
+        {kOutput, QStringLiteral("The folder to write into, or for one FILE the file to write."),
+         QStringLiteral("PATH")},
+        {kScale, QStringLiteral("Each pixel of a picture as N x N pixels, N from 1 to 4."),
+         QStringLiteral("N"), QStringLiteral("1")},
+        {kColumns,
+         QStringLiteral("Cells of a picture 8 or 9 pixels wide; the ninth column repeats the "
+                        "eighth for the line-drawing codes C0-DF, as VGA does."),
+         QStringLiteral("N"), QStringLiteral("8")},
+    };
+}
+
+QStringList CommandLineTool::arguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+bool CommandLineTool::handles(const QStringList& arguments)
+{
+    QStringList names = kParserOptions;
+    for (const QCommandLineOption& option : commandOptions())
+        names.append(option.names());
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument.startsWith(QLatin1String("--")) &&
+            names.contains(argument.mid(2).section(QLatin1Char('='), 0, 0)))
+            return true;
+        if (argument.size() == 2 && argument.at(0) == QLatin1Char('-') &&
+            names.contains(argument.mid(1)))
+            return true;
+    }
+    return false;
+}
+
+int CommandLineTool::main(int argc, char* argv[])
+{
+    // Nothing the tool does opens a window; should a command ever touch Qt GUI, it still needs
+    // no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(ProductInfo::Title);
+    QCoreApplication::setOrganizationName(ProductInfo::Title);
+    QCoreApplication::setApplicationVersion(ProductInfo::Version);
+    QTextStream output(stdout);
+    QTextStream errors(stderr);
+    const ProgramFolders folders = ProgramFolders::forRunningProgram();
+    return CommandLineTool(ProgramSettings(folders.settingsFile()), output, errors)
+        .run(QCoreApplication::arguments());
+}
+
+int CommandLineTool::run(const QStringList& arguments)
+{
+    if (!m_parser.parse(arguments))
+        return usageError(m_parser.errorText());
+    if (m_parser.isSet(QStringLiteral("help")) || m_parser.isSet(QStringLiteral("help-all"))) {
+        m_output << m_parser.helpText();
+        return 0;
+    }
+    if (m_parser.isSet(QStringLiteral("version"))) {
+        m_output << QCoreApplication::applicationName() << ' '
+                 << QCoreApplication::applicationVersion() << '\n';
+        return 0;
+    }
+    if (m_parser.isSet(kExport))
+        return exportFiles();
+    return usageError(QStringLiteral("say what to do with the files, such as --export png."));
+}
+
+int CommandLineTool::usageError(const QString& text)
+{
+    m_errors << "quilra: " << text << " (quilra --help tells more)\n";
+    return 2;
+}
+
+int CommandLineTool::exportFiles()
+{
+    DocumentExport::Options options;
+    const auto format = DocumentExport::formatNamed(m_parser.value(kExport));
+    const auto scale = numberIn(m_parser.value(kScale), {1, 2, 3, 4});
+    const auto columns = numberIn(m_parser.value(kColumns), {8, 9});
+    if (!format)
+        return usageError(QStringLiteral("--export takes png, html or txt."));
+    if (!scale)
+        return usageError(QStringLiteral("--scale takes 1, 2, 3 or 4."));
+    if (!columns)
+        return usageError(QStringLiteral("--columns takes 8 or 9."));
+    const QStringList files = m_parser.positionalArguments();
+    const QString output = m_parser.value(kOutput);
+    if (files.isEmpty())
+        return usageError(QStringLiteral("no FILE to export."));
+    if (files.size() > 1 && !output.isEmpty() && !QFileInfo(output).isDir())
+        return usageError(QStringLiteral("--output must name a folder for several files."));
+
+    options.format = *format;
+    options.scale = *scale;
+    options.columns = *columns;
+    const StoredAppearance stored = StoredAppearance::read(m_settings);
+    if (stored.textColour)
+        options.text = rgb(*stored.textColour);
+    if (stored.backgroundColour)
+        options.background = rgb(*stored.backgroundColour);
+    DocumentExport exporter(VgaFace::locate());
+    return ExportCommand(exporter, options, output).run(files, m_errors) ? 0 : 1;
+}

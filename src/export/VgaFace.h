@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+class TrueTypeFont;
+
+// The glyphs of the IBM VGA 8x16 face (Px IBM VGA8 of Debian's fonts-pc, the face the
+// document is drawn in) as bitmaps: one byte for each of a glyph's 16 rows, the leftmost pixel
+// in the highest bit. The face's outlines are pixel squares, so sampling them at the pixel
+// centres of a 16-pixel em gives the face's glyphs exactly.
+class VgaFace
+{
+public:
+    static constexpr int Width = 8;
+    static constexpr int Height = 16;
+    // The glyph drawn for a character that code page 437 has no code for, or whose glyph the
+    // face lacks: a hollow box, so that nothing is silently left out.
+    static constexpr int Missing = 256;
+
+    // The face's file: beside the program (a portable copy may carry it), else in the
+    // system's font folders; "" when there is none.
+    static QString locate();
+    // Nothing when the file cannot be read or is no face of 8 x 16 pixel squares.
+    static std::optional<VgaFace> load(const QString& path);
+
+    // Row `y` (0 at the top) of the glyph of a code, or of Missing.
+    uchar row(int code, int y) const { return m_glyphs[code][y]; }
+
+private:
+    explicit VgaFace(const TrueTypeFont& font);
+
+    using Glyph = std::array<uchar, Height>;
+    std::array<Glyph, 257> m_glyphs{};
+};

@@ -1,0 +1,288 @@
+#include "app/CommandLineTool.h"
+#include "documents/Cp437.h"
+#include "documents/DocumentFormat.h"
+#include "export/DocumentExport.h"
+#include "export/VgaFace.h"
+#include "support/ProgramHarness.h"
+#include "support/TestFiles.h"
+#include "ui/Form1.h"
+
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+
+namespace {
+
+constexpr quint32 kText = 0x112233;
+constexpr quint32 kBackground = 0xFFEEDD;
+
+DocumentExport::Result exported(const QString& display, DocumentExport::Format format,
+                                int columns = 8, int scale = 1)
+{
+    DocumentExport::Options options;
+    options.format = format;
+    options.columns = columns;
+    options.scale = scale;
+    options.text = kText;
+    options.background = kBackground;
+    options.title = "R&D <1>.nfo";
+    return DocumentExport(VgaFace::locate()).render(display, options);
+}
+
+QImage picture(const QString& display, int columns = 8, int scale = 1)
+{
+    return QImage::fromData(exported(display, DocumentExport::Format::Png, columns, scale).bytes,
+                            "PNG");
+}
+
+// A row of pixels: '#' the text colour, '.' the background, '?' anything else.
+QString pixels(const QImage& image, int y, int width)
+{
+    QString row;
+    for (int x = 0; x < width; ++x) {
+        const QRgb rgb = image.pixel(x, y) & 0xFFFFFF;
+        row += rgb == kText ? '#' : rgb == kBackground ? '.' : '?';
+    }
+    return row;
+}
+
+// The real program, without a display, in `folder`.
+struct Run
+{
+    int status;
+    QString output;
+    QString errors;
+};
+Run runProgram(const QStringList& arguments, const QString& folder)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(folder);
+    program.start(QUILRA_EXECUTABLE, arguments);
+    program.waitForFinished(60000);
+    return {program.exitCode(), program.readAllStandardOutput(), program.readAllStandardError()};
+}
+
+} // namespace
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (VgaFace::locate().isEmpty())
+            QSKIP("the VGA face of fonts-pc is not installed");
+    }
+
+    void glyphPixels_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("B0 row 0") << "\u2591" << 8 << 1 << 0 << "...#...#";
+        QTest::newRow("B0 row 1") << "\u2591" << 8 << 1 << 1 << ".#...#..";
+        QTest::newRow("B0 ninth blank") << "\u2591" << 9 << 1 << 0 << "...#...#.";
+        QTest::newRow("C5 stem") << "\u253C" << 8 << 1 << 3 << "...##...";
+        QTest::newRow("C5 bar, ninth repeats") << "\u253C" << 9 << 1 << 7 << "#########";
+        QTest::newRow("DB, ninth repeats") << "\u2588" << 9 << 1 << 15 << "#########";
+        QTest::newRow("A row 3") << "A" << 8 << 1 << 3 << "..###...";
+        QTest::newRow("A bar, ninth blank") << "A" << 9 << 1 << 7 << "#######..";
+        QTest::newRow("A above") << "A" << 8 << 1 << 1 << "........";
+        QTest::newRow("A x2, row 3 top") << "A" << 8 << 2 << 6 << "....######......";
+        QTest::newRow("A x2, row 3 bottom") << "A" << 8 << 2 << 7 << "....######......";
+        QTest::newRow("B0 x2, row 1") << "\u2591" << 8 << 2 << 3 << "..##......##....";
+        QTest::newRow("DB x2, 9 columns") << "\u2588" << 9 << 2 << 31 << "##################";
+        QTest::newRow("no glyph: box top") << "\u4E2D" << 8 << 1 << 2 << ".######.";
+        QTest::newRow("no glyph: box side") << "\u4E2D" << 8 << 1 << 5 << ".#....#.";
+        QTest::newRow("NUL blank") << QString(QChar(0)) << 8 << 1 << 7 << "........";
+    }
+    void glyphPixels()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, columns);
+        QFETCH(int, scale);
+        QFETCH(int, y);
+        QFETCH(QString, row);
+        const QImage image = picture(text, columns, scale);
+        QCOMPARE(image.size(), QSize(columns * scale, 16 * scale));
+        QCOMPARE(pixels(image, y, int(row.size())), row);
+    }
+
+    void allGlyphsAreTheFaces()
+    {
+        // Every code's cell against the face as Qt draws it, unsmoothed, at 16 pixels.
+        const QStringList families = QFontDatabase::applicationFontFamilies(
+            QFontDatabase::addApplicationFont(VgaFace::locate()));
+        QVERIFY(!families.isEmpty());
+        QFont font(families.first());
+        font.setPixelSize(16);
+        font.setStyleStrategy(QFont::NoAntialias);
+        QImage drawn(256 * 8, 16, QImage::Format_RGB32);
+        drawn.fill(kBackground);
+        QPainter painter(&drawn);
+        painter.setFont(font);
+        painter.setPen(QColor(kText));
+        QString line;
+        for (int code = 0; code < 256; ++code) {
+            line += Cp437::toUnicode(uchar(code));
+            painter.drawText(QPoint(code * 8, 12), QString(line.back()));
+        }
+        painter.end();
+        const QImage image = picture(line);
+        QCOMPARE(image.size(), drawn.size());
+        QList<int> different;
+        for (int code = 0; code < 256; ++code) {
+            for (int y = 0; y < 16; ++y) {
+                if (image.copy(code * 8, y, 8, 1).convertToFormat(QImage::Format_RGB32) !=
+                    drawn.copy(code * 8, y, 8, 1)) {
+                    different.append(code);
+                    break;
+                }
+            }
+        }
+        QCOMPARE(different, QList<int>());
+    }
+
+    void pictureSize_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("the longest line") << "AB\nABCD" << 8 << 1 << QSize(32, 32);
+        QTest::newRow("empty lines") << "A\n\n\nB" << 8 << 1 << QSize(8, 64);
+        QTest::newRow("last line end") << "AB\n" << 8 << 1 << QSize(16, 16);
+        QTest::newRow("empty text") << "" << 8 << 1 << QSize(8, 16);
+        QTest::newRow("only a line end") << "\n" << 9 << 2 << QSize(18, 32);
+        QTest::newRow("tab") << "\tA" << 8 << 1 << QSize(72, 16);
+        QTest::newRow("LF, CR") << "A\u2028B\uFDD0C" << 8 << 1 << QSize(8, 48);
+        QTest::newRow("9 columns x3") << "ABC" << 9 << 3 << QSize(81, 48);
+        QTest::newRow("surrogate pair") << "A\U0001F600" << 8 << 1 << QSize(16, 16);
+        QTest::newRow("long line") << QString(3000, 'x') << 8 << 4 << QSize(96000, 64);
+    }
+    void pictureSize()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, columns);
+        QFETCH(int, scale);
+        QFETCH(QSize, size);
+        QCOMPARE(picture(text, columns, scale).size(), size);
+    }
+
+    void html_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("part");
+        QTest::newRow("escaped") << "<B&W> \"q\" 'a'"
+                                 << "<pre>\n&lt;B&amp;W&gt; &quot;q&quot; &#39;a&#39;</pre>";
+        QTest::newRow("title") << ""
+                               << "<title>R&amp;D &lt;1&gt;.nfo</title>";
+        QTest::newRow("colours") << ""
+                                 << "color: #112233; background: #ffeedd;";
+        QTest::newRow("link")
+            << "(http://a.io/?x=1&y=2)."
+            << "(<a href=\"http://a.io/?x=1&amp;y=2\">http://a.io/?x=1&amp;y=2</a>).";
+        QTest::newRow("www, e-mail") << "www.a.io me@b.de"
+                                     << "<a href=\"http://www.a.io\">www.a.io</a> "
+                                        "<a href=\"mailto:me@b.de\">me@b.de</a>";
+        QTest::newRow("line ends, NUL") << "\nA\u2028" + QString(QChar(0)) + "\uFDD0\u2591"
+                                        << "<pre>\n\nA\n \n\u2591</pre>";
+    }
+    void html()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, part);
+        const QString page = QString::fromUtf8(exported(text, DocumentExport::Format::Html).bytes);
+        QVERIFY2(page.contains(part), qPrintable(page));
+    }
+
+    void utf8Text()
+    {
+        const auto opened = DocumentFormat::open(QByteArray("\xB0\r\nA\nB\rC\x00\xDB", 10));
+        QCOMPARE(exported(opened.display, DocumentExport::Format::Text).bytes,
+                 QByteArray("\xE2\x96\x91\r\nA\nB\rC \xE2\x96\x88"));
+    }
+
+    void exportMenu()
+    {
+        auto&& [dialogs, window] = StartedProgram();
+        Form1* form = window->form1();
+        form->setText("\xDB\xDB\r\nR&D");
+        form->setDocumentColours(QColor(kText), QColor(kBackground));
+        const QString folder = TestEnvironment::instance().root();
+        dialogs.answerNext(folder + "/menu.png");
+        dialogs.answerNext(folder + "/menu.html");
+        dialogs.answerNext(folder + "/no folder/menu.txt");
+        window->findChild<QAction*>("mnuexportpng")->trigger();
+        window->findChild<QAction*>("mnuexporthtml")->trigger();
+        window->findChild<QAction*>("mnuexporttxt")->trigger();
+        const QImage image(folder + "/menu.png");
+        QCOMPARE(image.size(), QSize(24, 32));
+        QCOMPARE(pixels(image, 0, 24), "################........");
+        QVERIFY(TestFiles::read(folder + "/menu.html").contains("R&amp;D</pre>"));
+        QCOMPARE(dialogs.messages(), QStringList{"File could not be saved."});
+        QCOMPARE(dialogs.asked.first().title, "Export PNG Picture");
+        QCOMPARE(dialogs.asked.first().text, "PNG Picture (*.png)|*.png");
+    }
+
+    void toolOrWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("tool");
+        QTest::newRow("a path with a blank") << QStringList{"quilra", "my", "art.nfo"} << false;
+        QTest::newRow("--export") << QStringList{"quilra", "a.nfo", "--export", "png"} << true;
+        QTest::newRow("--scale=2") << QStringList{"quilra", "--scale=2", "a.nfo"} << true;
+        QTest::newRow("-h") << QStringList{"quilra", "-h"} << true;
+        QTest::newRow("unknown option") << QStringList{"quilra", "--art.nfo"} << false;
+        QTest::newRow("after --") << QStringList{"quilra", "--", "--help"} << false;
+    }
+    void toolOrWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, tool);
+        QCOMPARE(CommandLineTool::handles(arguments), tool);
+    }
+
+    void batch()
+    {
+        // Without a display: one file missing, the others written, each where it belongs.
+        QTemporaryDir folder;
+        TestFiles::write(folder.filePath("art.nfo"), "\xDB\xDB\xDB\r\n");
+        TestFiles::write(folder.filePath("sub/b.nfo"), "\xB0");
+        const Run run =
+            runProgram({"--export", "png", "--scale", "2", "art.nfo", "missing.nfo", "sub/b.nfo"},
+                       folder.path());
+        QCOMPARE(run.errors, "quilra: missing.nfo: File not found.\n");
+        QCOMPARE(run.status, 1);
+        QCOMPARE(QImage(folder.filePath("art.png")).size(), QSize(48, 32));
+        QCOMPARE(QImage(folder.filePath("sub/b.png")).size(), QSize(16, 32));
+
+        const Run into =
+            runProgram({"--export", "txt", "--output", "sub", "art.nfo"}, folder.path());
+        QCOMPARE(into.status, 0);
+        QCOMPARE(TestFiles::read(folder.filePath("sub/art.txt")),
+                 "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\r\n");
+    }
+
+    void help()
+    {
+        const Run run = runProgram({"--help"}, QDir::tempPath());
+        QCOMPARE(run.status, 0);
+        for (const char* part : {"[options] FILE...", "--export <FORMAT>", "--output <PATH>",
+                                 "--scale <N>", "--columns <N>", "--version"})
+            QVERIFY2(run.output.contains(part), qPrintable(run.output));
+        QCOMPARE(runProgram({"--version"}, QDir::tempPath()).output, "Quilra v1.0\n");
+        QCOMPARE(runProgram({"--export", "gif", "a.nfo"}, QDir::tempPath()).status, 2);
+    }
+};
+
+QUILRA_TEST_MAIN(TestExport)
+#include "tst_export.moc"
