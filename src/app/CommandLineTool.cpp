@@ -3,10 +3,16 @@
 #include "ExportCommand.h"
 #include "appearance/ColourValue.h"
 #include "appearance/StoredAppearance.h"
+#include "documents/NfoFile.h"
 #include "export/DocumentExport.h"
 #include "export/VgaFace.h"
+#include "generator/BatchGeneration.h"
+#include "generator/BatchOptions.h"
+#include "product/Messages.h"
 #include "product/ProductInfo.h"
 #include "settings/ProgramFolders.h"
+#include "settings/SettingKeys.h"
+#include "settings/UserSettings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -24,6 +30,11 @@ const QString kColumns = QStringLiteral("columns");
 const QStringList kParserOptions = {QStringLiteral("h"), QStringLiteral("help"),
                                     QStringLiteral("help-all"), QStringLiteral("v"),
                                     QStringLiteral("version")};
+
+QCommandLineOption option(const BatchOptions::Option& batch)
+{
+    return QCommandLineOption(batch.name, batch.help, batch.valueName);
+}
 
 quint32 rgb(qint32 value)
 {
@@ -43,13 +54,17 @@ std::optional<int> numberIn(const QString& value, std::initializer_list<int> all
 
 } // namespace
 
-CommandLineTool::CommandLineTool(ProgramSettings settings, QTextStream& output, QTextStream& errors)
-    : m_settings(std::move(settings)), m_output(output), m_errors(errors)
+CommandLineTool::CommandLineTool(ProgramSettings settings, QString templateDirectory,
+                                 QString storedLink, QTextStream& output, QTextStream& errors)
+    : m_settings(std::move(settings)), m_templateDirectory(std::move(templateDirectory)),
+      m_storedLink(std::move(storedLink)), m_output(output), m_errors(errors)
 {
     m_parser.setApplicationDescription(
         QStringLiteral("Views and creates NFO files. Without options, opens FILE in the "
                        "window.\nWith --export, writes each FILE as a PNG picture, a web page "
-                       "or UTF-8 text, without a window or a display."));
+                       "or UTF-8 text, without a window or a display.\nWith --generate, "
+                       "writes a movie or an application NFO filled from --field and --fields "
+                       "to --output."));
     m_parser.addHelpOption();
     m_parser.addVersionOption();
     m_parser.addOptions(commandOptions());
@@ -64,7 +79,11 @@ QList<QCommandLineOption> CommandLineTool::commandOptions()
          QStringLiteral("Writes each FILE as FORMAT: png, html or txt (UTF-8), beside it "
                         "(art.nfo gives art.png) unless --output says otherwise."),
          QStringLiteral("FORMAT")},
-        {kOutput, QStringLiteral("The folder to write into, or for one FILE the file to write."),
+        {kOutput,
+         QStringLiteral("With --export, the folder to write into, or for one FILE the file to "
+                        "write. With --generate, the NFO file to write; nothing is written "
+                        "when a field name is unknown, a value holds a character without a "
+                        "code in code page 437, or a file cannot be read."),
          QStringLiteral("PATH")},
         {kScale, QStringLiteral("Each pixel of a picture as N x N pixels, N from 1 to 4."),
          QStringLiteral("N"), QStringLiteral("1")},
@@ -72,7 +91,36 @@ QList<QCommandLineOption> CommandLineTool::commandOptions()
          QStringLiteral("Cells of a picture 8 or 9 pixels wide; the ninth column repeats the "
                         "eighth for the line-drawing codes C0-DF, as VGA does."),
          QStringLiteral("N"), QStringLiteral("8")},
+        option(BatchOptions::Generate),
+        option(BatchOptions::Field),
+        option(BatchOptions::Fields),
+        option(BatchOptions::Template),
+        option(BatchOptions::Link),
     };
+}
+
+int CommandLineTool::generateFile()
+{
+    const QString output = m_parser.value(kOutput);
+    if (output.isEmpty())
+        return usageError(QStringLiteral("--generate needs --output, the NFO file to write."));
+    if (!m_parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("--generate takes no FILE; its values come from "
+                                         "--field and --fields."));
+    const BatchGeneration batch(m_templateDirectory, m_storedLink);
+    const BatchGeneration::Result result = batch.run(
+        {m_parser.value(BatchOptions::Generate.name), m_parser.values(BatchOptions::Field.name),
+         m_parser.value(BatchOptions::Fields.name), m_parser.value(BatchOptions::Template.name),
+         m_parser.value(BatchOptions::Link.name)});
+    if (!result.error.isEmpty()) {
+        m_errors << "quilra: " << result.error << '\n';
+        return 1;
+    }
+    if (!NfoFile::write(output, result.bytes)) {
+        m_errors << "quilra: " << output << ": " << Messages::FileNotSaved << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 QStringList CommandLineTool::arguments(int argc, char* argv[])
@@ -113,7 +161,8 @@ int CommandLineTool::main(int argc, char* argv[])
     QTextStream output(stdout);
     QTextStream errors(stderr);
     const ProgramFolders folders = ProgramFolders::forRunningProgram();
-    return CommandLineTool(ProgramSettings(folders.settingsFile()), output, errors)
+    return CommandLineTool(ProgramSettings(folders.settingsFile()), folders.templateDirectory(),
+                           UserSettings().read(SettingKeys::LinkAllowed), output, errors)
         .run(QCoreApplication::arguments());
 }
 
@@ -130,8 +179,12 @@ int CommandLineTool::run(const QStringList& arguments)
                  << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
+    if (m_parser.isSet(kExport) && m_parser.isSet(BatchOptions::Generate.name))
+        return usageError(QStringLiteral("--export and --generate are two things; say one."));
     if (m_parser.isSet(kExport))
         return exportFiles();
+    if (m_parser.isSet(BatchOptions::Generate.name))
+        return generateFile();
     return usageError(QStringLiteral("say what to do with the files, such as --export png."));
 }
 

@@ -7,15 +7,17 @@
 
 class QTextStream;
 
-// The program as a tool without a window: `quilra --export FORMAT [...] FILE...`, `--help` and
-// `--version`. Arguments that name none of its options keep their first meaning, the one NFO
-// file to open in the window. Each command is an option of the one parser and a class of its
-// own that this one calls.
+// The program as a tool without a window: `quilra --export FORMAT [...] FILE...`,
+// `quilra --generate KIND [...] --output OUT.nfo`, `--help` and `--version`. Arguments that name
+// none of its options keep their first meaning, the one NFO file to open in the window. Each
+// command is an option of the one parser and a class of its own that this one calls.
 class CommandLineTool
 {
 public:
-    // `settings` gives the stored document colours.
-    CommandLineTool(ProgramSettings settings, QTextStream& output, QTextStream& errors);
+    // `settings` gives the stored document colours, `templateDirectory` the shipped templates,
+    // `storedLink` the stored credit-link option.
+    CommandLineTool(ProgramSettings settings, QString templateDirectory, QString storedLink,
+                    QTextStream& output, QTextStream& errors);
 
     // main()'s arguments, as the application object would give them, before one exists.
     static QStringList arguments(int argc, char* argv[]);
@@ -33,8 +35,11 @@ private:
     static QList<QCommandLineOption> commandOptions();
     int usageError(const QString& text);
     int exportFiles();
+    int generateFile();
 
     ProgramSettings m_settings;
+    QString m_templateDirectory;
+    QString m_storedLink;
     QTextStream& m_output;
     QTextStream& m_errors;
     QCommandLineParser m_parser;

@@ -212,20 +212,24 @@ void MDIForm1::buildFileMenu()
 
 void MDIForm1::buildExportMenu()
 {
-    mnuexport = addMenu(MNUFILE, "mnuexport", QStringLiteral("Export"));
+    mnuexport = addMenu(MNUFILE, "mnuexport", QStringLiteral("&Export"));
     MNUFILE->insertMenu(mnusep, mnuexport);
     const auto item = [this](const char* name, const QString& caption,
                              DocumentExport::Format format) {
         QAction* action = addItem(mnuexport, name, caption);
-        connect(action, &QAction::triggered, this, [this, format] { mnuexport_Click(format); });
+        // A picture at the zoom's whole multiple: 200 % and 300 % give cells twice and three
+        // times the size.
+        connect(action, &QAction::triggered, this, [this, format] {
+            mnuexport_Click(format, qBound(1, form1()->txtvimb->zoom() / 100, 4));
+        });
         return action;
     };
     mnuexportpng =
-        item("mnuexportpng", QStringLiteral("PNG Picture..."), DocumentExport::Format::Png);
+        item("mnuexportpng", QStringLiteral("&PNG Picture..."), DocumentExport::Format::Png);
     mnuexporthtml =
-        item("mnuexporthtml", QStringLiteral("HTML Page..."), DocumentExport::Format::Html);
+        item("mnuexporthtml", QStringLiteral("&HTML Page..."), DocumentExport::Format::Html);
     mnuexporttxt =
-        item("mnuexporttxt", QStringLiteral("UTF-8 Text..."), DocumentExport::Format::Text);
+        item("mnuexporttxt", QStringLiteral("&UTF-8 Text..."), DocumentExport::Format::Text);
 }
 
 void MDIForm1::buildEditMenu()
@@ -374,6 +378,15 @@ Form1* MDIForm1::form1()
         };
         connect(form->txtvimb, &DocumentEditor::textRefused, this, note);
         connect(form->findbar, &FindBar::textRefused, this, note);
+        // Links open as the Help menu's web links do; hovering one shows where it leads.
+        connect(form->txtvimb, &DocumentEditor::linkActivated, this,
+                [](const QString& address) { Module1::OpenUrl(address); });
+        connect(form->txtvimb, &DocumentEditor::linkHovered, this, [this](const QString& address) {
+            if (address.isEmpty())
+                statusBar()->clearMessage();
+            else
+                statusBar()->showMessage(address);
+        });
         // A dropped file opens like any other, but does not enter the recent files.
         connect(form->txtvimb, &DocumentEditor::fileDropped, this, [this](const QString& path) {
             if (m_files.maySetAside())

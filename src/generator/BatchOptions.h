@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// The command-line options of generating without a window: name, the name of the value as the
+// The command-line options of generating without a window (the file to write is the tool's
+// shared --output): name, the name of the value as the
 // help shows it, and the help text. BatchGeneration does the work.
 namespace BatchOptions {
 
@@ -38,11 +39,5 @@ inline const Option Link{
     QStringLiteral("link"), QStringLiteral("yes|no"),
     QStringLiteral("With --generate: end the NFO with the Quilra credit footer (yes) or not "
                    "(no). Without it, the \"Allow Quilra Link\" setting decides.")};
-
-inline const Option Output{
-    QStringLiteral("output"), QStringLiteral("OUT.nfo"),
-    QStringLiteral("With --generate: the NFO file to write. Nothing is written when a field "
-                   "name is unknown, a value holds a character without a code in code page "
-                   "437, or a file cannot be read.")};
 
 } // namespace BatchOptions

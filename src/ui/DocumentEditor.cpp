@@ -3,11 +3,17 @@
 #include "DocumentFont.h"
 #include "documents/DocumentCodec.h"
 #include "documents/DocumentFormat.h"
+#include "documents/LinkFinder.h"
 #include "documents/RefusedCharacter.h"
 #include "product/Messages.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -112,6 +118,8 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setUndoRedoEnabled(true);
     updateTabStops();
+    // The pointer is followed without a button held, so that a link shows where it leads.
+    viewport()->setMouseTracking(true);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             &DocumentEditor::refreshHighlights);
 }
@@ -126,6 +134,7 @@ void DocumentEditor::setDocument(QString display, const FileEncoding& encoding, 
     m_encoding = encoding;
     m_trailer = std::move(trailer);
     m_searchPositions.clear();
+    const QList<LinkFinder::Link> links = LinkFinder::find(display);
     m_lineBreak = firstLineBreak(display);
     // Every line end becomes a paragraph break in place; those of another kind than the
     // document's own are marked once the text is set.
@@ -162,6 +171,13 @@ void DocumentEditor::setDocument(QString display, const FileEncoding& encoding, 
     }
     fresh->setUndoRedoEnabled(true);
     fresh->setModified(false);
+    m_links.clear();
+    for (const LinkFinder::Link& link : links) {
+        QTextCursor span(fresh);
+        span.setPosition(link.start);
+        span.setPosition(link.start + link.length, QTextCursor::KeepAnchor);
+        m_links.append({span, link.address});
+    }
     // The editor is the only user of its documents; Qt deletes the old one itself when the
     // editor is its parent, and the first, made by Qt, is deleted here.
     const QPointer<QTextDocument> old = document();
@@ -169,6 +185,7 @@ void DocumentEditor::setDocument(QString display, const FileEncoding& encoding, 
     if (old)
         delete old.data();
     updateTabStops();
+    refreshHighlights();
     Q_EMIT documentReplaced();
     Q_EMIT encodingChanged();
 }
@@ -268,6 +285,7 @@ QString DocumentEditor::replaceDisplay(const QString& display)
     insertDisplay(cursor, display);
     cursor.endEditBlock();
     m_lineBreak = firstLineBreak(display);
+    findLinks(display);
     setTextCursor(QTextCursor(document()));
     return QString();
 }
@@ -355,13 +373,135 @@ void DocumentEditor::setSearchHighlights(QList<int> positions, int length)
     refreshHighlights();
 }
 
+void DocumentEditor::findLinks(const QString& display)
+{
+    m_links.clear();
+    for (const LinkFinder::Link& link : LinkFinder::find(display)) {
+        QTextCursor span(document());
+        span.setPosition(link.start);
+        span.setPosition(link.start + link.length, QTextCursor::KeepAnchor);
+        m_links.append({span, link.address});
+    }
+    refreshHighlights();
+}
+
+QString DocumentEditor::linkAt(int position) const
+{
+    for (const Link& link : m_links) {
+        if (link.span.selectionStart() <= position && position < link.span.selectionEnd())
+            return link.address;
+    }
+    return QString();
+}
+
+QList<std::pair<int, int>> DocumentEditor::linkSpans() const
+{
+    QList<std::pair<int, int>> spans;
+    for (const Link& link : m_links)
+        spans.append({link.span.selectionStart(), link.span.selectionEnd()});
+    return spans;
+}
+
+int DocumentEditor::linkUnder(const QPoint& point) const
+{
+    // The character under the point, not merely the nearest caret position: a point right of
+    // a line's end is on no link.
+    const QTextCursor at = cursorForPosition(point);
+    const QRect caret = cursorRect(at);
+    const int position = point.x() < caret.x() ? at.position() - 1 : at.position();
+    for (qsizetype i = 0; i < m_links.size(); ++i) {
+        const QTextCursor& span = m_links.at(i).span;
+        if (span.selectionStart() <= position && position < span.selectionEnd())
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void DocumentEditor::mouseMoveEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseMoveEvent(event);
+    const int link = linkUnder(event->position().toPoint());
+    const QString address = link < 0 ? QString() : m_links.at(link).address;
+    viewport()->setCursor(link < 0 ? Qt::IBeamCursor : Qt::PointingHandCursor);
+    if (address != m_hovered) {
+        m_hovered = address;
+        Q_EMIT linkHovered(address);
+    }
+}
+
+void DocumentEditor::mousePressEvent(QMouseEvent* event)
+{
+    // Ctrl and a click open a link; a plain click places the caret, as in any editor.
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier)) {
+        const int link = linkUnder(event->position().toPoint());
+        if (link >= 0) {
+            Q_EMIT linkActivated(m_links.at(link).address);
+            event->accept();
+            return;
+        }
+    }
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+void DocumentEditor::contextMenuEvent(QContextMenuEvent* event)
+{
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    const int link = linkUnder(event->pos());
+    if (link >= 0) {
+        const QString address = m_links.at(link).address;
+        QAction* first = menu->actions().value(0);
+        QAction* open = new QAction(QStringLiteral("Open Link"), menu.get());
+        open->setObjectName(QStringLiteral("mnuopenlink"));
+        connect(open, &QAction::triggered, this,
+                [this, address] { Q_EMIT linkActivated(address); });
+        QAction* copy = new QAction(QStringLiteral("Copy Link Address"), menu.get());
+        copy->setObjectName(QStringLiteral("mnucopylink"));
+        connect(copy, &QAction::triggered, this,
+                [address] { QGuiApplication::clipboard()->setText(address); });
+        menu->insertActions(first, {open, copy});
+        menu->insertSeparator(first);
+    }
+    menu->exec(event->globalPos());
+}
+
+void DocumentEditor::paintEvent(QPaintEvent* event)
+{
+    QPlainTextEdit::paintEvent(event);
+    // Links are underlined on the bottom pixel row of their cells, in the text's own colour,
+    // so that the art is otherwise unchanged: a face's own underline may lie below a cell.
+    if (m_links.isEmpty())
+        return;
+    QPainter painter(viewport());
+    // One glyph pixel thick: a pixel at 100 %, two at 200 %.
+    const int thickness = qMax(1, m_zoom / 100);
+    const int first = firstVisibleBlock().position();
+    const QTextBlock lastBlock = cursorForPosition(viewport()->rect().bottomRight()).block();
+    const int last = lastBlock.position() + lastBlock.length();
+    QTextCursor at(document());
+    for (const Link& link : m_links) {
+        if (link.span.selectionEnd() < first || link.span.selectionStart() > last)
+            continue;
+        for (int position = link.span.selectionStart(); position < link.span.selectionEnd();
+             ++position) {
+            at.setPosition(position);
+            const QRect left = cursorRect(at);
+            at.setPosition(position + 1);
+            const QRect right = cursorRect(at);
+            if (left.top() == right.top())
+                painter.fillRect(left.left(), left.bottom() + 1 - thickness,
+                                 right.left() - left.left(), thickness,
+                                 palette().color(QPalette::Text));
+        }
+    }
+}
+
 void DocumentEditor::refreshHighlights()
 {
     QList<QTextEdit::ExtraSelection> selections;
+    const int first = firstVisibleBlock().position();
+    const QTextBlock lastBlock = cursorForPosition(viewport()->rect().bottomRight()).block();
+    const int last = lastBlock.position() + lastBlock.length();
     if (!m_searchPositions.isEmpty()) {
-        const int first = firstVisibleBlock().position();
-        const int last = cursorForPosition(viewport()->rect().bottomRight()).block().position() +
-                         cursorForPosition(viewport()->rect().bottomRight()).block().length();
         QTextCharFormat marked;
         marked.setBackground(QColor(255, 230, 80));
         marked.setForeground(Qt::black);

@@ -61,6 +61,12 @@ public:
     // costs nothing while the user scrolls or types.
     void setSearchHighlights(QList<int> positions, int length);
 
+    // The web and e-mail address at a position of the text, "" when there is none. Addresses
+    // are found when the text is set; they follow edits but are not looked for again.
+    QString linkAt(int position) const;
+    // Where a link starts and ends in the text, in order.
+    QList<std::pair<int, int>> linkSpans() const;
+
     // The zoom steps, in percent of the document font's size.
     static constexpr std::array<int, 6> ZoomSteps = {50, 100, 150, 200, 300, 400};
     // The font the document is drawn in at 100 %; zoom scales it for the view only.
@@ -80,6 +86,10 @@ Q_SIGNALS:
     void fileDropped(const QString& path);
     // A key that carries a character was pressed; the text is still as it was before the key.
     void characterKeyPressed();
+    // The pointer went onto a link (its address) or off one ("").
+    void linkHovered(const QString& address);
+    // Ctrl and a click, or the context menu's "Open Link", asked to open the address.
+    void linkActivated(const QString& address);
     // The zoom changed, by the keys, the wheel or setZoom.
     void zoomChanged(int percent);
     // The whole document was set anew, maybe in another encoding.
@@ -98,6 +108,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
@@ -111,6 +125,9 @@ private:
     void updateTabStops();
     void applyZoom();
     void refreshHighlights();
+    void findLinks(const QString& display);
+    // The link under a point of the viewport, or -1.
+    int linkUnder(const QPoint& point) const;
     int codePosition(int widgetPosition) const;
     int widgetPosition(int codePosition) const;
 
@@ -119,6 +136,13 @@ private:
     QChar m_lineBreak = QLatin1Char('\n');
     QFont m_baseFont;
     int m_zoom = 100;
+    struct Link
+    {
+        QTextCursor span;
+        QString address;
+    };
+    QList<Link> m_links;
+    QString m_hovered;
     QList<int> m_searchPositions;
     int m_searchLength = 0;
 };

@@ -7,12 +7,15 @@
 #include "ui/Form1.h"
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
+#include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -29,6 +32,18 @@ QString statusPanel(MDIForm1* window, const char* name)
 {
     return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
 }
+
+// Takes the addresses the desktop is asked to open, instead of a browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void open(const QUrl& url) { urls.append(url); }
+};
 
 } // namespace
 
@@ -157,6 +172,35 @@ private Q_SLOTS:
         QCOMPARE(dialogs.messages(),
                  QStringList{u"Title: Night\nAuthor: Ann\nGroup: Crew\nDate: 2026-12-06\n"
                              "Font: IBM VGA\n\nfirst comment"_s});
+    }
+
+    void linksOpenWithCtrlAndAClick()
+    {
+        auto&& [dialogs, window] = StartedProgram();
+        DocumentEditor* editor = window->form1()->txtvimb;
+        window->form1()->setText("\xBA see www.example.com. \xBA\r\nmail: crew@example.org"_ba);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(editor->linkSpans(), (QList<std::pair<int, int>>{{6, 21}, {31, 47}}));
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(u"http"_s, &catcher, "open");
+        QDesktopServices::setUrlHandler(u"mailto"_s, &catcher, "open");
+        const auto pointAt = [editor](int position) {
+            QTextCursor cursor(editor->document());
+            cursor.setPosition(position);
+            return editor->cursorRect(cursor).center() + QPoint(2, 0);
+        };
+        QTest::mouseMove(editor->viewport(), pointAt(8));
+        QCOMPARE(window->statusBar()->currentMessage(), u"http://www.example.com"_s);
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, Qt::NoModifier, pointAt(8));
+        QCOMPARE(catcher.urls, QList<QUrl>()); // a plain click only places the caret
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, Qt::ControlModifier, pointAt(8));
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, Qt::ControlModifier, pointAt(35));
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, Qt::ControlModifier, pointAt(2));
+        QDesktopServices::unsetUrlHandler(u"http"_s);
+        QDesktopServices::unsetUrlHandler(u"mailto"_s);
+        QCOMPARE(catcher.urls, (QList<QUrl>{QUrl(u"http://www.example.com"_s),
+                                            QUrl(u"mailto:crew@example.org"_s)}));
     }
 
     void theWindowFitsTheScreen()

@@ -272,12 +272,31 @@ private Q_SLOTS:
                  "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\r\n");
     }
 
+    void generateWithoutAWindow()
+    {
+        QTemporaryDir folder;
+        const Run made = runProgram({"--generate", "movie", "--field", "title=Night Shift",
+                                     "--link", "no", "--output", "out.nfo"},
+                                    folder.path());
+        QCOMPARE(made.errors, QString());
+        QCOMPARE(made.status, 0);
+        const QByteArray nfo = TestFiles::read(folder.filePath("out.nfo"));
+        QVERIFY(nfo.contains("Night Shift") && nfo.contains("Unknown") && !nfo.contains('$'));
+        const Run unknown = runProgram(
+            {"--generate", "movie", "--field", "colour=red", "--output", "no.nfo"}, folder.path());
+        QCOMPARE(unknown.status, 1);
+        QCOMPARE(unknown.errors.count('\n'), 1);
+        QVERIFY(!QFile::exists(folder.filePath("no.nfo")));
+        QCOMPARE(runProgram({"--generate", "movie"}, folder.path()).status, 2); // no --output
+    }
+
     void help()
     {
         const Run run = runProgram({"--help"}, QDir::tempPath());
         QCOMPARE(run.status, 0);
         for (const char* part : {"[options] FILE...", "--export <FORMAT>", "--output <PATH>",
-                                 "--scale <N>", "--columns <N>", "--version"})
+                                 "--scale <N>", "--columns <N>", "--version",
+                                 "--generate <movie|application>", "--field <NAME=VALUE>"})
             QVERIFY2(run.output.contains(part), qPrintable(run.output));
         QCOMPARE(runProgram({"--version"}, QDir::tempPath()).output, "Quilra v1.0\n");
         QCOMPARE(runProgram({"--export", "gif", "a.nfo"}, QDir::tempPath()).status, 2);
