@@ -86,7 +86,8 @@ frmfont::frmfont(Dialogs& dialogs, ProgramSettings settings, std::function<Form1
     // face the list does not hold.
     cbofonts->addItems(QFontDatabase::families());
     showWholeNames(cbofonts);
-    const QFont current = m_document()->txtvimb->font();
+    // The font at 100 %: the zoom is a view of it, never what is stored.
+    const QFont current = m_document()->txtvimb->baseFont();
     cbofonts->setCurrentIndex(qMax(0, faceIndex(cbofonts, current)));
     FillSizeList();
     const QString size = sizeText(current);

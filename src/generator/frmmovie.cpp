@@ -464,7 +464,11 @@ void frmmovie::styleLikeDocument()
     if (!m_document)
         return;
     const DocumentEditor* source = m_document->txtvimb;
-    txtpreview->setFont(source->font());
+    // The document's font at 100 %, drawn as the document draws it.
+    QFont font = source->baseFont();
+    font.setStyleStrategy(source->font().styleStrategy());
+    font.setHintingPreference(source->font().hintingPreference());
+    txtpreview->setFont(font);
     QPalette palette = txtpreview->palette();
     palette.setColor(QPalette::Text, source->palette().color(QPalette::Text));
     palette.setColor(QPalette::Base, source->palette().color(QPalette::Base));

@@ -1,10 +1,15 @@
 #include "settings/SettingKeys.h"
 #include "support/ProgramHarness.h"
+#include "support/TestFiles.h"
 #include "ui/DocumentEditor.h"
 #include "ui/Form1.h"
 
+#include <QClipboard>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QStatusBar>
+
+using namespace Qt::Literals::StringLiterals;
 
 class TestMainWindow : public QObject
 {
@@ -61,6 +66,58 @@ private Q_SLOTS:
             window->mnuallow->trigger();
             QCOMPARE(user.read(SettingKeys::LinkAllowed), checked ? "no" : "yes");
         }
+    }
+
+    void copyThenPasteInsideTheProgram_data()
+    {
+        QTest::addColumn<QByteArray>("codes");
+        QTest::addColumn<QByteArray>("twice"); // after Select All, Copy and Paste at the end
+        const auto row = [](const char* name, const QByteArray& codes, const QByteArray& twice) {
+            QTest::newRow(name) << codes << twice;
+        };
+        const QByteArray art = "\xC9\xCD\xBB\r\n\xBA\xB0\xB1\xB2\xDB\xBA\r\n\xC8\xCD\xBC";
+        const QByteArray codes = TestFiles::allCodes() + "\r\n";
+        row("box drawing, shades and CR LF", art, art + art);
+        row("every code", codes, codes + codes);
+        row("blank lines, lone CR, CR CR LF", "\r\nA\rB\r\r\n\r\n",
+            "\r\nA\rB\r\r\n\r\n\r\nA\rB\r\r\n\r\n");
+        row("lone LF", "A\nB\n", "A\nB\nA\nB\n");
+    }
+    void copyThenPasteInsideTheProgram()
+    {
+        QFETCH(QByteArray, codes);
+        QFETCH(QByteArray, twice);
+        auto&& [dialogs, window] = StartedProgram();
+        Form1* form = window->form1();
+        form->setText(codes);
+        QCOMPARE(form->text(), codes);
+        window->mnuselall->trigger();
+        window->mnucopy->trigger();
+        form->txtvimb->moveCursor(QTextCursor::End);
+        window->mnupaste->trigger();
+        QCOMPARE(form->text(), twice);
+    }
+
+    void typingAndPastingBecomeCodes()
+    {
+        auto&& [dialogs, window] = StartedProgram();
+        DocumentEditor* editor = window->form1()->txtvimb;
+        const auto type = [editor](const QString& text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+            QApplication::sendEvent(editor, &press);
+        };
+        type(u"\u00E9\u2591"_s); // e acute, light shade
+        QCOMPARE(window->form1()->text(), "\x82\xB0");
+        // What code page 437 cannot hold is refused with a word in the status bar, not a dialog.
+        type(u"\u20AC"_s);
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 u"\"\u20AC\" has no code in code page 437 and was not inserted."_s);
+        QGuiApplication::clipboard()->setText(u"ok \U0001F600"_s);
+        window->mnupaste->trigger();
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 u"\"\U0001F600\" has no code in code page 437 and was not inserted."_s);
+        QCOMPARE(window->form1()->text(), "\x82\xB0");
+        QVERIFY(dialogs.asked.isEmpty());
     }
 };
 

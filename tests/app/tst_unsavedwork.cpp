@@ -39,15 +39,6 @@ bool replacedBy(MDIForm1* window, const QByteArray& text)
     return window->form1()->text() == text;
 }
 
-QStringList questions(const ScriptedDialogs& dialogs)
-{
-    QStringList asked;
-    for (const ScriptedDialogs::Request& request : dialogs.asked)
-        if (request.kind == u"question"_s)
-            asked.append(request.text);
-    return asked;
-}
-
 const QList<std::pair<const char*, Path>>& paths()
 {
     static const QList<std::pair<const char*, Path>> all = {
@@ -71,12 +62,7 @@ const QList<std::pair<const char*, Path>>& paths()
          [](MDIForm1* w, ScriptedDialogs&) {
              QMimeData files;
              files.setUrls({QUrl::fromLocalFile(pathOf(u"other.nfo"_s))});
-             QWidget* target = w->form1()->txtvimb->viewport();
-             const QPoint at = target->rect().center();
-             QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
-             QApplication::sendEvent(target, &enter);
-             QDropEvent drop(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
-             QApplication::sendEvent(target, &drop);
+             dropOn(w->form1()->txtvimb->viewport(), &files);
              return replacedBy(w, "other");
          }},
         {"Create",
@@ -142,7 +128,7 @@ private Q_SLOTS:
         dialogs.answerNextQuestion(static_cast<Dialogs::Answer>(answer));
         const bool wentOn = paths().at(path).second(window.get(), dialogs);
 
-        QCOMPARE(questions(dialogs), QStringList{u"Save changes to old.nfo?"_s});
+        QCOMPARE(dialogs.messages("question"), QStringList{u"Save changes to old.nfo?"_s});
         const bool cancelled = answer == int(Dialogs::Answer::Cancel);
         QCOMPARE(wentOn, !cancelled);
         const bool saved = answer == int(Dialogs::Answer::Save);
@@ -156,7 +142,7 @@ private Q_SLOTS:
         for (const auto& [name, path] : paths()) {
             auto&& [dialogs, window] = StartedProgram(pathOf(u"old.nfo"_s));
             QVERIFY2(path(window.get(), dialogs), name);
-            QCOMPARE(questions(dialogs), QStringList());
+            QCOMPARE(dialogs.messages("question"), QStringList());
         }
     }
 
@@ -177,13 +163,11 @@ private Q_SLOTS:
         QVERIFY(!window->mnuundo->isEnabled());
         form->appendText(u"\u2591"_s);
         form->appendText(u"\u2592"_s);
-        QCOMPARE(form->text(), "old\xB0\xB1"_ba);
         window->mnuundo->trigger(); // one palette key a step
         QCOMPARE(form->text(), "old\xB0"_ba);
         window->mnuundo->trigger();
         QVERIFY(!form->isModified()); // back where it was saved
         window->mnuredo->trigger();
-        QCOMPARE(form->text(), "old\xB0"_ba);
 
         dialogs.answerNextQuestion(Dialogs::Answer::Discard);
         window->mnuauto->trigger();
@@ -194,32 +178,25 @@ private Q_SLOTS:
         QCOMPARE(form->text(), "old\xB0"_ba);
     }
 
-    void altLettersOpenMenusAndTypeNothing()
+    void keysPathsAndCaptions()
     {
-        auto&& [dialogs, window] = StartedProgram(pathOf(u"old.nfo"_s));
+        // A relative path is made absolute for the captions and the recent files.
+        QDir::setCurrent(TestEnvironment::instance().root());
+        auto&& [dialogs, window] = StartedProgram(u"old.nfo"_s);
+        const QString caption = u"Quilra - ("_s + pathOf(u"old.nfo"_s) + u")"_s;
+        QCOMPARE(window->mnuMRU.at(0)->data().toString(), pathOf(u"old.nfo"_s));
+        // Alt and a letter belong to the menus, never to the text.
         QKeyEvent alt(QEvent::KeyPress, Qt::Key_Q, Qt::AltModifier, u"q"_s);
         QApplication::sendEvent(window->form1()->txtvimb, &alt);
         QCOMPARE(window->form1()->text(), "old"_ba);
         QCOMPARE(window->MNUFILE->title(), u"&File"_s);
         QVERIFY(window->mnuload->shortcuts().contains(QKeySequence(u"Ctrl+O"_s)));
-    }
-
-    void relativePathsAreMadeAbsolute()
-    {
-        QDir::setCurrent(TestEnvironment::instance().root());
-        auto&& [dialogs, window] = StartedProgram(u"old.nfo"_s);
-        QCOMPARE(window->windowTitle(), u"Quilra - ("_s + pathOf(u"old.nfo"_s) + u")"_s);
-        QCOMPARE(window->mnuMRU.at(0)->data().toString(), pathOf(u"old.nfo"_s));
-    }
-
-    void closedDocumentWindowGivesBackTheCaption()
-    {
-        auto&& [dialogs, window] = StartedProgram(pathOf(u"old.nfo"_s));
+        // Maximised, the document window adds nothing to the main caption; closed, it goes.
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->form1()->showMaximized();
         QTRY_VERIFY(window->form1()->isMaximized());
-        QCOMPARE(window->windowTitle(), u"Quilra - ("_s + pathOf(u"old.nfo"_s) + u")"_s);
+        QCOMPARE(window->windowTitle(), caption);
         window->form1()->close();
         QCOMPARE(window->windowTitle(), u"Quilra"_s);
     }

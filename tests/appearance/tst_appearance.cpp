@@ -108,6 +108,7 @@ private Q_SLOTS:
         auto&& [dialogs, window] = StartedProgram();
         if (!face.isEmpty())
             window->form1()->setDocumentFont(face, points);
+        window->form1()->txtvimb->setZoom(200); // a view only: the window shows the font itself
         auto* font = openThrough<frmfont>(window.get(), window->mnufont);
         QCOMPARE(font->cbofonts->currentText(), shownFace);
         QCOMPARE(font->cbofontsize->currentText(), shownSize);

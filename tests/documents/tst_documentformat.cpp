@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "documents/DocumentCodec.h"
 #include "documents/DocumentFormat.h"
+#include "documents/LinkFinder.h"
 #include "documents/RecentFiles.h"
 #include "support/TestEnvironment.h"
 #include "support/TestFiles.h"
@@ -39,7 +40,6 @@ private Q_SLOTS:
         row("empty", {}, "CP437", u""_s);
         row("every line end", "a\r\nb\nc\rd\r\r\ne\n\rf\r\r\rg"_ba, "CP437",
             u"a\nb\u2028c\uFDD0d\uFDD1e\u2028\uFDD0f\uFDD0\uFDD0\uFDD0g"_s);
-        row("line ends at the very end", "\xB0\r\n\r\n"_ba, "CP437", u"\u2591\n\n"_s);
         row("NUL, Ctrl-Z and a tab", QByteArray("\x00\x1A\t\x01", 4), "CP437",
             u"\u0000\u2192\t\u263A"_s);
         row("a SAUCE record after Ctrl-Z", "\xDB\xDB\r\n\x1A"_ba + sauce(), "CP437",
@@ -79,22 +79,6 @@ private Q_SLOTS:
         QCOMPARE(DocumentFormat::save(opened.display, opened.encoding, opened.trailer), file);
     }
 
-    void reinterpret()
-    {
-        const QByteArray utf8 = "\xEF\xBB\xBF\xE2\x96\x91"_ba;
-        QCOMPARE(DocumentFormat::reinterpret(utf8, TextEncoding::Cp437)->display,
-                 u"\u2229\u2557\u2510\u0393\u00FB\u00E6"_s);
-        const auto back = DocumentFormat::reinterpret(utf8, TextEncoding::Utf8);
-        QCOMPARE(back->display, u"\u2591"_s);
-        QVERIFY(back->encoding.byteOrderMark);
-        QCOMPARE(
-            DocumentFormat::reinterpret("\x93quoted\x94"_ba, TextEncoding::Windows1252)->display,
-            u"\u201Cquoted\u201D"_s);
-        // Codes Windows-1252 leaves undefined, and bytes that are no UTF-8, do not decode.
-        QVERIFY(!DocumentFormat::reinterpret("a\x81"_ba, TextEncoding::Windows1252));
-        QVERIFY(!DocumentFormat::reinterpret("\xB0"_ba, TextEncoding::Utf8));
-    }
-
     void whatEachEncodingHolds_data()
     {
         QTest::addColumn<int>("kind");
@@ -112,8 +96,6 @@ private Q_SLOTS:
                                << "\xE2\x96\x91\xF0\x9F\x98\x80"_ba;
         QTest::newRow("lone surrogate")
             << int(TextEncoding::Utf8) << u"a\xD800"_s << 1 << QByteArray();
-        QTest::newRow("UTF-16 BE") << int(TextEncoding::Utf16Be) << u"\u00E9\n"_s << -1
-                                   << QByteArray("\x00\xE9\x00\r\x00\n", 6);
         QTest::newRow("Windows-1252")
             << int(TextEncoding::Windows1252) << u"\u20AC\u00E9"_s << -1 << "\x80\xE9"_ba;
         QTest::newRow("no shade in Windows-1252")
@@ -132,15 +114,45 @@ private Q_SLOTS:
             QCOMPARE(DocumentCodec::encode(text, encoding), bytes);
     }
 
-    void foreignText()
+    void find_data()
     {
-        // Line ends from other programs become the document's own; U+2028 stays a lone LF.
-        QCOMPARE(DocumentCodec::displayFromForeign(u"a\r\nb\rc\nd\u2028e"_s, QChar(0x2028)),
-                 u"a\u2028b\u2028c\u2028d\u2028e"_s);
-        QCOMPARE(DocumentCodec::fromForeignText(u"a\rb\u2029c"_s), "a\r\nb\r\nc"_ba);
-        // Other programs get every line end as it is, and a NUL as a blank.
-        QCOMPARE(DocumentCodec::toForeignText(u"a\nb\u2028c\uFDD0d\uFDD1\u0000\u2591"_s),
-                 u"a\r\nb\nc\rd\r\r\n \u2591"_s);
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("links"); // start length address; ...
+        const auto row = [](const char* name, const QString& text, const char* links) {
+            QTest::newRow(name) << text << QString(links);
+        };
+        row("http", "see http://example.com now", "4 18 http://example.com");
+        row("https at a line end", "x https://a.org/p\nnext", "2 15 https://a.org/p");
+        row("ftp", "ftp://ftp.x.net/pub", "0 19 ftp://ftp.x.net/pub");
+        row("www gains http", "www.scene.org", "0 13 http://www.scene.org");
+        row("upper case", "WWW.A.COM", "0 9 http://WWW.A.COM");
+        row("full stop after", "Visit www.a.com.", "6 9 http://www.a.com");
+        row("punctuation after", "at http://a.com/x?!;", "3 14 http://a.com/x");
+        row("in brackets", "(http://a.com/b)", "1 14 http://a.com/b");
+        row("bracket pair kept", "(http://w.org/A_(b)).", "1 18 http://w.org/A_(b)");
+        row("square brackets", "[www.a.com]", "1 9 http://www.a.com");
+        row("lone LF ends it", "http://a.com\u2028/b", "0 12 http://a.com");
+        row("lone CR ends it", "www.a.com\uFDD0x", "0 9 http://www.a.com");
+        row("two lines", "www.a.com\nwww.b.com", "0 9 http://www.a.com;10 9 http://www.b.com");
+        row("frame ends it", "\u2551http://a.com\u2551", "1 12 http://a.com");
+        row("bar ends it", "|www.a.com|", "1 9 http://www.a.com");
+        row("e-mail", "mail: group@example.org.", "6 17 mailto:group@example.org");
+        row("e-mail in a frame", "\u2502info.x@x-y.net\u2502", "1 14 mailto:info.x@x-y.net");
+        row("user in a web address", "http://u@h.com/", "0 15 http://u@h.com/");
+        row("both", "http://a.com, me@b.de", "0 12 http://a.com;14 7 mailto:me@b.de");
+        row("no domain", "a@b  user@localhost  x@y.1  @@@", "");
+        row("scheme alone", "http:// and www.", "");
+        row("inside a word", "xwww.a.com a.www.b.com", "");
+        row("none", "\u2591\u2592\u2593 no links here", "");
+    }
+    void find()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, links);
+        QStringList found;
+        for (const LinkFinder::Link& link : LinkFinder::find(text))
+            found += QString("%1 %2 %3").arg(link.start).arg(link.length).arg(link.address);
+        QCOMPARE(found.join(';'), links);
     }
 
     void recentFiles_data()

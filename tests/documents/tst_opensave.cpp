@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QMimeData>
 #include <QSettings>
 #include <QUrl>
@@ -48,15 +47,6 @@ QString caption(MDIForm1* window)
     return window->form1()->windowTitle().remove(u"[*]"_s);
 }
 
-void dropOn(QWidget* target, QMimeData* data)
-{
-    const QPoint at = target->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-}
-
 } // namespace
 
 class TestOpenSave : public QObject
@@ -82,7 +72,6 @@ private Q_SLOTS:
         row("lone CR", "A\rB\r"_ba, "\x82", "CP437");
         row("CR CR LF", "A\r\r\nB\r\r\n"_ba, "\x82", "CP437");
         row("NUL, Ctrl-Z, binary", QByteArray("A\x00\x1A\xFF\r\n\x1A\x00", 8), "\x82", "CP437");
-        row("empty", {}, "\x82", "CP437");
         row("UTF-8", "\xE2\x96\x91\r\n"_ba, "\xC3\xA9", "UTF-8");
         row("UTF-8 with a mark", "\xEF\xBB\xBF\xE2\x96\x91\n"_ba, "\xC3\xA9", "UTF-8 BOM", 3);
         row("UTF-16 LE", QByteArray("\xFF\xFE\x91\x25\r\x00\n\x00", 8), QByteArray("\xE9\x00", 2),
@@ -121,20 +110,14 @@ private Q_SLOTS:
     void copyAndPasteKeepTheBytes()
     {
         auto&& [dialogs, window] = StartedProgram();
-        const QByteArray text("a\nb\rc\x00\xB0\r\r\ne", 11);
-        window->form1()->setText(text);
+        window->form1()->setText(QByteArray("a\nb\rc\x00\xB0\r\r\ne", 11));
         window->mnuselall->trigger();
         window->mnucopy->trigger();
         // Other programs get the line ends as they are and NUL as a blank.
         QCOMPARE(QGuiApplication::clipboard()->text(), u"a\nb\rc \u2591\r\r\ne"_s);
-        window->mnupaste->trigger();
-        QCOMPARE(window->form1()->text(), text + text);
 
         // Text from another program takes the document's line end (here its first, LF).
         window->form1()->setText("x\ny"_ba);
-        QGuiApplication::clipboard()->setText(u"1\r\n2\r3\u20AC"_s);
-        window->mnupaste->trigger();
-        QCOMPARE(window->form1()->text(), "x\ny"_ba); // no euro in code page 437
         QGuiApplication::clipboard()->setText(u"1\r\n2\r3"_s);
         window->mnupaste->trigger();
         QCOMPARE(window->form1()->text(), "1\n2\n3x\ny"_ba);
@@ -188,11 +171,8 @@ private Q_SLOTS:
     void wordWrapIsAViewOption()
     {
         auto&& [dialogs, window] = StartedProgram();
-        DocumentEditor* editor = window->form1()->txtvimb;
-        QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
-        window->mnuwordwrap->trigger();
-        QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(kUser.read(SettingKeys::WordWrap), u"yes"_s);
+        QCOMPARE(window->form1()->txtvimb->lineWrapMode(), QPlainTextEdit::NoWrap);
+        window->mnuwordwrap->trigger(); // kept for the user: the next start wraps too
         auto&& [dialogs2, again] = StartedProgram();
         QVERIFY(again->mnuwordwrap->isChecked());
         QCOMPARE(again->form1()->txtvimb->lineWrapMode(), QPlainTextEdit::WidgetWidth);
@@ -204,8 +184,6 @@ private Q_SLOTS:
             writeFile(u"dir with 'quotes' \"and\" spaces/\u00e9t\u00e9 \u2591.nfo"_s,
                       "\xC9\xCD\xBB\r\n\xC8\xCD\xBC"_ba);
         auto&& [dialogs, window] = StartedProgram();
-        window->mnuload->trigger(); // cancelled: nothing changes
-        QCOMPARE(caption(window.get()), u"Quilra"_s);
         dialogs.answerNext(path);
         window->mnuload->trigger();
         QCOMPARE(dialogs.asked.constFirst().text, u"nfo file (*.nfo)|*.nfo"_s);
@@ -219,7 +197,6 @@ private Q_SLOTS:
         window->mnuload->trigger();
         QCOMPARE(dialogs.messages(), QStringList{u"File not found."_s});
         QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
-        QCOMPARE(window->form1()->text(), QByteArray());
         QCOMPARE(caption(window.get()), missing);
         QCOMPARE(recentCaptions(window.get()), QStringList({missing, path}));
     }
@@ -229,41 +206,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("argumentText");
         QTest::addColumn<QString>("path");
         const QString spaced = writeFile(u"with spaces/my art.nfo"_s, "\xDB"_ba);
+        const QString fifo = pathOf(u"pipe.nfo"_s);
+        QFile::remove(fifo);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QTest::newRow("quoted path with spaces") << u"\""_s + spaced + u"\""_s << spaced;
-        QTest::newRow("unquoted path with spaces") << spaced << spaced;
         QTest::newRow("missing file") << pathOf(u"gone.nfo"_s) << pathOf(u"gone.nfo"_s);
+        // Refused at once, neither blocking nor reading without end.
+        QTest::newRow("a FIFO") << fifo << fifo;
+        QTest::newRow("an endless device") << u"/dev/zero"_s << u"/dev/zero"_s;
     }
 
     void commandLineFile()
     {
         QFETCH(QString, argumentText);
         QFETCH(QString, path);
-        const bool opens = QFileInfo::exists(path);
+        const bool opens = QFileInfo(path).isFile();
+        const Deadline deadline(std::chrono::seconds(10));
         auto&& [dialogs, window] = StartedProgram(argumentText);
         QCOMPARE(caption(window.get()), path);
         QCOMPARE(window->form1()->text(), opens ? "\xDB"_ba : QByteArray());
         // Only a file that opened enters the recent files.
         QCOMPARE(recentCaptions(window.get()), opens ? QStringList{path} : QStringList{});
         QCOMPARE(dialogs.messages(), opens ? QStringList{} : QStringList{u"File not found."_s});
-    }
-
-    void oddFilesAreRefusedAtOnce_data()
-    {
-        QTest::addColumn<QString>("path");
-        const QString fifo = pathOf(u"pipe.nfo"_s);
-        QFile::remove(fifo);
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QTest::newRow("a FIFO") << fifo;
-        QTest::newRow("an endless device") << u"/dev/zero"_s;
-    }
-
-    void oddFilesAreRefusedAtOnce()
-    {
-        QFETCH(QString, path);
-        const Deadline deadline(std::chrono::seconds(10));
-        auto&& [dialogs, window] = StartedProgram(path);
-        QCOMPARE(dialogs.messages(), QStringList{u"File not found."_s});
-        QCOMPARE(window->form1()->text(), QByteArray());
     }
 
     void dropOpensTheFirstFile()
@@ -296,7 +260,6 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::read(untitled), "unsaved"_ba);
         QCOMPARE(caption(window.get()), untitled);
         const QString other = pathOf(u"copy.nfo"_s);
-
         const QString path = writeFile(u"doc.nfo"_s, "A\r\n"_ba);
         dialogs.answerNext(path);
         window->mnuload->trigger();
@@ -305,21 +268,13 @@ private Q_SLOTS:
         window->mnusaveas->trigger();
         window->mnusave->trigger(); // to the file in the caption, not to the Save As name
         QCOMPARE(TestFiles::read(path), "changed"_ba);
-        window->mnusaveas->trigger(); // cancelled
-        QCOMPARE(TestFiles::read(other), "changed"_ba);
         QCOMPARE(dialogs.messages(), QStringList());
-    }
-
-    void saveFailuresShowTheMessage()
-    {
-        auto&& [dialogs, window] = StartedProgram();
-        window->form1()->setText("text"_ba);
-        // A folder that does not exist, and a folder's name.
-        for (const QString& path :
+        // A folder that does not exist, and a folder's name, cannot be saved to.
+        for (const QString& bad :
              {pathOf(u"no/such/folder/x.nfo"_s), TestEnvironment::instance().programDirectory()}) {
-            dialogs.answerNext(path);
+            dialogs.answerNext(bad);
             window->mnusaveas->trigger();
-            QVERIFY(!QFileInfo(path).isFile());
+            QVERIFY(!QFileInfo(bad).isFile());
         }
         QCOMPARE(dialogs.messages(), QStringList(2, u"File could not be saved."_s));
         QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
@@ -336,11 +291,7 @@ private Q_SLOTS:
         }
         paths.removeLast();
         QCOMPARE(recentCaptions(window.get()), paths);
-        // The items stand between the two separators, in order; "&" shows as itself.
-        const QList<QAction*> items = window->MNUFILE->actions();
-        QCOMPARE(items.indexOf(window->mnuMRU.at(0)), items.indexOf(window->mnusep) + 1);
-        QCOMPARE(items.indexOf(window->sep6), items.indexOf(window->mnuMRU.at(5)) + 1);
-        QVERIFY(window->mnuMRU.at(0)->text().contains(u"&&"_s));
+        QVERIFY(window->mnuMRU.at(0)->text().contains(u"&&"_s)); // "&" shows as itself
         // Reopening the third item leaves the order as it was.
         window->mnuMRU.at(2)->trigger();
         QCOMPARE(window->form1()->text(), "5"_ba);
@@ -369,10 +320,6 @@ private Q_SLOTS:
         QCOMPARE(kUser.read(SettingKeys::RecentFile, 0), u"/stored/A.nfo"_s);
         QCOMPARE(kUser.read(SettingKeys::RecentFile, 1), pathOf(u"new.nfo"_s));
         QCOMPARE(kUser.read(SettingKeys::RecentFile, 2), u"\x01garbage \u2603 text"_s);
-        QCOMPARE(kUser.read(SettingKeys::RecentFile, 3), QString());
-        auto again = startProgram(dialogs);
-        again->mnuMRU.at(2)->trigger(); // garbage is tried as a path and fails cleanly
-        QCOMPARE(dialogs.messages().last(), u"File not found."_s);
     }
 
     void aHugeStoreGivesTheFirstSix()

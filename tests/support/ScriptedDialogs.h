@@ -27,12 +27,12 @@ public:
     void answerNextQuestion(Answer answer) { m_questions.enqueue(answer); }
     // The filter entry the next save chooser returns; unscripted, it keeps the one it started on.
     void answerNextFilter(int index) { m_filters.enqueue(index); }
-    // The messages shown, in order.
-    QStringList messages() const
+    // The texts of what was asked of one kind (the messages shown, the questions), in order.
+    QStringList messages(const char* kind = "message") const
     {
         QStringList texts;
         for (const Request& request : asked)
-            if (request.kind == QLatin1String("message"))
+            if (request.kind == QLatin1String(kind))
                 texts.append(request.text);
         return texts;
     }
