@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes = fuzzBytes(data, size);
     const DocumentFormat::Opened opened = DocumentFormat::open(bytes);
-    require(DocumentFormat::save(opened.display, opened.encoding) == bytes,
+    require(DocumentFormat::save(opened.display, opened.encoding, opened.trailer) == bytes,
             "save(open(bytes)) == bytes");
     for (const TextEncoding::Kind kind : TextEncoding::All) {
         if (const auto display = DocumentCodec::decode(bytes, kind))
