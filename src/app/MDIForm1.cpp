@@ -321,18 +321,9 @@ void MDIForm1::connectMenus()
     connect(mnuselall, &QAction::triggered, this, &MDIForm1::mnuselall_Click);
     connect(mnufind, &QAction::triggered, this, [this] { form1()->findbar->open(false); });
     connect(mnureplace, &QAction::triggered, this, [this] { form1()->findbar->open(true); });
-    connect(mnufindnext, &QAction::triggered, this, [this] {
-        if (form1()->findbar->isHidden())
-            form1()->findbar->open(false);
-        else
-            form1()->findbar->findNext();
-    });
-    connect(mnufindprevious, &QAction::triggered, this, [this] {
-        if (form1()->findbar->isHidden())
-            form1()->findbar->open(false);
-        else
-            form1()->findbar->findPrevious();
-    });
+    connect(mnufindnext, &QAction::triggered, this, [this] { form1()->findbar->findNext(); });
+    connect(mnufindprevious, &QAction::triggered, this,
+            [this] { form1()->findbar->findPrevious(); });
     connect(mnucopy, &QAction::triggered, this, &MDIForm1::mnucopy_Click);
     connect(mnupaste, &QAction::triggered, this, &MDIForm1::mnupaste_Click);
     connect(mnuallow, &QAction::triggered, this, &MDIForm1::mnuallow_Click);
@@ -373,11 +364,8 @@ Form1* MDIForm1::form1()
     Form1* form = m_form1.get();
     if (created) {
         fillWorkArea(form);
-        const auto note = [this](const QString& message) {
-            statusBar()->showMessage(message, 5000);
-        };
-        connect(form->txtvimb, &DocumentEditor::textRefused, this, note);
-        connect(form->findbar, &FindBar::textRefused, this, note);
+        connect(form->txtvimb, &DocumentEditor::textRefused, this,
+                [this](const QString& message) { statusBar()->showMessage(message, 5000); });
         // Links open as the Help menu's web links do; hovering one shows where it leads.
         connect(form->txtvimb, &DocumentEditor::linkActivated, this,
                 [](const QString& address) { Module1::OpenUrl(address); });

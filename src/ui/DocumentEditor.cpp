@@ -290,14 +290,19 @@ QString DocumentEditor::replaceDisplay(const QString& display)
     return QString();
 }
 
+bool DocumentEditor::refuses(const QString& text)
+{
+    const QString refused = refusal(text);
+    if (refused.isEmpty())
+        return false;
+    Q_EMIT textRefused(Messages::notInserted(refused, TextEncoding::description(m_encoding.kind)));
+    return true;
+}
+
 bool DocumentEditor::appendDisplay(const QString& display)
 {
-    const QString refused = refusal(display);
-    if (!refused.isEmpty()) {
-        Q_EMIT textRefused(
-            Messages::notInserted(refused, TextEncoding::description(m_encoding.kind)));
+    if (refuses(display))
         return false;
-    }
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
     end.beginEditBlock();
@@ -385,15 +390,6 @@ void DocumentEditor::findLinks(const QString& display)
     refreshHighlights();
 }
 
-QString DocumentEditor::linkAt(int position) const
-{
-    for (const Link& link : m_links) {
-        if (link.span.selectionStart() <= position && position < link.span.selectionEnd())
-            return link.address;
-    }
-    return QString();
-}
-
 QList<std::pair<int, int>> DocumentEditor::linkSpans() const
 {
     QList<std::pair<int, int>> spans;
@@ -464,6 +460,12 @@ void DocumentEditor::contextMenuEvent(QContextMenuEvent* event)
     menu->exec(event->globalPos());
 }
 
+std::pair<int, int> DocumentEditor::visibleRange() const
+{
+    const QTextBlock lastBlock = cursorForPosition(viewport()->rect().bottomRight()).block();
+    return {firstVisibleBlock().position(), lastBlock.position() + lastBlock.length()};
+}
+
 void DocumentEditor::paintEvent(QPaintEvent* event)
 {
     QPlainTextEdit::paintEvent(event);
@@ -474,9 +476,7 @@ void DocumentEditor::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     // One glyph pixel thick: a pixel at 100 %, two at 200 %.
     const int thickness = qMax(1, m_zoom / 100);
-    const int first = firstVisibleBlock().position();
-    const QTextBlock lastBlock = cursorForPosition(viewport()->rect().bottomRight()).block();
-    const int last = lastBlock.position() + lastBlock.length();
+    const auto [first, last] = visibleRange();
     QTextCursor at(document());
     for (const Link& link : m_links) {
         if (link.span.selectionEnd() < first || link.span.selectionStart() > last)
@@ -498,9 +498,7 @@ void DocumentEditor::paintEvent(QPaintEvent* event)
 void DocumentEditor::refreshHighlights()
 {
     QList<QTextEdit::ExtraSelection> selections;
-    const int first = firstVisibleBlock().position();
-    const QTextBlock lastBlock = cursorForPosition(viewport()->rect().bottomRight()).block();
-    const int last = lastBlock.position() + lastBlock.length();
+    const auto [first, last] = visibleRange();
     if (!m_searchPositions.isEmpty()) {
         QTextCharFormat marked;
         marked.setBackground(QColor(255, 230, 80));
@@ -644,12 +642,8 @@ void DocumentEditor::insertFromMimeData(const QMimeData* source)
 
 bool DocumentEditor::insertChecked(const QString& display)
 {
-    const QString refused = refusal(display);
-    if (!refused.isEmpty()) {
-        Q_EMIT textRefused(
-            Messages::notInserted(refused, TextEncoding::description(m_encoding.kind)));
+    if (refuses(display))
         return false;
-    }
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     insertDisplay(cursor, display);

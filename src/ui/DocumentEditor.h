@@ -54,17 +54,16 @@ public:
 
     void setWordWrap(bool wrap);
 
-    // The character of the text that the document's encoding cannot hold, or "".
-    QString refusedIn(const QString& text) const { return refusal(text); }
+    // Whether the text holds a character the document's encoding cannot hold; if so, says
+    // which through textRefused.
+    bool refuses(const QString& text);
     // Highlights the text at these positions (in order), all of one length: the matches of a
     // search. Only those in view are drawn, so that a search with a hundred thousand matches
     // costs nothing while the user scrolls or types.
     void setSearchHighlights(QList<int> positions, int length);
 
-    // The web and e-mail address at a position of the text, "" when there is none. Addresses
-    // are found when the text is set; they follow edits but are not looked for again.
-    QString linkAt(int position) const;
-    // Where a link starts and ends in the text, in order.
+    // Where each web and e-mail address starts and ends in the text, in order. Addresses are
+    // found when the text is set; they follow edits but are not looked for again.
     QList<std::pair<int, int>> linkSpans() const;
 
     // The zoom steps, in percent of the document font's size.
@@ -125,6 +124,8 @@ private:
     void updateTabStops();
     void applyZoom();
     void refreshHighlights();
+    // The positions from the first visible block's start to the last visible block's end.
+    std::pair<int, int> visibleRange() const;
     void findLinks(const QString& display);
     // The link under a point of the viewport, or -1.
     int linkUnder(const QPoint& point) const;

@@ -1,7 +1,6 @@
 #include "FindBar.h"
 
 #include "DocumentEditor.h"
-#include "product/Messages.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -154,6 +153,10 @@ void FindBar::select(int index)
 
 void FindBar::findNext()
 {
+    if (isHidden()) {
+        open(false);
+        return;
+    }
     search();
     const int from = m_editor->textCursor().selectionEnd();
     const auto next = std::lower_bound(m_matches.cbegin(), m_matches.cend(), from);
@@ -163,6 +166,10 @@ void FindBar::findNext()
 
 void FindBar::findPrevious()
 {
+    if (isHidden()) {
+        open(false);
+        return;
+    }
     search();
     const int before = m_editor->textCursor().selectionStart();
     const auto next = std::lower_bound(m_matches.cbegin(), m_matches.cend(), before);
@@ -190,19 +197,9 @@ bool FindBar::currentIsMatch() const
            cursor.selectedText().compare(txtfind->text(), sensitivity) == 0;
 }
 
-bool FindBar::refuses(const QString& replacement)
-{
-    const QString refused = m_editor->refusedIn(replacement);
-    if (refused.isEmpty())
-        return false;
-    Q_EMIT textRefused(
-        Messages::notInserted(refused, TextEncoding::description(m_editor->encoding().kind)));
-    return true;
-}
-
 void FindBar::replace()
 {
-    if (txtfind->text().isEmpty() || refuses(txtreplace->text()))
+    if (txtfind->text().isEmpty() || m_editor->refuses(txtreplace->text()))
         return;
     if (currentIsMatch())
         m_editor->textCursor().insertText(txtreplace->text());
@@ -212,7 +209,7 @@ void FindBar::replace()
 
 void FindBar::replaceAll()
 {
-    if (txtfind->text().isEmpty() || refuses(txtreplace->text()))
+    if (txtfind->text().isEmpty() || m_editor->refuses(txtreplace->text()))
         return;
     m_stale = true;
     search();

@@ -34,6 +34,7 @@ public:
     // Shows the bar with the find field focused; `replacing` shows the replace field too.
     void open(bool replacing);
     void close();
+    // The next or previous match, round the end; a closed bar opens instead.
     void findNext();
     void findPrevious();
     void replace();
@@ -41,10 +42,6 @@ public:
 
     // The positions of every match in the document, in order.
     QList<int> matches() const { return m_matches; }
-
-Q_SIGNALS:
-    // A replacement held a character the document's encoding cannot hold.
-    void textRefused(const QString& message);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,7 +51,6 @@ private:
     void select(int index);
     void showCount();
     bool currentIsMatch() const;
-    bool refuses(const QString& replacement);
 
     DocumentEditor* m_editor;
     QList<int> m_matches;
