@@ -1,8 +1,7 @@
 #include "frmabout.h"
 
 #include "product/ProductInfo.h"
-#include "settings/SettingKeys.h"
-#include "settings/UserSettings.h"
+#include "settings/Config.h"
 #include "ui/DesignedControl.h"
 #include "ui/ProgramArt.h"
 
@@ -45,7 +44,7 @@ QFont addressFont()
 
 } // namespace
 
-frmabout::frmabout(const UserSettings& userSettings, QWidget* parent) : ChildWindow(parent)
+frmabout::frmabout(const Config& config, QWidget* parent) : ChildWindow(parent)
 {
     setObjectName(QStringLiteral("frmabout"));
     setWindowTitle(QStringLiteral("About ") + ProductInfo::Title);
@@ -82,5 +81,5 @@ frmabout::frmabout(const UserSettings& userSettings, QWidget* parent) : ChildWin
     lblvimb->resize(lblvimb->width(), lblvimb->height() + growth);
     Label1->move(Label1->x(), Label1->y() + growth);
     setFixedClient(client, QSize(312, 206 + growth));
-    lblran->setText(userSettings.read(SettingKeys::TimesOpened));
+    lblran->setText(config.timesOpened());
 }

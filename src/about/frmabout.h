@@ -4,7 +4,7 @@
 
 class QFrame;
 class QLabel;
-class UserSettings;
+class Config;
 
 // The about box: name, version, picture, description, web address and how often the program
 // has been opened.
@@ -13,7 +13,7 @@ class frmabout : public ChildWindow
     Q_OBJECT
 
 public:
-    explicit frmabout(const UserSettings& userSettings, QWidget* parent = nullptr);
+    explicit frmabout(const Config& config, QWidget* parent = nullptr);
 
     QFrame* Picture1 = nullptr;
     QLabel* Image1 = nullptr;

@@ -1,8 +1,6 @@
 #include "CommandLineTool.h"
 
 #include "ExportCommand.h"
-#include "appearance/ColourValue.h"
-#include "appearance/StoredAppearance.h"
 #include "documents/NfoFile.h"
 #include "export/DocumentExport.h"
 #include "export/VgaFace.h"
@@ -10,6 +8,8 @@
 #include "generator/BatchOptions.h"
 #include "product/Messages.h"
 #include "product/ProductInfo.h"
+#include "settings/ColourValue.h"
+#include "settings/Config.h"
 #include "settings/ProgramFolders.h"
 #include "settings/SettingKeys.h"
 #include "settings/UserSettings.h"
@@ -216,11 +216,10 @@ int CommandLineTool::exportFiles()
     options.format = *format;
     options.scale = *scale;
     options.columns = *columns;
-    const StoredAppearance stored = StoredAppearance::read(m_settings);
-    if (stored.textColour)
-        options.text = rgb(*stored.textColour);
-    if (stored.backgroundColour)
-        options.background = rgb(*stored.backgroundColour);
+    // The stored colours, as the window shows them; the designed black on white without.
+    const Config config(m_settings, UserSettings());
+    options.text = rgb(config.textColour().valueOr(0x000000));
+    options.background = rgb(config.backgroundColour().valueOr(ColourValue::White));
     DocumentExport exporter(VgaFace::locate());
     return ExportCommand(exporter, options, output).run(files, m_errors) ? 0 : 1;
 }

@@ -2,47 +2,131 @@
 
 #include "documents/DocumentFormat.h"
 #include "documents/RefusedCharacter.h"
+#include "files/FileStamp.h"
 #include "product/Messages.h"
 #include "product/ProductInfo.h"
 #include "ui/Dialogs.h"
-#include "ui/DocumentEditor.h"
-#include "ui/Form1.h"
+#include "ui/NfoDocument.h"
 
 #include <QFileInfo>
 #include <QStringList>
 
-DocumentFiles::DocumentFiles(Dialogs& dialogs, QWidget* parent, std::function<Form1*()> document,
-                             std::function<Form1*()> existing,
-                             std::function<void(const QString&)> attach)
-    : m_dialogs(dialogs), m_parent(parent), m_document(std::move(document)),
-      m_existing(std::move(existing)), m_attach(std::move(attach))
+DocumentFiles::DocumentFiles(Dialogs& dialogs, QWidget* parent, NfoDocument& document)
+    : m_dialogs(dialogs), m_parent(parent), m_document(document)
 {
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &DocumentFiles::fileChanged);
 }
 
 NfoFile::Status DocumentFiles::read(const QString& path)
 {
-    Form1* form = m_document();
-    form->setText(QByteArray());
+    // Stamped before reading: a change made while the file is read counts as a change.
+    const std::optional<FileStamp> stamp = FileStamp::of(path);
     NfoFile::Contents file = NfoFile::read(path);
-    form->setText(std::move(file.bytes));
-    return file.status;
+    if (file.status != NfoFile::Status::Read)
+        return file.status;
+    m_document.open(std::move(file.bytes));
+    m_document.setStamp(stamp);
+    belongTo(path);
+    return NfoFile::Status::Read;
 }
 
-void DocumentFiles::reportOpenFailure(NfoFile::Status status)
+bool DocumentFiles::open(const QString& path)
 {
-    const bool tooLarge = status == NfoFile::Status::TooLarge;
+    const NfoFile::Status status = read(path);
+    if (status == NfoFile::Status::Read)
+        return true;
     m_dialogs.message(m_parent, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                      tooLarge ? Messages::FileTooLarge : Messages::FileNotFound);
+                      Messages::FileNotFound);
+    Q_EMIT statusMessage(whyNotOpened(status).arg(QFileInfo(path).fileName()));
+    return false;
+}
+
+QString DocumentFiles::whyNotOpened(NfoFile::Status status)
+{
+    switch (status) {
+    case NfoFile::Status::TooLarge:
+        return tr("%1 is too large to open.");
+    case NfoFile::Status::NotRegular:
+        return tr("%1 is not a file but a folder, a device or a pipe.");
+    case NfoFile::Status::NoPermission:
+        return tr("You may not read %1.");
+    case NfoFile::Status::NotFound:
+    case NfoFile::Status::Read:
+        break;
+    }
+    return tr("%1 could not be found or read.");
+}
+
+bool DocumentFiles::reload()
+{
+    const QString path = m_document.filePath();
+    if (path.isEmpty() || !maySetAside())
+        return false;
+    return open(path);
+}
+
+void DocumentFiles::belongTo(const QString& path)
+{
+    if (!m_watcher.files().isEmpty())
+        m_watcher.removePaths(m_watcher.files());
+    m_document.setFilePath(path);
+    if (!path.isEmpty())
+        m_watcher.addPath(path);
+}
+
+void DocumentFiles::fileChanged(const QString& path)
+{
+    // A file replaced by renaming another over it is no longer watched: watch the new one.
+    if (QFileInfo::exists(path) && !m_watcher.files().contains(path))
+        m_watcher.addPath(path);
+    if (path != m_document.filePath() || m_document.isModified())
+        return;
+    // Our own save leaves the stamp it took; only another program's change differs from it.
+    const std::optional<FileStamp> now = FileStamp::of(path);
+    if (now && m_document.stamp() && *now == *m_document.stamp())
+        return;
+    Q_EMIT changedOnDisk();
+}
+
+bool DocumentFiles::mayWriteOwnFile(bool& savedAs)
+{
+    savedAs = false;
+    const QString path = m_document.filePath();
+    const std::optional<FileStamp> now = FileStamp::of(path);
+    const std::optional<FileStamp> then = m_document.stamp();
+    if (now && then && *now == *then)
+        return true;
+    const QString name = QFileInfo(path).fileName();
+    const QString text =
+        now ? tr("Another program changed %1 since it was opened here. Overwrite it with this "
+                 "document?")
+                  .arg(name)
+            : tr("%1 is no longer where it was opened from. Save this document there anew?")
+                  .arg(name);
+    switch (m_dialogs.askChangedFile(m_parent, ProductInfo::Title, text)) {
+    case Dialogs::ChangedAnswer::Overwrite:
+        return true;
+    case Dialogs::ChangedAnswer::SaveAs:
+        savedAs = saveAs();
+        return false;
+    case Dialogs::ChangedAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 bool DocumentFiles::save()
 {
-    Form1* form = m_document();
-    if (form->filePath().isEmpty())
+    const QString path = m_document.filePath();
+    if (path.isEmpty())
         return saveAs();
-    if (!write(form->filePath(), form->text()))
+    bool savedAs = false;
+    if (!mayWriteOwnFile(savedAs))
+        return savedAs;
+    if (!write(path, m_document.bytes()))
         return false;
-    form->setModified(false);
+    m_document.setStamp(FileStamp::of(path));
+    m_document.setModified(false);
     return true;
 }
 
@@ -51,38 +135,48 @@ bool DocumentFiles::saveAs()
     // One entry of the chooser's filter for each encoding to save in; the document's first.
     QStringList entries;
     for (const TextEncoding::Kind kind : TextEncoding::All)
-        entries.append(
-            QStringLiteral("NFO File, %1 (*.nfo) | *.nfo").arg(TextEncoding::name(kind)));
-    Form1* form = m_document();
-    const TextEncoding::Kind own = form->encoding().kind;
+        entries.append(tr("NFO File, %1 (*.nfo) | *.nfo").arg(TextEncoding::name(kind)));
+    const TextEncoding::Kind own = m_document.encoding().kind;
     int chosen = static_cast<int>(own);
-    const QString path = m_dialogs.saveFileName(m_parent, QStringLiteral("Save NFO File..."),
+    const QString path = m_dialogs.saveFileName(m_parent, tr("Save NFO File..."),
                                                 entries.join(QLatin1Char('|')), &chosen);
     if (path.isEmpty())
         return false;
     const auto kind =
         static_cast<TextEncoding::Kind>(qBound(0, chosen, int(TextEncoding::All.size()) - 1));
-    const bool untitled = form->filePath().isEmpty();
-    if (kind != own)
-        return writeConverted(path, kind);
-    if (!write(path, form->text()))
-        return false;
-    if (untitled) {
-        m_attach(path);
-        form->setModified(false);
+    FileEncoding encoding = m_document.encoding();
+    if (kind != own) {
+        // A copy in another encoding: every character must have a code there, or nothing is
+        // written. UTF-16 files carry their mark, as nearly all do; UTF-8 goes without one.
+        const QString refused = RefusedCharacter::first(m_document.displayText(), kind);
+        if (!refused.isEmpty()) {
+            m_dialogs.message(m_parent, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                              Messages::notConverted(refused, TextEncoding::description(kind)));
+            return false;
+        }
+        encoding = {kind, kind == TextEncoding::Utf16Le || kind == TextEncoding::Utf16Be};
     }
+    if (!write(path,
+               DocumentFormat::save(m_document.displayText(), encoding, m_document.trailer())))
+        return false;
+    // The document now is that file, in the encoding it was written in.
+    if (encoding != m_document.encoding())
+        m_document.setEncoding(encoding);
+    m_document.setStamp(FileStamp::of(path));
+    belongTo(path);
+    m_document.setModified(false);
+    Q_EMIT savedAs(path);
     return true;
 }
 
 bool DocumentFiles::maySetAside()
 {
-    Form1* form = m_existing();
-    if (!form || !form->isModified())
+    if (!m_document.isModified())
         return true;
-    const QString name = form->filePath().isEmpty() ? QStringLiteral("Untitled")
-                                                    : QFileInfo(form->filePath()).fileName();
-    switch (m_dialogs.askToSave(m_parent, ProductInfo::Title,
-                                QStringLiteral("Save changes to %1?").arg(name))) {
+    const QString path = m_document.filePath();
+    const QString name = path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
+    switch (
+        m_dialogs.askToSave(m_parent, ProductInfo::Title, tr("Save changes to %1?").arg(name))) {
     case Dialogs::Answer::Save:
         return save();
     case Dialogs::Answer::Discard:
@@ -100,19 +194,4 @@ bool DocumentFiles::write(const QString& path, const QByteArray& bytes)
     m_dialogs.message(m_parent, Dialogs::Icon::Exclamation, ProductInfo::Title,
                       Messages::FileNotSaved);
     return false;
-}
-
-bool DocumentFiles::writeConverted(const QString& path, TextEncoding::Kind kind)
-{
-    // A copy in another encoding: every character must have a code there, or nothing is
-    // written. UTF-16 files carry their mark, as nearly all do; UTF-8 goes without one.
-    const QString display = m_document()->txtvimb->displayText();
-    const QString refused = RefusedCharacter::first(display, kind);
-    if (!refused.isEmpty()) {
-        m_dialogs.message(m_parent, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                          Messages::notConverted(refused, TextEncoding::description(kind)));
-        return false;
-    }
-    const bool mark = kind == TextEncoding::Utf16Le || kind == TextEncoding::Utf16Be;
-    return write(path, DocumentFormat::save(display, {kind, mark}));
 }

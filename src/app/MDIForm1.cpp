@@ -2,122 +2,62 @@
 
 #include "ClockStatusBar.h"
 #include "CommandLine.h"
+#include "EditCommands.h"
+#include "MainMenuBuilder.h"
+#include "RecentFilesMenu.h"
 #include "about/GreetingPhrase.h"
 #include "about/RunCounter.h"
 #include "about/frmabout.h"
 #include "about/frmpilvo.h"
-#include "appearance/DocumentStyle.h"
 #include "appearance/frmcolor.h"
 #include "appearance/frmfont.h"
-#include "documents/DocumentCodec.h"
-#include "documents/DocumentFormat.h"
-#include "documents/RefusedCharacter.h"
 #include "documents/SauceRecord.h"
 #include "export/VgaFace.h"
 #include "generator/frmmovie.h"
 #include "palette/Form2.h"
 #include "product/Messages.h"
 #include "product/ProductInfo.h"
-#include "settings/SettingKeys.h"
 #include "shell/Module1.h"
-#include "ui/DocumentEditor.h"
-#include "ui/FindBar.h"
 #include "ui/Form1.h"
 #include "ui/ProgramArt.h"
 
-#include <QActionGroup>
-#include <QClipboard>
+#include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
+#include <QTimer>
 
 namespace {
-
-// Paths wider than this show elided in the middle in the File menu.
-constexpr int kRecentItemWidth = 480;
 
 // The work area's designed size: 14715 x 8400 twips at 15 twips a pixel.
 constexpr QSize kDesignedWorkArea(981, 560);
 
-QAction* addItem(QMenu* menu, const char* name, const QString& caption,
-                 const QKeySequence& shortcut = QKeySequence())
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    return action;
-}
-
-QAction* addSeparator(QMenu* menu, const char* name)
-{
-    QAction* separator = menu->addSeparator();
-    separator->setObjectName(QString::fromLatin1(name));
-    return separator;
-}
-
-QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* menu = new QMenu(caption, parent);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-// An export of the document as it looks: its text box's colours, its file's name.
-DocumentExport::Options exportOptions(const Form1& form, DocumentExport::Format format, int scale)
-{
-    const QPalette colours = form.txtvimb->palette();
-    DocumentExport::Options options;
-    options.format = format;
-    options.scale = scale;
-    options.text = colours.color(QPalette::Text).rgb() & 0xFFFFFF;
-    options.background = colours.color(QPalette::Base).rgb() & 0xFFFFFF;
-    options.title =
-        form.filePath().isEmpty() ? ProductInfo::Title : QFileInfo(form.filePath()).fileName();
-    return options;
-}
+// Start-up's deferred work waits for the document's first paint, or this long at most.
+constexpr int kStartUpDeferralMs = 1500;
 
 } // namespace
 
 MDIForm1::MDIForm1(Services services, QWidget* parent)
     : QMainWindow(parent), m_services(std::move(services)),
-      m_files(
-          m_services.dialogs, this, [this] { return form1(); },
-          [this] { return m_form1.existing(); },
-          [this](const QString& path) { SetDocumentCaptions(path); }),
-      m_workArea(new QMdiArea(this)), m_form1([this] {
-          auto* form = new Form1;
-          DocumentStyle::applyStored(*form, m_services.programSettings);
-          return addChild(form);
-      }),
-      m_about([this] { return addChild(new frmabout(m_services.userSettings)); }),
-      m_generator([this] {
-          auto* generator =
-              addChild(new frmmovie(m_services.dialogs, m_services.templateDirectory,
-                                    m_services.userSettings, [this] { return form1(); }));
+      m_config(m_services.programSettings, m_services.userSettings), m_appearance(m_config),
+      m_workArea(new QMdiArea(this)), m_documentWindow(m_document, m_appearance, *m_workArea),
+      m_files(m_services.dialogs, this, m_document),
+      m_about([this] { return addChild(new frmabout(m_config)); }), m_generator([this] {
+          auto* generator = addChild(new frmmovie(m_services.dialogs, m_services.templateDirectory,
+                                                  m_config, m_document, m_appearance));
           // Over the document, at the work area's top-left corner.
           generator->move(0, 0);
           generator->setReplaceGuard([this] { return m_files.maySetAside(); });
           return generator;
       }),
-      m_colours([this] {
-          return addChild(new frmcolor(m_services.dialogs, m_services.programSettings,
-                                       [this] { return form1(); }));
-      }),
-      m_font([this] {
-          return addChild(new frmfont(m_services.dialogs, m_services.programSettings,
-                                      [this] { return form1(); }));
-      }),
-      m_palette([this] {
-          return addChild(new Form2(m_services.programSettings, m_services.dialogs,
-                                    [this] { return form1(); }));
-      }),
+      m_colours(
+          [this] { return addChild(new frmcolor(m_services.dialogs, m_config, m_appearance)); }),
+      m_font([this] { return addChild(new frmfont(m_services.dialogs, m_config, m_appearance)); }),
+      m_palette([this] { return addChild(new Form2(m_config, m_services.dialogs, m_document)); }),
       // The greeting is a window of its own, not a child of the main window.
       m_greeting([] { return new frmpilvo; })
 {
@@ -128,13 +68,141 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
     m_workArea->setBackground(palette().brush(QPalette::Dark));
     setCentralWidget(m_workArea);
     m_workArea->viewport()->installEventFilter(this);
-    buildMenus();
-    connectMenus();
+    MainMenuBuilder(*this, *this).build();
+    m_recent = new RecentFilesMenu(*this, m_config, this);
+    m_edit = new EditCommands(*this, m_document, m_documentWindow, this);
     StatusBar1 = new ClockStatusBar(this);
     setStatusBar(StatusBar1);
+    connectMenus();
+    connectDocument();
     resize(kDesignedWorkArea +
            QSize(0, menuBar()->sizeHint().height() + StatusBar1->sizeHint().height()));
     fitScreen();
+}
+
+MDIForm1::~MDIForm1()
+{
+    m_workArea->viewport()->removeEventFilter(this);
+    if (Form1* window = m_documentWindow.existing())
+        window->unwatchPaint(this);
+    // The windows go before the document, the settings and the appearance they show, which
+    // are members and would otherwise be gone before the widgets.
+    delete m_workArea;
+    // The greeting has no parent to take it along.
+    delete m_greeting.existing();
+}
+
+void MDIForm1::connectMenus()
+{
+    connect(mnunew, &QAction::triggered, this, &MDIForm1::mnunew_Click);
+    connect(mnuload, &QAction::triggered, this, &MDIForm1::mnuload_Click);
+    connect(mnusave, &QAction::triggered, &m_files, &DocumentFiles::save);
+    connect(mnusaveas, &QAction::triggered, &m_files, &DocumentFiles::saveAs);
+    connect(mnuproperties, &QAction::triggered, this, &MDIForm1::mnuproperties_Click);
+    connect(m_recent, &RecentFilesMenu::chosen, this, &MDIForm1::openRecent);
+    connect(mnuexportpng, &QAction::triggered, this,
+            [this] { mnuexport_Click(DocumentExport::Format::Png); });
+    connect(mnuexporthtml, &QAction::triggered, this,
+            [this] { mnuexport_Click(DocumentExport::Format::Html); });
+    connect(mnuexporttxt, &QAction::triggered, this,
+            [this] { mnuexport_Click(DocumentExport::Format::Text); });
+    for (const TextEncoding::Kind kind : TextEncoding::All)
+        connect(mnuenc.at(int(kind)), &QAction::triggered, this,
+                [this, kind] { mnuenc_Click(kind); });
+    connect(mnuallow, &QAction::triggered, this, &MDIForm1::mnuallow_Click);
+    connect(mnuwordwrap, &QAction::triggered, this, &MDIForm1::mnuwordwrap_Click);
+    connect(mnuzoomin, &QAction::triggered, &m_appearance, &DocumentAppearance::zoomIn);
+    connect(mnuzoomout, &QAction::triggered, &m_appearance, &DocumentAppearance::zoomOut);
+    connect(mnuzoomreset, &QAction::triggered, this, [this] { m_appearance.setZoom(100); });
+    connect(mnuassociate, &QAction::triggered, this, &MDIForm1::associateFiles);
+    connect(mnuexit, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
+    connect(mnuabout, &QAction::triggered, this, [this] { showChild(m_about.get()); });
+    connect(mnuauto, &QAction::triggered, this, [this] { showChild(m_generator.get()); });
+    // There is no help or donation page of its own: both open the product's web site.
+    connect(mnuhelp, &QAction::triggered, this, [] { Module1::OpenUrl(ProductInfo::WebAddress); });
+    connect(mnudonate, &QAction::triggered, this,
+            [] { Module1::OpenUrl(ProductInfo::WebAddress); });
+    connect(mnucolors, &QAction::triggered, this, [this] { showChild(m_colours.get()); });
+    connect(mnufont, &QAction::triggered, this, [this] { showChild(m_font.get()); });
+    connect(mnucustom, &QAction::triggered, this, &MDIForm1::mnucustom_Click);
+}
+
+void MDIForm1::connectDocument()
+{
+    connect(&m_document, &NfoDocument::filePathChanged, this, &MDIForm1::showCaption);
+    connect(&m_document, &NfoDocument::encodingChanged, this, &MDIForm1::updateDocumentStatus);
+    connect(&m_document, &NfoDocument::textRefused, this,
+            [this](const QString& message) { statusBar()->showMessage(message, 5000); });
+    connect(&m_files, &DocumentFiles::statusMessage, this, &MDIForm1::showStatus);
+    connect(&m_files, &DocumentFiles::savedAs, m_recent, &RecentFilesMenu::AddToMRU);
+    connect(&m_files, &DocumentFiles::changedOnDisk, this, [this] { form1()->showFileChanged(); });
+    connect(&m_appearance, &DocumentAppearance::changed, this, [this] {
+        StatusBar1->zoomPanel->setText(QStringLiteral("%1%").arg(m_appearance.zoom()));
+    });
+    connect(&m_documentWindow, &DocumentWindow::created, this, &MDIForm1::watchDocumentWindow);
+    // A closed document window leaves an empty, untitled document behind.
+    connect(&m_documentWindow, &DocumentWindow::closed, this, &MDIForm1::showCaption);
+    StatusBar1->zoomPanel->setText(QStringLiteral("%1%").arg(m_appearance.zoom()));
+    updateDocumentStatus();
+}
+
+void MDIForm1::watchDocumentWindow(Form1* window)
+{
+    // Links open as the Help menu's web links do; hovering one shows where it leads.
+    connect(window, &Form1::linkActivated, this,
+            [](const QString& address) { Module1::OpenUrl(address); });
+    connect(window, &Form1::linkHovered, this, &MDIForm1::showStatus);
+    // A dropped file opens like any other, but does not enter the recent files.
+    connect(window, &Form1::fileDropped, this, [this](const QString& path) {
+        if (m_files.maySetAside())
+            m_files.open(path);
+    });
+    connect(window, &Form1::characterKeyPressed, this, &MDIForm1::checkGreeting);
+    connect(window, &Form1::reloadRequested, &m_files, &DocumentFiles::reload);
+    // Closing the document window drops the document: a modified one is asked about.
+    window->setCloseGuard([this] { return m_files.maySetAside(); });
+    window->setWordWrap(m_config.wordWrap());
+    if (m_startUpPending)
+        window->watchPaint(this);
+}
+
+Form1* MDIForm1::form1()
+{
+    return m_documentWindow.get();
+}
+
+frmabout* MDIForm1::existingAbout() const
+{
+    return m_about.existing();
+}
+
+frmmovie* MDIForm1::existingGenerator() const
+{
+    return m_generator.existing();
+}
+
+Form2* MDIForm1::existingPalette() const
+{
+    return m_palette.existing();
+}
+
+frmpilvo* MDIForm1::existingGreeting() const
+{
+    return m_greeting.existing();
+}
+
+template <class Window> Window* MDIForm1::addChild(Window* window)
+{
+    m_workArea->addSubWindow(window);
+    window->show();
+    return window;
+}
+
+void MDIForm1::showChild(QMdiSubWindow* window)
+{
+    window->show();
+    window->raise();
+    m_workArea->setActiveSubWindow(window);
 }
 
 void MDIForm1::fitScreen()
@@ -161,323 +229,63 @@ void MDIForm1::showEvent(QShowEvent* event)
     }
 }
 
-MDIForm1::~MDIForm1()
-{
-    m_workArea->viewport()->removeEventFilter(this);
-    // The greeting has no parent to take it along.
-    delete m_greeting.existing();
-}
-
-void MDIForm1::buildMenus()
-{
-    buildFileMenu();
-    buildExportMenu();
-    buildEditMenu();
-    buildViewMenu();
-    buildSettingsMenu();
-    mnucustom = menuBar()->addAction(QStringLiteral("&Custom Characters"));
-    mnucustom->setObjectName(QStringLiteral("mnucustom"));
-    mnuauto = menuBar()->addAction(QStringLiteral("&Auto Generate"));
-    mnuauto->setObjectName(QStringLiteral("mnuauto"));
-    buildHelpMenu();
-    // Alt and a caption's underlined letter open its menu; F10 opens the menu bar, as on the
-    // desktops the program runs on.
-    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this,
-            [this] { menuBar()->setActiveAction(MNUFILE->menuAction()); });
-}
-
-void MDIForm1::buildFileMenu()
-{
-    MNUFILE = addMenu(this, "MNUFILE", QStringLiteral("&File"));
-    menuBar()->addMenu(MNUFILE);
-    mnunew = addItem(MNUFILE, "mnunew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuload =
-        addItem(MNUFILE, "mnuload", QStringLiteral("&Load"), QKeySequence(Qt::CTRL | Qt::Key_L));
-    // Ctrl+O too, the key that opens a file in every other program.
-    mnuload->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence::Open});
-    mnusave =
-        addItem(MNUFILE, "mnusave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnusaveas = addItem(MNUFILE, "mnusaveas", QStringLiteral("Save &As..."),
-                        QKeySequence(Qt::CTRL | Qt::Key_K));
-    mnuproperties = addItem(MNUFILE, "mnuproperties", QStringLiteral("P&roperties"));
-    mnusep = addSeparator(MNUFILE, "mnusep");
-    // Item 0 of the recent files; hidden until a path fills it.
-    QAction* first = addItem(MNUFILE, "mnuMRU(0)", QStringLiteral("No History"));
-    first->setVisible(false);
-    mnuMRU.append(first);
-    sep6 = addSeparator(MNUFILE, "sep6");
-    mnuexit = addItem(MNUFILE, "mnuexit", QStringLiteral("E&xit"));
-}
-
-void MDIForm1::buildExportMenu()
-{
-    mnuexport = addMenu(MNUFILE, "mnuexport", QStringLiteral("&Export"));
-    MNUFILE->insertMenu(mnusep, mnuexport);
-    const auto item = [this](const char* name, const QString& caption,
-                             DocumentExport::Format format) {
-        QAction* action = addItem(mnuexport, name, caption);
-        // A picture at the zoom's whole multiple: 200 % and 300 % give cells twice and three
-        // times the size.
-        connect(action, &QAction::triggered, this, [this, format] {
-            mnuexport_Click(format, qBound(1, form1()->txtvimb->zoom() / 100, 4));
-        });
-        return action;
-    };
-    mnuexportpng =
-        item("mnuexportpng", QStringLiteral("&PNG Picture..."), DocumentExport::Format::Png);
-    mnuexporthtml =
-        item("mnuexporthtml", QStringLiteral("&HTML Page..."), DocumentExport::Format::Html);
-    mnuexporttxt =
-        item("mnuexporttxt", QStringLiteral("&UTF-8 Text..."), DocumentExport::Format::Text);
-}
-
-void MDIForm1::buildEditMenu()
-{
-    mnuedit = addMenu(this, "mnuedit", QStringLiteral("&Edit"));
-    menuBar()->addMenu(mnuedit);
-    mnuundo = addItem(mnuedit, "mnuundo", QStringLiteral("&Undo"), QKeySequence::Undo);
-    mnuredo = addItem(mnuedit, "mnuredo", QStringLiteral("&Redo"));
-    mnuredo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    mnuedit->addSeparator();
-    mnucut = addItem(mnuedit, "mnucut", QStringLiteral("Cu&t"), QKeySequence::Cut);
-    mnuselall = addItem(mnuedit, "mnuselall", QStringLiteral("Select &All"),
-                        QKeySequence(Qt::CTRL | Qt::Key_A));
-    mnucopy =
-        addItem(mnuedit, "mnucopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnupaste = addItem(mnuedit, "mnupaste", QStringLiteral("&Paste"));
-    mnuedit->addSeparator();
-    mnufind = addItem(mnuedit, "mnufind", QStringLiteral("&Find..."), QKeySequence::Find);
-    mnureplace = addItem(mnuedit, "mnureplace", QStringLiteral("R&eplace..."),
-                         QKeySequence(Qt::CTRL | Qt::Key_H));
-    mnufindnext =
-        addItem(mnuedit, "mnufindnext", QStringLiteral("Find &Next"), QKeySequence(Qt::Key_F3));
-    mnufindprevious = addItem(mnuedit, "mnufindprevious", QStringLiteral("Find Pre&vious"),
-                              QKeySequence(Qt::SHIFT | Qt::Key_F3));
-}
-
-void MDIForm1::buildViewMenu()
-{
-    mnuview = addMenu(this, "mnuview", QStringLiteral("&View"));
-    menuBar()->addMenu(mnuview);
-    mnuencoding = addMenu(mnuview, "mnuencoding", QStringLiteral("&Encoding"));
-    mnuview->addMenu(mnuencoding);
-    auto* encodings = new QActionGroup(this);
-    for (const TextEncoding::Kind kind : TextEncoding::All) {
-        QAction* item = addItem(mnuencoding, "", TextEncoding::name(kind));
-        item->setObjectName(QStringLiteral("mnuenc(%1)").arg(int(kind)));
-        item->setCheckable(true);
-        encodings->addAction(item);
-        connect(item, &QAction::triggered, this, [this, kind] { mnuenc_Click(kind); });
-        mnuenc.append(item);
-    }
-    mnuwordwrap = addItem(mnuview, "mnuwordwrap", QStringLiteral("&Word Wrap"));
-    mnuwordwrap->setCheckable(true);
-    mnuview->addSeparator();
-    mnuzoomin = addItem(mnuview, "mnuzoomin", QStringLiteral("Zoom &In"));
-    mnuzoomin->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    mnuzoomout = addItem(mnuview, "mnuzoomout", QStringLiteral("Zoom &Out"), QKeySequence::ZoomOut);
-    mnuzoomreset = addItem(mnuview, "mnuzoomreset", QStringLiteral("&Actual Size"),
-                           QKeySequence(Qt::CTRL | Qt::Key_0));
-}
-
-void MDIForm1::buildSettingsMenu()
-{
-    mnusettings = addMenu(this, "mnusettings", QStringLiteral("&Settings"));
-    menuBar()->addMenu(mnusettings);
-    mnumisc = addMenu(mnusettings, "mnumisc", QStringLiteral("&Misc Settings"));
-    mnusettings->addMenu(mnumisc);
-    mnucolors = addItem(mnumisc, "mnucolors", QStringLiteral("&Color Settings"));
-    mnufont = addItem(mnumisc, "mnufont", QStringLiteral("&Font Settings"));
-    mnuprog = addMenu(mnusettings, "mnuprog", QStringLiteral("&Program Settings"));
-    mnusettings->addMenu(mnuprog);
-    mnuallow = addItem(mnuprog, "mnuallow", QStringLiteral("Allow Quilra &Link"));
-    mnuallow->setCheckable(true);
-    mnuassociate = addItem(mnuprog, "mnuassociate", QStringLiteral("&Associate Files"));
-}
-
-void MDIForm1::buildHelpMenu()
-{
-    mnuhelpme = addMenu(this, "mnuhelpme", QStringLiteral("&Help"));
-    menuBar()->addMenu(mnuhelpme);
-    mnuabout = addItem(mnuhelpme, "mnuabout", QStringLiteral("&About this Program"));
-    mnuhelp = addItem(mnuhelpme, "mnuhelp", QStringLiteral("Online &Help"));
-    mnusep9 = addSeparator(mnuhelpme, "mnusep9");
-    mnudonate = addItem(mnuhelpme, "mnudonate", QStringLiteral("&Donate"));
-}
-
-void MDIForm1::connectMenus()
-{
-    connect(mnunew, &QAction::triggered, this, &MDIForm1::mnunew_Click);
-    connect(mnuload, &QAction::triggered, this, &MDIForm1::mnuload_Click);
-    connect(mnusave, &QAction::triggered, this, &MDIForm1::mnusave_Click);
-    connect(mnusaveas, &QAction::triggered, this, &MDIForm1::mnusaveas_Click);
-    connect(mnuMRU.constFirst(), &QAction::triggered, this, [this] { mnuMRU_Click(0); });
-    connect(mnuproperties, &QAction::triggered, this, &MDIForm1::mnuproperties_Click);
-    connect(mnuundo, &QAction::triggered, this, [this] { form1()->txtvimb->undo(); });
-    connect(mnuredo, &QAction::triggered, this, [this] { form1()->txtvimb->redo(); });
-    connect(mnucut, &QAction::triggered, this, [this] { form1()->txtvimb->cut(); });
-    connect(mnuselall, &QAction::triggered, this, &MDIForm1::mnuselall_Click);
-    connect(mnufind, &QAction::triggered, this, [this] { form1()->findbar->open(false); });
-    connect(mnureplace, &QAction::triggered, this, [this] { form1()->findbar->open(true); });
-    connect(mnufindnext, &QAction::triggered, this, [this] { form1()->findbar->findNext(); });
-    connect(mnufindprevious, &QAction::triggered, this,
-            [this] { form1()->findbar->findPrevious(); });
-    connect(mnucopy, &QAction::triggered, this, &MDIForm1::mnucopy_Click);
-    connect(mnupaste, &QAction::triggered, this, &MDIForm1::mnupaste_Click);
-    connect(mnuallow, &QAction::triggered, this, &MDIForm1::mnuallow_Click);
-    connect(mnuwordwrap, &QAction::triggered, this, &MDIForm1::mnuwordwrap_Click);
-    connect(mnuzoomin, &QAction::triggered, this, [this] { form1()->txtvimb->zoomIn(); });
-    connect(mnuzoomout, &QAction::triggered, this, [this] { form1()->txtvimb->zoomOut(); });
-    connect(mnuzoomreset, &QAction::triggered, this, [this] { form1()->txtvimb->setZoom(100); });
-    connect(mnuassociate, &QAction::triggered, this, &MDIForm1::associateFiles);
-    connect(mnuexit, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
-    connect(mnuabout, &QAction::triggered, this, &MDIForm1::mnuabout_Click);
-    connect(mnuauto, &QAction::triggered, this, &MDIForm1::mnuauto_Click);
-    // There is no help or donation page of its own: both open the product's web site.
-    connect(mnuhelp, &QAction::triggered, this, [] { Module1::OpenUrl(ProductInfo::WebAddress); });
-    connect(mnudonate, &QAction::triggered, this,
-            [] { Module1::OpenUrl(ProductInfo::WebAddress); });
-    connect(mnucolors, &QAction::triggered, this, &MDIForm1::mnucolors_Click);
-    connect(mnufont, &QAction::triggered, this, &MDIForm1::mnufont_Click);
-    connect(mnucustom, &QAction::triggered, this, &MDIForm1::mnucustom_Click);
-}
-
-template <class Window> Window* MDIForm1::addChild(Window* window)
-{
-    m_workArea->addSubWindow(window);
-    window->show();
-    return window;
-}
-
-void MDIForm1::showChild(QMdiSubWindow* window)
-{
-    window->show();
-    window->raise();
-    m_workArea->setActiveSubWindow(window);
-}
-
-Form1* MDIForm1::form1()
-{
-    const bool created = m_form1.existing() == nullptr;
-    Form1* form = m_form1.get();
-    if (created) {
-        fillWorkArea(form);
-        connect(form->txtvimb, &DocumentEditor::textRefused, this,
-                [this](const QString& message) { statusBar()->showMessage(message, 5000); });
-        // Links open as the Help menu's web links do; hovering one shows where it leads.
-        connect(form->txtvimb, &DocumentEditor::linkActivated, this,
-                [](const QString& address) { Module1::OpenUrl(address); });
-        connect(form->txtvimb, &DocumentEditor::linkHovered, this, [this](const QString& address) {
-            if (address.isEmpty())
-                statusBar()->clearMessage();
-            else
-                statusBar()->showMessage(address);
-        });
-        // A dropped file opens like any other, but does not enter the recent files.
-        connect(form->txtvimb, &DocumentEditor::fileDropped, this, [this](const QString& path) {
-            if (m_files.maySetAside())
-                openDocument(path);
-        });
-        connect(form->txtvimb, &DocumentEditor::characterKeyPressed, this,
-                &MDIForm1::checkGreeting);
-        connect(form->txtvimb, &DocumentEditor::encodingChanged, this,
-                &MDIForm1::updateDocumentStatus);
-        connect(form->txtvimb, &DocumentEditor::undoAvailable, mnuundo, &QAction::setEnabled);
-        connect(form->txtvimb, &DocumentEditor::redoAvailable, mnuredo, &QAction::setEnabled);
-        connect(form->txtvimb, &DocumentEditor::copyAvailable, mnucut, &QAction::setEnabled);
-        connect(form->txtvimb, &DocumentEditor::documentReplaced, this,
-                &MDIForm1::updateEditActions);
-        // Closing the document window drops the document: a modified one is asked about.
-        form->setCloseGuard([this] { return m_files.maySetAside(); });
-        connect(form, &ChildWindow::closed, this, [this] { setCaption(ProductInfo::Title); });
-        updateEditActions();
-        form->txtvimb->setWordWrap(m_services.userSettings.read(SettingKeys::WordWrap) ==
-                                   QStringLiteral("yes"));
-        // The zoom is the user's view of every document: kept per user, never in the font.
-        bool stored = false;
-        const int zoom = m_services.userSettings.read(SettingKeys::Zoom).toInt(&stored);
-        form->txtvimb->setZoom(stored ? zoom : 100);
-        showZoom(form->txtvimb->zoom());
-        connect(form->txtvimb, &DocumentEditor::zoomChanged, this, [this](int percent) {
-            m_services.userSettings.write(SettingKeys::Zoom, QString::number(percent));
-            showZoom(percent);
-        });
-        updateDocumentStatus();
-    }
-    return form;
-}
-
-frmabout* MDIForm1::existingAbout() const
-{
-    return m_about.existing();
-}
-
-frmmovie* MDIForm1::existingGenerator() const
-{
-    return m_generator.existing();
-}
-
-Form2* MDIForm1::existingPalette() const
-{
-    return m_palette.existing();
-}
-
-frmpilvo* MDIForm1::existingGreeting() const
-{
-    return m_greeting.existing();
-}
-
-void MDIForm1::fillWorkArea(QMdiSubWindow* window)
-{
-    // A document window that the user minimised or maximised stays as the user left it.
-    if (window->isMinimized() || window->isMaximized())
-        return;
-    window->setGeometry(QRect(QPoint(0, 0), m_workArea->viewport()->size()));
-}
-
-void MDIForm1::layoutDocumentWindow()
-{
-    fillWorkArea(form1());
-}
-
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_workArea->viewport() && event->type() == QEvent::Resize)
-        layoutDocumentWindow();
+        m_documentWindow.fillWorkArea();
+    // The document has painted: what start-up left for later may run now.
+    if (event->type() == QEvent::Paint && m_startUpPending && watched != m_workArea->viewport()) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MDIForm1::finishStartUp);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void MDIForm1::startUp(const QString& argumentText)
 {
-    associateFiles();
+    const Stored<bool> link = m_config.linkAllowed();
+    mnuallow->setChecked(!(link.isPresent() && !link.value));
+    mnuwordwrap->setChecked(m_config.wordWrap());
 
-    const UserSettings& user = m_services.userSettings;
-    mnuallow->setChecked(user.read(SettingKeys::LinkAllowed) != QStringLiteral("no"));
-    mnuwordwrap->setChecked(user.read(SettingKeys::WordWrap) == QStringLiteral("yes"));
-
-    const QString opened = user.read(SettingKeys::TimesOpened);
-    if (opened.isEmpty()) {
-        user.write(SettingKeys::TimesOpened, QStringLiteral("0"));
-    } else {
-        // The about box is made now, hidden, so that it shows the count as this run began.
-        frmabout* about = m_about.get();
-        about->lblran->setText(opened);
-        about->hide();
-        user.write(SettingKeys::TimesOpened, RunCounter::increased(opened));
-    }
+    // The count as this run began, for the about box; the stored count goes up at once.
+    m_openedAtStart = m_config.timesOpened();
+    m_config.setTimesOpened(m_openedAtStart.isEmpty() ? QStringLiteral("0")
+                                                      : RunCounter::increased(m_openedAtStart));
 
     MRUCount = -1;
-    LoadMRU();
-    layoutDocumentWindow();
-
+    m_recent->LoadMRU();
     // Made absolute, so that the captions and the recent files name the file from anywhere.
     QString path = CommandLine::documentPath(argumentText);
     if (!path.isEmpty())
         path = QFileInfo(path).absoluteFilePath();
-    if (!path.isEmpty() && openDocument(path))
-        AddToMRU(path);
+    Form1* window = form1();
+    if (!path.isEmpty() && m_files.open(path))
+        m_recent->AddToMRU(path);
+
+    // What the first sight of the file does not need waits until the document has painted:
+    // the desktop association and the hidden about box.
+    m_startUpPending = true;
+    window->watchPaint(this);
+    QTimer::singleShot(kStartUpDeferralMs, this, &MDIForm1::finishStartUp);
+}
+
+void MDIForm1::finishStartUp()
+{
+    if (!m_startUpPending)
+        return;
+    m_startUpPending = false;
+    associateFiles();
+    if (!m_openedAtStart.isEmpty() && !m_about.existing()) {
+        // Made hidden, so that it shows the count as this run began; the window the user is
+        // in stays active.
+        QMdiSubWindow* active = m_workArea->activeSubWindow();
+        frmabout* about = m_about.get();
+        about->lblran->setText(m_openedAtStart);
+        about->hide();
+        if (active)
+            m_workArea->setActiveSubWindow(active);
+    }
+    Q_EMIT startUpFinished();
 }
 
 void MDIForm1::unload()
@@ -485,7 +293,7 @@ void MDIForm1::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    SaveMRU();
+    m_recent->SaveMRU();
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event)
@@ -501,7 +309,12 @@ void MDIForm1::closeEvent(QCloseEvent* event)
 
 void MDIForm1::SetDocumentCaptions(const QString& path)
 {
-    form1()->setFilePath(path);
+    m_document.setFilePath(path);
+}
+
+void MDIForm1::showCaption()
+{
+    const QString path = m_document.filePath();
     setCaption(path.isEmpty()
                    ? ProductInfo::Title
                    : ProductInfo::Title + QStringLiteral(" - (") + path + QLatin1Char(')'));
@@ -511,6 +324,14 @@ void MDIForm1::setCaption(const QString& caption)
 {
     m_caption = caption;
     setWindowTitle(caption);
+}
+
+void MDIForm1::showStatus(const QString& text)
+{
+    if (text.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(text);
 }
 
 void MDIForm1::changeEvent(QEvent* event)
@@ -527,88 +348,78 @@ NfoFile::Status MDIForm1::LoadDocumentText(const QString& path)
     return m_files.read(path);
 }
 
-bool MDIForm1::openDocument(const QString& path)
-{
-    SetDocumentCaptions(path);
-    const NfoFile::Status status = LoadDocumentText(path);
-    if (status == NfoFile::Status::Read)
-        return true;
-    m_files.reportOpenFailure(status);
-    return false;
-}
-
 void MDIForm1::mnunew_Click()
 {
     if (!m_files.maySetAside())
         return;
     // An untitled document: a following Save asks for a name.
-    form1()->setText(QByteArray());
-    SetDocumentCaptions(QString());
+    m_document.clear();
+    form1();
 }
 
 void MDIForm1::mnuload_Click()
 {
-    const QString path = m_services.dialogs.openFileName(this, QStringLiteral("Load NFO file"),
-                                                         QStringLiteral("nfo file (*.nfo)|*.nfo"));
+    const QString path =
+        m_services.dialogs.openFileName(this, tr("Load NFO file"), tr("nfo file (*.nfo)|*.nfo"));
     if (path.isEmpty() || !m_files.maySetAside())
         return;
-    SetDocumentCaptions(path);
     // The path enters the recent files before it is read, so that it stays there when it
     // cannot be opened.
-    AddToMRU(path);
-    const NfoFile::Status status = LoadDocumentText(path);
-    if (status != NfoFile::Status::Read)
-        m_files.reportOpenFailure(status);
+    m_recent->AddToMRU(path);
+    m_files.open(path);
+    form1();
 }
 
-void MDIForm1::mnusave_Click()
+void MDIForm1::openRecent(const QString& path)
 {
-    m_files.save();
-}
-
-void MDIForm1::mnusaveas_Click()
-{
-    m_files.saveAs();
+    if (m_files.maySetAside())
+        m_files.open(path);
+    form1();
 }
 
 void MDIForm1::mnuproperties_Click()
 {
-    const auto sauce = SauceRecord::read(form1()->txtvimb->trailer());
+    const auto sauce = SauceRecord::read(m_document.trailer());
     if (!sauce) {
-        m_services.dialogs.message(this, Dialogs::Icon::Information, QStringLiteral("Properties"),
-                                   QStringLiteral("This file has no SAUCE record."));
+        m_services.dialogs.message(this, Dialogs::Icon::Information, tr("Properties"),
+                                   tr("This file has no SAUCE record."));
         return;
     }
     // CCYYMMDD as a date people read, when it is one.
     QString date = sauce->date;
     if (date.size() == 8 && date.toInt() > 0)
         date = date.left(4) + QLatin1Char('-') + date.mid(4, 2) + QLatin1Char('-') + date.mid(6);
-    QStringList lines = {QStringLiteral("Title: ") + sauce->title,
-                         QStringLiteral("Author: ") + sauce->author,
-                         QStringLiteral("Group: ") + sauce->group, QStringLiteral("Date: ") + date,
-                         QStringLiteral("Font: ") + sauce->font};
+    QStringList lines = {tr("Title: %1").arg(sauce->title), tr("Author: %1").arg(sauce->author),
+                         tr("Group: %1").arg(sauce->group), tr("Date: %1").arg(date),
+                         tr("Font: %1").arg(sauce->font)};
     if (!sauce->comments.isEmpty())
         lines << QString() << sauce->comments;
-    m_services.dialogs.message(this, Dialogs::Icon::Information, QStringLiteral("Properties"),
+    m_services.dialogs.message(this, Dialogs::Icon::Information, tr("Properties"),
                                lines.join(QLatin1Char('\n')));
 }
 
-void MDIForm1::mnuexport_Click(DocumentExport::Format format, int scale)
+void MDIForm1::mnuexport_Click(DocumentExport::Format format)
 {
     // In the order of the formats.
-    static const QString kinds[] = {QStringLiteral("PNG Picture"), QStringLiteral("HTML Page"),
-                                    QStringLiteral("UTF-8 Text")};
+    const QString kinds[] = {tr("PNG Picture"), tr("HTML Page"), tr("UTF-8 Text")};
     const QString& kind = kinds[int(format)];
     const QString suffix = DocumentExport::suffix(format);
     const QString path = m_services.dialogs.saveFileName(
-        this, QStringLiteral("Export ") + kind, QStringLiteral("%1 (*.%2)|*.%2").arg(kind, suffix),
+        this, tr("Export %1").arg(kind), QStringLiteral("%1 (*.%2)|*.%2").arg(kind, suffix),
         nullptr);
     if (path.isEmpty())
         return;
-    Form1* form = form1();
+    // The document as it looks: the appearance's colours, a picture at the zoom's whole
+    // multiple (200 % and 300 % give cells twice and three times the size), its file's name.
+    DocumentExport::Options options;
+    options.format = format;
+    options.scale = qBound(1, m_appearance.zoom() / 100, DocumentExport::MaxScale);
+    options.text = m_appearance.textRgb();
+    options.background = m_appearance.backgroundRgb();
+    const QString file = m_document.filePath();
+    options.title = file.isEmpty() ? ProductInfo::Title : QFileInfo(file).fileName();
     const DocumentExport::Result result =
-        DocumentExport(VgaFace::locate())
-            .render(form->txtvimb->displayText(), exportOptions(*form, format, scale));
+        DocumentExport(VgaFace::locate()).render(m_document.displayText(), options);
     // A failed write leaves any old file as it was and says so, as Save does.
     if (result.error.isEmpty() && NfoFile::write(path, result.bytes))
         return;
@@ -616,96 +427,16 @@ void MDIForm1::mnuexport_Click(DocumentExport::Format format, int scale)
                                result.error.isEmpty() ? Messages::FileNotSaved : result.error);
 }
 
-void MDIForm1::mnuMRU_Click(int index)
-{
-    if (m_files.maySetAside())
-        openDocument(m_recentFiles.paths().value(index));
-}
-
-void MDIForm1::AddToMRU(const QString& path)
-{
-    m_recentFiles.add(path);
-    showRecentFiles();
-}
-
-void MDIForm1::LoadMRU()
-{
-    m_recentFiles.load(m_services.userSettings.familyReader(SettingKeys::RecentFile));
-    showRecentFiles();
-}
-
-void MDIForm1::SaveMRU()
-{
-    m_services.userSettings.writeFamily(SettingKeys::RecentFile, m_recentFiles.paths());
-}
-
-QAction* MDIForm1::recentFileItem(int index)
-{
-    // Items are made when first needed, each after the one before, and stay for the run.
-    while (mnuMRU.size() <= index) {
-        const int next = static_cast<int>(mnuMRU.size());
-        auto* item = new QAction(MNUFILE);
-        item->setObjectName(QStringLiteral("mnuMRU(%1)").arg(next));
-        MNUFILE->insertAction(sep6, item);
-        connect(item, &QAction::triggered, this, [this, next] { mnuMRU_Click(next); });
-        mnuMRU.append(item);
-    }
-    return mnuMRU.at(index);
-}
-
-void MDIForm1::showRecentFiles()
-{
-    const QStringList& paths = m_recentFiles.paths();
-    const QFontMetrics metrics(MNUFILE->font());
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        QAction* item = recentFileItem(static_cast<int>(i));
-        // "&" would mark an access key in a menu caption; the path shows as it is.
-        QString caption = metrics.elidedText(paths.at(i), Qt::ElideMiddle, kRecentItemWidth);
-        item->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
-        item->setData(paths.at(i));
-        item->setToolTip(paths.at(i));
-        item->setVisible(true);
-    }
-    MRUCount = m_recentFiles.lastIndex();
-}
-
-void MDIForm1::mnuselall_Click()
-{
-    DocumentEditor* editor = form1()->txtvimb;
-    editor->setSelStart(0);
-    editor->setSelLength(editor->codeCount());
-}
-
-void MDIForm1::mnucopy_Click()
-{
-    DocumentEditor* editor = form1()->txtvimb;
-    const int start = editor->selStart();
-    const int length = editor->selLength();
-    if (length == 0)
-        return;
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setMimeData(editor->selectionMimeData());
-    editor->setSelStart(start + length);
-}
-
-void MDIForm1::mnupaste_Click()
-{
-    form1()->txtvimb->paste();
-}
-
 void MDIForm1::mnuallow_Click()
 {
     // The action has already toggled its own check mark.
-    m_services.userSettings.write(SettingKeys::LinkAllowed, mnuallow->isChecked()
-                                                                ? QStringLiteral("yes")
-                                                                : QStringLiteral("no"));
+    m_config.setLinkAllowed(mnuallow->isChecked());
 }
 
 void MDIForm1::mnuenc_Click(TextEncoding::Kind kind)
 {
     // The same bytes, read anew; a reading that would lose characters is not made.
-    if (!form1()->reinterpret(kind))
+    if (!m_document.reinterpret(kind))
         m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
                                    Messages::notReadable(TextEncoding::description(kind)));
     updateDocumentStatus();
@@ -714,31 +445,17 @@ void MDIForm1::mnuenc_Click(TextEncoding::Kind kind)
 void MDIForm1::mnuwordwrap_Click()
 {
     const bool wrap = mnuwordwrap->isChecked();
-    m_services.userSettings.write(SettingKeys::WordWrap,
-                                  wrap ? QStringLiteral("yes") : QStringLiteral("no"));
-    form1()->txtvimb->setWordWrap(wrap);
-}
-
-void MDIForm1::showZoom(int percent)
-{
-    StatusBar1->zoomPanel->setText(QStringLiteral("%1%").arg(percent));
-}
-
-void MDIForm1::updateEditActions()
-{
-    const DocumentEditor* editor = form1()->txtvimb;
-    mnuundo->setEnabled(editor->document()->isUndoAvailable());
-    mnuredo->setEnabled(editor->document()->isRedoAvailable());
-    mnucut->setEnabled(editor->textCursor().hasSelection());
+    m_config.setWordWrap(wrap);
+    if (Form1* window = m_documentWindow.existing())
+        window->setWordWrap(wrap);
 }
 
 void MDIForm1::updateDocumentStatus()
 {
-    const FileEncoding encoding = form1()->encoding();
+    const FileEncoding encoding = m_document.encoding();
     mnuenc.at(int(encoding.kind))->setChecked(true);
-    StatusBar1->encodingPanel->setText(
-        TextEncoding::name(encoding.kind) +
-        (encoding.byteOrderMark ? QStringLiteral(" BOM") : QString()));
+    StatusBar1->encodingPanel->setText(TextEncoding::name(encoding.kind) +
+                                       (encoding.byteOrderMark ? tr(" BOM") : QString()));
 }
 
 void MDIForm1::associateFiles()
@@ -756,26 +473,6 @@ void MDIForm1::mnuexit_Click()
         Q_EMIT exitRequested();
 }
 
-void MDIForm1::mnuabout_Click()
-{
-    showChild(m_about.get());
-}
-
-void MDIForm1::mnuauto_Click()
-{
-    showChild(m_generator.get());
-}
-
-void MDIForm1::mnucolors_Click()
-{
-    showChild(m_colours.get());
-}
-
-void MDIForm1::mnufont_Click()
-{
-    showChild(m_font.get());
-}
-
 void MDIForm1::mnucustom_Click()
 {
     const bool created = m_palette.existing() == nullptr;
@@ -789,8 +486,8 @@ void MDIForm1::mnucustom_Click()
 void MDIForm1::checkGreeting()
 {
     // Only a text of the phrase's length is read, so that keys stay quick in long documents.
-    const DocumentEditor* editor = form1()->txtvimb;
-    if (editor->codeCount() == GreetingPhrase::length() && GreetingPhrase::matches(editor->codes()))
+    if (m_document.codeCount() == GreetingPhrase::length() &&
+        GreetingPhrase::matches(m_document.bytes()))
         showGreeting();
 }
 

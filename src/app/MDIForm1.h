@@ -1,30 +1,37 @@
 #pragma once
 
 #include "DocumentFiles.h"
+#include "DocumentWindow.h"
+#include "MainMenuItems.h"
 #include "documents/NfoFile.h"
-#include "documents/RecentFiles.h"
 #include "documents/TextEncoding.h"
 #include "export/DocumentExport.h"
+#include "settings/Config.h"
+#include "ui/DocumentAppearance.h"
+#include "ui/NfoDocument.h"
 #include "ui/Services.h"
 #include "ui/WindowSlot.h"
 
 #include <QMainWindow>
 
 class ClockStatusBar;
+class EditCommands;
 class Form1;
+class Form2;
 class QMdiArea;
 class QMdiSubWindow;
-class Form2;
+class RecentFilesMenu;
 class frmabout;
-class frmmovie;
 class frmcolor;
 class frmfont;
+class frmmovie;
 class frmpilvo;
 
 // The main window: the program's menus and status bar, and the work area that holds the one
-// document window and the other child windows. Its start-up runs once, before it is shown; its
-// unload runs when it closes.
-class MDIForm1 : public QMainWindow
+// document window and the other child windows. It owns the run's document, settings and
+// document appearance and hands them to the windows that work on them. Its start-up runs once,
+// before it is shown; its unload runs when it closes.
+class MDIForm1 : public QMainWindow, public MainMenuItems
 {
     Q_OBJECT
 
@@ -35,7 +42,11 @@ public:
     // The start-up sequence. `argumentText` is the command line after the program's name.
     void startUp(const QString& argumentText);
 
-    // The one document window, created (empty, caption "Quilra") when there is none.
+    NfoDocument& document() { return m_document; }
+    Config& config() { return m_config; }
+    DocumentAppearance& appearance() { return m_appearance; }
+
+    // The one document window, created (showing the document) when there is none.
     Form1* form1();
     // The about box when it exists (shown or hidden), else nullptr.
     frmabout* existingAbout() const;
@@ -48,67 +59,18 @@ public:
     // Makes the path the document's file: the document window's caption and, in brackets, the
     // main window's.
     void SetDocumentCaptions(const QString& path);
-    // Replaces the document's text by the file's. Anything but Read means the file could not
-    // be opened or read (the text holds what was read). Says nothing itself.
+    // Makes the file the document. Anything but Read means the file could not be opened or
+    // read, and the document stays as it was. Says nothing itself.
     NfoFile::Status LoadDocumentText(const QString& path);
 
     QMdiArea* workArea() const { return m_workArea; }
-
-    // Highest index of the recent-file items in use, -1 when there is none.
-    int MRUCount = -1;
-
-    QMenu* MNUFILE = nullptr;
-    QAction* mnunew = nullptr;
-    QAction* mnuload = nullptr;
-    QAction* mnusave = nullptr;
-    QAction* mnusaveas = nullptr;
-    QAction* mnuproperties = nullptr;
-    QMenu* mnuexport = nullptr;
-    QAction* mnuexportpng = nullptr;
-    QAction* mnuexporthtml = nullptr;
-    QAction* mnuexporttxt = nullptr;
-    QAction* mnusep = nullptr;
-    QList<QAction*> mnuMRU;
-    QAction* sep6 = nullptr;
-    QAction* mnuexit = nullptr;
-    QMenu* mnuedit = nullptr;
-    QAction* mnuundo = nullptr;
-    QAction* mnuredo = nullptr;
-    QAction* mnucut = nullptr;
-    QAction* mnuselall = nullptr;
-    QAction* mnucopy = nullptr;
-    QAction* mnupaste = nullptr;
-    QAction* mnufind = nullptr;
-    QAction* mnureplace = nullptr;
-    QAction* mnufindnext = nullptr;
-    QAction* mnufindprevious = nullptr;
-    QMenu* mnuview = nullptr;
-    QMenu* mnuencoding = nullptr;
-    // One item for each encoding, in the order of TextEncoding::All.
-    QList<QAction*> mnuenc;
-    QAction* mnuwordwrap = nullptr;
-    QAction* mnuzoomin = nullptr;
-    QAction* mnuzoomout = nullptr;
-    QAction* mnuzoomreset = nullptr;
-    QMenu* mnusettings = nullptr;
-    QMenu* mnumisc = nullptr;
-    QAction* mnucolors = nullptr;
-    QAction* mnufont = nullptr;
-    QMenu* mnuprog = nullptr;
-    QAction* mnuallow = nullptr;
-    QAction* mnuassociate = nullptr;
-    QAction* mnucustom = nullptr;
-    QAction* mnuauto = nullptr;
-    QMenu* mnuhelpme = nullptr;
-    QAction* mnuabout = nullptr;
-    QAction* mnuhelp = nullptr;
-    QAction* mnusep9 = nullptr;
-    QAction* mnudonate = nullptr;
     ClockStatusBar* StatusBar1 = nullptr;
 
 Q_SIGNALS:
     // Exit was chosen: the window has unloaded and the program is to end at once.
     void exitRequested();
+    // The work that start-up leaves until the document shows is done.
+    void startUpFinished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -117,72 +79,53 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMenus();
-    void buildFileMenu();
-    void buildExportMenu();
-    void buildEditMenu();
-    void buildViewMenu();
-    void buildSettingsMenu();
-    void buildHelpMenu();
     void connectMenus();
-
+    void connectDocument();
+    void watchDocumentWindow(Form1* window);
     // Adds a child window to the work area and shows it, as every window is shown when loaded.
     template <class Window> Window* addChild(Window* window);
     // Brings a window forward in the work area, showing it when hidden.
     void showChild(QMdiSubWindow* window);
-    // Keeps the document window filling the work area.
-    void layoutDocumentWindow();
-    void fillWorkArea(QMdiSubWindow* window);
+    void finishStartUp();
 
     void associateFiles();
-    // Opens a file as every way in does: captions, then the text, with the message on failure.
-    bool openDocument(const QString& path);
+    void showCaption();
     void setCaption(const QString& caption);
+    void showStatus(const QString& text);
     void fitScreen();
-
-    void AddToMRU(const QString& path);
-    void LoadMRU();
-    void SaveMRU();
-    void showRecentFiles();
-    QAction* recentFileItem(int index);
 
     void unload();
     void mnunew_Click();
     void mnuload_Click();
-    void mnusave_Click();
-    void mnusaveas_Click();
     void mnuproperties_Click();
-    void mnuMRU_Click(int index);
-    // Writes the document in another form, in its current colours; a picture's pixels are
+    void openRecent(const QString& path);
+    // Writes the document in another form, in the document appearance; a picture's pixels are
     // `scale` pixels square.
-    void mnuexport_Click(DocumentExport::Format format, int scale = 1);
-    void mnuselall_Click();
-    void mnucopy_Click();
-    void mnupaste_Click();
+    void mnuexport_Click(DocumentExport::Format format);
     void mnuallow_Click();
     void mnuenc_Click(TextEncoding::Kind kind);
     void mnuwordwrap_Click();
     // Shows the document's encoding in the View menu and the status bar.
     void updateDocumentStatus();
-    void updateEditActions();
-    void showZoom(int percent);
     void mnuexit_Click();
-    void mnuabout_Click();
-    void mnuauto_Click();
-    void mnucolors_Click();
-    void mnufont_Click();
     void mnucustom_Click();
     void checkGreeting();
     void showGreeting();
 
     Services m_services;
-    DocumentFiles m_files;
-    QString m_caption;
-    bool m_shownOnce = false;
-    RecentFiles m_recentFiles;
-    bool m_unloaded = false;
+    Config m_config;
+    NfoDocument m_document;
+    DocumentAppearance m_appearance;
     QMdiArea* m_workArea;
-    WindowSlot<Form1> m_form1;
+    DocumentWindow m_documentWindow;
+    DocumentFiles m_files;
+    RecentFilesMenu* m_recent = nullptr;
+    EditCommands* m_edit = nullptr;
+    QString m_caption;
+    QString m_openedAtStart;
+    bool m_startUpPending = false;
+    bool m_shownOnce = false;
+    bool m_unloaded = false;
     WindowSlot<frmabout> m_about;
     WindowSlot<frmmovie> m_generator;
     WindowSlot<frmcolor> m_colours;

@@ -1,12 +1,10 @@
 #include "frmcolor.h"
 
-#include "ColourValue.h"
-#include "QtColour.h"
-#include "StoredAppearance.h"
-#include "settings/SettingKeys.h"
+#include "settings/Config.h"
 #include "ui/DesignedControl.h"
 #include "ui/Dialogs.h"
-#include "ui/Form1.h"
+#include "ui/DocumentAppearance.h"
+#include "ui/QtColour.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -40,10 +38,9 @@ QFrame* addPreview(QWidget* parent, const char* name, const QRect& place, const 
 
 } // namespace
 
-frmcolor::frmcolor(Dialogs& dialogs, ProgramSettings settings, std::function<Form1*()> document,
+frmcolor::frmcolor(Dialogs& dialogs, Config& config, DocumentAppearance& appearance,
                    QWidget* parent)
-    : ChildWindow(parent), m_dialogs(dialogs), m_settings(std::move(settings)),
-      m_document(std::move(document))
+    : ChildWindow(parent), m_dialogs(dialogs), m_config(config), m_appearance(appearance)
 {
     setObjectName(QStringLiteral("frmcolor"));
     setWindowTitle(QStringLiteral("Color Picker"));
@@ -79,11 +76,12 @@ void frmcolor::loadStoredColours()
 {
     // The previews start from the stored colours, not from what the document shows now; a
     // value that is missing or not a colour leaves the designed preview.
-    const StoredAppearance stored = StoredAppearance::read(m_settings);
-    if (stored.textColour)
-        setPreviewColour(Picture1, QtColour::fromValue(*stored.textColour));
-    if (stored.backgroundColour)
-        setPreviewColour(Picture2, QtColour::fromValue(*stored.backgroundColour));
+    const Stored<qint32> text = m_config.textColour();
+    const Stored<qint32> background = m_config.backgroundColour();
+    if (text.isPresent())
+        setPreviewColour(Picture1, QtColour::fromValue(text.value));
+    if (background.isPresent())
+        setPreviewColour(Picture2, QtColour::fromValue(background.value));
 }
 
 void frmcolor::pick(QFrame* preview, QColor& last)
@@ -100,8 +98,7 @@ void frmcolor::Command3_Click()
 {
     const QColor text = previewColour(Picture1);
     const QColor back = previewColour(Picture2);
-    m_document()->setDocumentColours(text, back);
-    m_settings.write(SettingKeys::TextColour, ColourValue::toText(QtColour::toValue(text)));
-    m_settings.write(SettingKeys::BackgroundColour, ColourValue::toText(QtColour::toValue(back)));
+    m_appearance.setColours(text, back);
+    m_config.setColours(QtColour::toValue(text), QtColour::toValue(back));
     close();
 }

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "settings/ProgramSettings.h"
 #include "ui/ChildWindow.h"
 
 #include <QColor>
-#include <functional>
 
+class Config;
 class Dialogs;
-class Form1;
+class DocumentAppearance;
 class QFrame;
 class QGroupBox;
 class QPushButton;
@@ -20,8 +19,8 @@ class frmcolor : public ChildWindow
     Q_OBJECT
 
 public:
-    // `document` gives the one document window, creating it when the user had closed it.
-    frmcolor(Dialogs& dialogs, ProgramSettings settings, std::function<Form1*()> document,
+    // Apply shows the colours in `appearance` and keeps them in `config`.
+    frmcolor(Dialogs& dialogs, Config& config, DocumentAppearance& appearance,
              QWidget* parent = nullptr);
 
     QGroupBox* Frame1 = nullptr;
@@ -40,8 +39,8 @@ private:
     void Command3_Click();
 
     Dialogs& m_dialogs;
-    ProgramSettings m_settings;
-    std::function<Form1*()> m_document;
+    Config& m_config;
+    DocumentAppearance& m_appearance;
     // Each chooser starts at black and then at the colour last picked with its button, while
     // the window is open.
     QColor m_lastText = Qt::black;

@@ -1,12 +1,11 @@
 #include "frmfont.h"
 
-#include "FontSizes.h"
 #include "product/ProductInfo.h"
-#include "settings/SettingKeys.h"
+#include "settings/Config.h"
+#include "settings/FontSizes.h"
 #include "ui/DesignedControl.h"
 #include "ui/Dialogs.h"
-#include "ui/DocumentEditor.h"
-#include "ui/Form1.h"
+#include "ui/DocumentAppearance.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -69,10 +68,8 @@ QFont previewFont()
 
 } // namespace
 
-frmfont::frmfont(Dialogs& dialogs, ProgramSettings settings, std::function<Form1*()> document,
-                 QWidget* parent)
-    : ChildWindow(parent), m_dialogs(dialogs), m_settings(std::move(settings)),
-      m_document(std::move(document))
+frmfont::frmfont(Dialogs& dialogs, Config& config, DocumentAppearance& appearance, QWidget* parent)
+    : ChildWindow(parent), m_dialogs(dialogs), m_config(config), m_appearance(appearance)
 {
     setObjectName(QStringLiteral("frmfont"));
     setWindowTitle(QStringLiteral("Font Chooser"));
@@ -87,7 +84,7 @@ frmfont::frmfont(Dialogs& dialogs, ProgramSettings settings, std::function<Form1
     cbofonts->addItems(QFontDatabase::families());
     showWholeNames(cbofonts);
     // The font at 100 %: the zoom is a view of it, never what is stored.
-    const QFont current = m_document()->txtvimb->baseFont();
+    const QFont current = m_appearance.font();
     cbofonts->setCurrentIndex(qMax(0, faceIndex(cbofonts, current)));
     FillSizeList();
     const QString size = sizeText(current);
@@ -168,8 +165,7 @@ void frmfont::cmdapply_Click()
                           QStringLiteral("Please choose a font size."));
         return;
     }
-    m_document()->setDocumentFont(face, *points);
-    m_settings.write(SettingKeys::FontName, face.toUtf8());
-    m_settings.write(SettingKeys::FontSize, sizeText.toUtf8());
+    m_appearance.setFont(face, *points);
+    m_config.setFont(face, sizeText);
     close();
 }

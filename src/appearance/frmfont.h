@@ -1,12 +1,10 @@
 #pragma once
 
-#include "settings/ProgramSettings.h"
 #include "ui/ChildWindow.h"
 
-#include <functional>
-
+class Config;
 class Dialogs;
-class Form1;
+class DocumentAppearance;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -19,8 +17,8 @@ class frmfont : public ChildWindow
     Q_OBJECT
 
 public:
-    // `document` gives the one document window, creating it when the user had closed it.
-    frmfont(Dialogs& dialogs, ProgramSettings settings, std::function<Form1*()> document,
+    // Apply draws documents in the chosen font through `appearance` and keeps it in `config`.
+    frmfont(Dialogs& dialogs, Config& config, DocumentAppearance& appearance,
             QWidget* parent = nullptr);
 
     QLabel* lblfont = nullptr;
@@ -39,6 +37,6 @@ private:
     void cmdapply_Click();
 
     Dialogs& m_dialogs;
-    ProgramSettings m_settings;
-    std::function<Form1*()> m_document;
+    Config& m_config;
+    DocumentAppearance& m_appearance;
 };

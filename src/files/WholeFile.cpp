@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,21 +16,39 @@ namespace {
 // Opens the path for reading only when it names a regular file. On Unix the file is opened
 // without waiting (a FIFO would otherwise hold the program in open() until a writer came) and
 // then looked at through the open handle, so nothing can be swapped in between.
-bool openRegularFile(const QString& path, QFile& file)
+WholeFile::Status openRegularFile(const QString& path, QFile& file)
 {
+    using Status = WholeFile::Status;
 #ifdef Q_OS_UNIX
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info = {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
+    if (fd < 0) {
+        if (errno == EACCES || errno == EPERM)
+            return Status::NoPermission;
+        return errno == ENXIO ? Status::NotRegular : Status::NotFound;
     }
-    return true;
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        return Status::NotFound;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return Status::NotRegular;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Status::NotFound;
+    }
+    return Status::Read;
 #else
-    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Status::NotFound;
+    if (!info.isFile())
+        return Status::NotRegular;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return info.isReadable() ? Status::NotFound : Status::NoPermission;
+    return Status::Read;
 #endif
 }
 
@@ -39,8 +58,12 @@ WholeFile::Contents WholeFile::read(const QString& path, qint64 maxSize)
 {
     Contents contents;
     QFile file;
-    if (path.isEmpty() || !openRegularFile(path, file))
+    if (path.isEmpty())
         return contents;
+    contents.status = openRegularFile(path, file);
+    if (contents.status != Status::Read)
+        return contents;
+    contents.status = Status::NotFound;
     if (file.size() > maxSize) {
         contents.status = Status::TooLarge;
         return contents;

@@ -14,7 +14,9 @@ public:
     enum class Status
     {
         Read,
-        NotFound, // missing, not a regular file, no access, or a read error
+        NotFound,     // missing, or a read error
+        NotRegular,   // a folder, a device, a FIFO or a socket
+        NoPermission, // there, but the user may not read it
         TooLarge,
     };
 

@@ -9,12 +9,12 @@
 #include "documents/NfoFile.h"
 #include "product/Messages.h"
 #include "product/ProductInfo.h"
-#include "settings/SettingKeys.h"
-#include "settings/UserSettings.h"
+#include "settings/Config.h"
 #include "ui/DesignedControl.h"
 #include "ui/Dialogs.h"
-#include "ui/DocumentEditor.h"
-#include "ui/Form1.h"
+#include "ui/DocumentAppearance.h"
+#include "ui/DocumentFont.h"
+#include "ui/NfoDocument.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -148,10 +148,10 @@ int widthForColumns(const QPlainTextEdit* box, int columns)
 
 } // namespace
 
-frmmovie::frmmovie(Dialogs& dialogs, QString templateDirectory, const UserSettings& userSettings,
-                   std::function<Form1*()> documentWindow, QWidget* parent)
+frmmovie::frmmovie(Dialogs& dialogs, QString templateDirectory, Config& config,
+                   NfoDocument& document, DocumentAppearance& appearance, QWidget* parent)
     : ChildWindow(parent), m_dialogs(dialogs), m_templateDirectory(std::move(templateDirectory)),
-      m_userSettings(userSettings), m_documentWindow(std::move(documentWindow)),
+      m_config(config), m_document(document), m_appearance(appearance),
       m_templates{QDir(m_templateDirectory).filePath(SubstitutionTables::movieTemplateFile()),
                   QDir(m_templateDirectory).filePath(SubstitutionTables::applicationTemplateFile())}
 {
@@ -265,7 +265,6 @@ void frmmovie::buildPreview(QWidget* client)
     txtpreview->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtpreview->setFocusPolicy(Qt::ClickFocus);
     txtpreview->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_document = m_documentWindow();
     styleLikeDocument();
     txtpreview->resize(widthForColumns(txtpreview, kPreviewColumns), txtpreview->height());
     lblpreview = DesignedControl::place(new QLabel(QStringLiteral("Preview")), client, "lblpreview",
@@ -313,6 +312,8 @@ void frmmovie::watchFields()
     }
     connect(XTab1, &QTabWidget::currentChanged, this, &frmmovie::updatePreview);
     // Back in the form after the font, the colours, the link option or a template changed.
+    connect(&m_appearance, &DocumentAppearance::changed, this, &frmmovie::styleLikeDocument);
+    connect(&m_config, &Config::changed, this, &frmmovie::updatePreview);
     connect(this, &QMdiSubWindow::aboutToActivate, this, [this] {
         styleLikeDocument();
         updatePreview();
@@ -344,7 +345,9 @@ frmmovie::Generated frmmovie::generate(Tab tab) const
                     DocumentCodec::firstUnencodable(text)};
         fields.insert(rule.sourceField, field);
     }
-    const bool link = TemplateEngine::isLinkAllowed(m_userSettings.read(SettingKeys::LinkAllowed));
+    // Only a stored "yes" adds the credit footer; nothing stored adds none.
+    const Stored<bool> allowed = m_config.linkAllowed();
+    const bool link = allowed.isPresent() && allowed.value;
     return {TemplateEngine::generate(file.bytes, rulesOf(tab), fields, link), {}, {}, nullptr, -1};
 }
 
@@ -425,17 +428,18 @@ void frmmovie::GenerateFromTemplate(Tab tab)
     if (m_mayReplace && !m_mayReplace())
         return;
     // The templates are code page 437; the document takes their characters in its own
-    // encoding, or refuses them all. The result is one edit, which undo takes back, and the
-    // document counts as unmodified from there.
-    Form1* document = m_documentWindow();
-    const QString refused = document->replaceText(DocumentCodec::toDisplay(generated.bytes));
+    // encoding, or refuses them all. The result is one edit, which undo takes back. It is new
+    // work that belongs to no file: untitled and unsaved, whatever undo and redo do after.
+    const QString refused = m_document.replaceText(DocumentCodec::toDisplay(generated.bytes));
     if (!refused.isEmpty()) {
         m_dialogs.message(
             this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-            Messages::notGenerated(refused, TextEncoding::description(document->encoding().kind)));
+            Messages::notGenerated(refused, TextEncoding::description(m_document.encoding().kind)));
         return;
     }
-    document->setModified(false);
+    m_document.setFilePath(QString());
+    m_document.setStamp(std::nullopt);
+    m_document.markUnsaved();
     close();
 }
 
@@ -461,17 +465,16 @@ void frmmovie::updatePreview()
 
 void frmmovie::styleLikeDocument()
 {
-    if (!m_document)
-        return;
-    const DocumentEditor* source = m_document->txtvimb;
     // The document's font at 100 %, drawn as the document draws it.
-    QFont font = source->baseFont();
-    font.setStyleStrategy(source->font().styleStrategy());
-    font.setHintingPreference(source->font().hintingPreference());
+    QFont font = m_appearance.font();
+    if (font.family() == DocumentFont::family()) {
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setHintingPreference(QFont::PreferFullHinting);
+    }
     txtpreview->setFont(font);
     QPalette palette = txtpreview->palette();
-    palette.setColor(QPalette::Text, source->palette().color(QPalette::Text));
-    palette.setColor(QPalette::Base, source->palette().color(QPalette::Base));
+    palette.setColor(QPalette::Text, m_appearance.textColour());
+    palette.setColor(QPalette::Base, m_appearance.backgroundColour());
     txtpreview->setPalette(palette);
 }
 

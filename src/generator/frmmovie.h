@@ -3,19 +3,19 @@
 #include "generator/PlaceholderRule.h"
 #include "ui/ChildWindow.h"
 
-#include <QPointer>
 #include <array>
 #include <functional>
 
+class Config;
 class Dialogs;
-class Form1;
+class DocumentAppearance;
+class NfoDocument;
 class MaskEdBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class UserSettings;
 
 // The auto generator: a form for a movie release and one for an application release, each of
 // which fills its template and puts the result into the document. Beside them the preview shows
@@ -26,8 +26,9 @@ class frmmovie : public ChildWindow
 
 public:
     // `templateDirectory` holds the two template files.
-    frmmovie(Dialogs& dialogs, QString templateDirectory, const UserSettings& userSettings,
-             std::function<Form1*()> documentWindow, QWidget* parent = nullptr);
+    // Create replaces the text of `document`; the preview is drawn in `appearance`.
+    frmmovie(Dialogs& dialogs, QString templateDirectory, Config& config, NfoDocument& document,
+             DocumentAppearance& appearance, QWidget* parent = nullptr);
 
     QTabWidget* XTab1 = nullptr;
 
@@ -123,11 +124,10 @@ private:
 
     Dialogs& m_dialogs;
     QString m_templateDirectory;
-    const UserSettings& m_userSettings;
-    std::function<Form1*()> m_documentWindow;
+    Config& m_config;
+    NfoDocument& m_document;
+    DocumentAppearance& m_appearance;
     std::function<bool()> m_mayReplace;
-    // The document whose font and colours the preview takes.
-    QPointer<Form1> m_document;
     std::array<QString, 2> m_templates;
     QString m_previewText;
     bool m_fitted = false;

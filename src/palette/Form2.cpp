@@ -8,9 +8,9 @@
 #include "documents/RefusedCharacter.h"
 #include "product/Messages.h"
 #include "product/ProductInfo.h"
-#include "settings/SettingKeys.h"
+#include "settings/Config.h"
 #include "ui/Dialogs.h"
-#include "ui/Form1.h"
+#include "ui/NfoDocument.h"
 
 #include <QPushButton>
 
@@ -58,19 +58,10 @@ QString codeTip(uchar code)
         .arg(Cp437::toUnicode(code));
 }
 
-bool isLineBreak(QChar ch)
-{
-    return ch == QLatin1Char('\r') || ch == QLatin1Char('\n') ||
-           ch.unicode() == DocumentCodec::LineSeparator ||
-           ch.unicode() == DocumentCodec::ParagraphSeparator;
-}
-
 } // namespace
 
-Form2::Form2(ProgramSettings settings, Dialogs& dialogs, std::function<Form1*()> document,
-             QWidget* parent)
-    : ChildWindow(parent), m_settings(std::move(settings)), m_dialogs(dialogs),
-      m_document(std::move(document))
+Form2::Form2(Config& config, Dialogs& dialogs, NfoDocument& document, QWidget* parent)
+    : ChildWindow(parent), m_config(config), m_dialogs(dialogs), m_document(document)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Custom Characters"));
@@ -119,7 +110,7 @@ QPushButton*& Form2::customKey(int number)
 void Form2::loadCustomKeys()
 {
     for (int n = ClearAnswer::FirstKey; n <= ClearAnswer::LastKey; ++n)
-        setCustomCodes(n, m_settings.read(SettingKeys::CustomCharacter, n));
+        setCustomCodes(n, m_config.customCharacter(n));
 }
 
 QByteArray Form2::customCodes(int number) const
@@ -136,7 +127,7 @@ void Form2::setCustomCodes(int number, const QByteArray& codes)
 void Form2::Command1_Click(int index)
 {
     // Keys hold code page 437 codes; the document takes their characters in its own encoding.
-    m_document()->appendText(
+    m_document.append(
         DocumentCodec::toDisplay(QByteArray(1, static_cast<char>(FixedKeys::code(index)))));
 }
 
@@ -146,7 +137,7 @@ void Form2::Command_Click(int number)
     if (codes.isEmpty())
         assignCustomKey(number);
     else
-        m_document()->appendText(DocumentCodec::toDisplay(codes));
+        m_document.append(DocumentCodec::toDisplay(codes));
 }
 
 void Form2::assignCustomKey(int number)
@@ -159,7 +150,7 @@ void Form2::assignCustomKey(int number)
     if (!codes)
         return;
     setCustomCodes(number, *codes);
-    m_settings.write(SettingKeys::CustomCharacter, *codes, number);
+    m_config.setCustomCharacter(number, *codes);
 }
 
 std::optional<QByteArray> Form2::answerCodes(const QString& answer)
@@ -167,7 +158,7 @@ std::optional<QByteArray> Form2::answerCodes(const QString& answer)
     // A key keeps codes, as the document does; a character without one is refused rather than
     // stored as something else. A line break would end the value's line in Settings.ini.
     for (const QChar ch : answer) {
-        if (isLineBreak(ch)) {
+        if (DocumentCodec::isLineBreak(ch)) {
             m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
                               QStringLiteral("A custom key cannot hold a line break."));
             return std::nullopt;
@@ -193,5 +184,5 @@ void Form2::cmdclear_Click()
         return;
     }
     setCustomCodes(*number, QByteArray());
-    m_settings.write(SettingKeys::CustomCharacter, QByteArray(), *number);
+    m_config.setCustomCharacter(*number, QByteArray());
 }

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "settings/ProgramSettings.h"
 #include "ui/ChildWindow.h"
 
 #include <QByteArray>
 #include <QList>
 #include <array>
-#include <functional>
 #include <optional>
 
+class Config;
 class Dialogs;
-class Form1;
+class NfoDocument;
 class QPushButton;
 
 // The "Custom Characters" palette: 80 fixed keys that each add one code to the end of the
@@ -21,9 +20,8 @@ class Form2 : public ChildWindow
     Q_OBJECT
 
 public:
-    // `document` gives the one document window, making it again if the user closed it.
-    Form2(ProgramSettings settings, Dialogs& dialogs, std::function<Form1*()> document,
-          QWidget* parent = nullptr);
+    // Keys add to `document`; custom keys are kept in `config`.
+    Form2(Config& config, Dialogs& dialogs, NfoDocument& document, QWidget* parent = nullptr);
 
     // The fixed keys, index 0 to 79.
     QList<QPushButton*> Command1;
@@ -58,8 +56,8 @@ private:
     void assignCustomKey(int number);
     void cmdclear_Click();
 
-    ProgramSettings m_settings;
+    Config& m_config;
     Dialogs& m_dialogs;
-    std::function<Form1*()> m_document;
+    NfoDocument& m_document;
     std::array<QByteArray, 10> m_customCodes;
 };

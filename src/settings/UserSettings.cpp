@@ -39,9 +39,13 @@ QString UserSettings::read(const SettingKey& key, int index) const
     return GetSetting(QString::fromLatin1(key.section), key.name(index), QString());
 }
 
-void UserSettings::write(const SettingKey& key, const QString& value, int index) const
+bool UserSettings::write(const SettingKey& key, const QString& value, int index) const
 {
-    SaveSetting(QString::fromLatin1(key.section), key.name(index), value);
+    QSettings store(m_application, m_application);
+    store.beginGroup(QString::fromLatin1(key.section));
+    store.setValue(key.name(index), value);
+    store.sync();
+    return store.status() == QSettings::NoError;
 }
 
 std::function<QString(int)> UserSettings::familyReader(const SettingKey& family) const
@@ -51,10 +55,12 @@ std::function<QString(int)> UserSettings::familyReader(const SettingKey& family)
     return [store, family](int index) { return textOf(store->value(family.name(index))); };
 }
 
-void UserSettings::writeFamily(const SettingKey& family, const QStringList& values) const
+bool UserSettings::writeFamily(const SettingKey& family, const QStringList& values) const
 {
     QSettings store(m_application, m_application);
     store.beginGroup(QString::fromLatin1(family.section));
     for (qsizetype i = 0; i < values.size(); ++i)
         store.setValue(family.name(static_cast<int>(i)), values.at(i));
+    store.sync();
+    return store.status() == QSettings::NoError;
 }

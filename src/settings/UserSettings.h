@@ -20,14 +20,15 @@ public:
 
     // The same for a row of the table of settings; an absent key reads "".
     QString read(const SettingKey& key, int index = -1) const;
-    void write(const SettingKey& key, const QString& value, int index = -1) const;
+    // False when the store could not be written.
+    bool write(const SettingKey& key, const QString& value, int index = -1) const;
 
     // Reads members of a numbered family by index through one opening of the store, for a
     // caller that reads many: each read through a fresh opening would parse the whole store
     // again. The reader is meant for the one task at hand, not to be kept.
     std::function<QString(int)> familyReader(const SettingKey& family) const;
     // Stores the values as members 0, 1, ... of the family through one opening of the store.
-    void writeFamily(const SettingKey& family, const QStringList& values) const;
+    bool writeFamily(const SettingKey& family, const QStringList& values) const;
 
 private:
     QString m_application;

@@ -24,6 +24,12 @@ public:
         Discard,
         Cancel,
     };
+    enum class ChangedAnswer
+    {
+        Overwrite,
+        SaveAs,
+        Cancel,
+    };
 
     virtual ~Dialogs() = default;
 
@@ -45,6 +51,11 @@ public:
 
     // A question about unsaved changes, with Save, Discard and Cancel; closing it cancels.
     virtual Answer askToSave(QWidget* parent, const QString& title, const QString& text) = 0;
+
+    // A question before a save over a file that another program changed or removed, with
+    // Overwrite, Save As and Cancel; closing it cancels.
+    virtual ChangedAnswer askChangedFile(QWidget* parent, const QString& title,
+                                         const QString& text) = 0;
 
     // A message box with an OK button.
     virtual void message(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;

@@ -1,11 +1,10 @@
 #include "DocumentEditor.h"
 
+#include "DocumentAppearance.h"
 #include "DocumentFont.h"
+#include "NfoDocument.h"
 #include "documents/DocumentCodec.h"
-#include "documents/DocumentFormat.h"
-#include "documents/LinkFinder.h"
-#include "documents/RefusedCharacter.h"
-#include "product/Messages.h"
+#include "settings/Config.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,7 +13,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QUrl>
@@ -23,73 +21,9 @@
 
 namespace {
 
-// Every line end is a paragraph break of the widget, so that each line is laid out on its own
-// however the file ends its lines. The kind of a break is a mark on its separator's character
-// format; a break without a mark is of the document's own kind, its first line end, so that a
-// file whose line ends are all alike carries no marks at all.
-constexpr int kBreakKind = QTextFormat::UserProperty + 0x51;
-
-// The mark for a line end (one of the display text's four line-end characters).
-int markOf(QChar lineEnd)
-{
-    switch (lineEnd.unicode()) {
-    case DocumentCodec::LoneCr:
-        return 1;
-    case DocumentCodec::CrCrLf:
-        return 2;
-    case DocumentCodec::LineSeparator:
-        return 3;
-    default:
-        return 4; // CR LF
-    }
-}
-
-QChar lineEndOf(int mark)
-{
-    switch (mark) {
-    case 1:
-        return QChar(DocumentCodec::LoneCr);
-    case 2:
-        return QChar(DocumentCodec::CrCrLf);
-    case 3:
-        return QChar(DocumentCodec::LineSeparator);
-    default:
-        return QLatin1Char('\n');
-    }
-}
-
-bool isLineEnd(QChar ch)
-{
-    return ch == QLatin1Char('\n') || ch.unicode() == DocumentCodec::ParagraphSeparator ||
-           ch.unicode() == DocumentCodec::LineSeparator || ch.unicode() == DocumentCodec::LoneCr ||
-           ch.unicode() == DocumentCodec::CrCrLf;
-}
-
-QTextCharFormat withoutMark(QTextCharFormat format)
-{
-    format.clearProperty(kBreakKind);
-    return format;
-}
-
-QTextCharFormat withMark(QTextCharFormat format, int mark)
-{
-    format.setProperty(kBreakKind, mark);
-    return format;
-}
-
 // A paste from a document carries its bytes and their encoding beside the plain text.
 const QString kCodesType = QStringLiteral("application/x-quilra-codes");
 const QString kEncodingType = QStringLiteral("application/x-quilra-encoding");
-
-// The document's first line end, which new line ends follow; CR LF when it has none.
-QChar firstLineBreak(const QString& display)
-{
-    for (const QChar ch : display) {
-        if (isLineEnd(ch))
-            return ch.unicode() == DocumentCodec::ParagraphSeparator ? QLatin1Char('\n') : ch;
-    }
-    return QLatin1Char('\n');
-}
 
 // The first local file that a drag carries, or "".
 QString firstLocalFile(const QMimeData* data)
@@ -105,11 +39,14 @@ QString firstLocalFile(const QMimeData* data)
 
 } // namespace
 
-DocumentEditor::DocumentEditor(QWidget* parent) : QPlainTextEdit(parent)
+DocumentEditor::DocumentEditor(NfoDocument& document, DocumentAppearance& appearance,
+                               QWidget* parent)
+    : QPlainTextEdit(parent), m_document(document), m_appearance(appearance)
 {
     setObjectName(QStringLiteral("txtvimb"));
-    m_baseFont = DocumentFont::designed();
-    applyZoom();
+    // The document's text, shared with every other view of it and never replaced.
+    QPlainTextEdit::setDocument(document.textDocument());
+    applyAppearance();
     // Art wider than the window stays whole, with a scroll bar, unless the user asks to wrap.
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -117,257 +54,73 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QPlainTextEdit(parent)
     // when a document grows past one screen.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setUndoRedoEnabled(true);
-    updateTabStops();
     // The pointer is followed without a button held, so that a link shows where it leads.
     viewport()->setMouseTracking(true);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             &DocumentEditor::refreshHighlights);
+    connect(&appearance, &DocumentAppearance::changed, this, &DocumentEditor::applyAppearance);
+    connect(&document, &NfoDocument::reset, this, &DocumentEditor::documentReset);
+    connect(&document, &NfoDocument::appended, this, [this] {
+        // After a palette key the caret goes to the start of the text and the top shows.
+        setTextCursor(QTextCursor(this->document()));
+        verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    });
+    connect(&document, &NfoDocument::changedFromOutside, this,
+            [this] { setTextCursor(QTextCursor(this->document())); });
 }
 
-QByteArray DocumentEditor::codes() const
+void DocumentEditor::documentReset()
 {
-    return DocumentFormat::save(displayText(), m_encoding, m_trailer);
-}
-
-void DocumentEditor::setDocument(QString display, const FileEncoding& encoding, QByteArray trailer)
-{
-    m_encoding = encoding;
-    m_trailer = std::move(trailer);
+    // A new content: the matches of a search and the caret's place were in the old one.
     m_searchPositions.clear();
-    const QList<LinkFinder::Link> links = LinkFinder::find(display);
-    m_lineBreak = firstLineBreak(display);
-    // Every line end becomes a paragraph break in place; those of another kind than the
-    // document's own are marked once the text is set.
-    struct Mark
-    {
-        int position;
-        int mark;
-    };
-    QList<Mark> marks;
-    const int own = markOf(m_lineBreak);
-    QChar* text = display.data();
-    for (qsizetype i = 0; i < display.size(); ++i) {
-        if (!isLineEnd(text[i]))
-            continue;
-        const int mark = markOf(text[i]);
-        if (mark != own)
-            marks.append({static_cast<int>(i), mark});
-        text[i] = QLatin1Char('\n');
-    }
-    // A new text document each time: the old one's formats, marks among them, would otherwise
-    // linger in its collection and at its first block. Filled and marked before it is shown,
-    // outside any undo history, so that undo never takes a mark away.
-    auto* fresh = new QTextDocument(this);
-    fresh->setDocumentLayout(new QPlainTextDocumentLayout(fresh));
-    fresh->setDefaultFont(font());
-    fresh->setUndoRedoEnabled(false);
-    fresh->setPlainText(display);
-    display = QString();
-    QTextCursor cursor(fresh);
-    for (const Mark& mark : marks) {
-        cursor.setPosition(mark.position);
-        cursor.setPosition(mark.position + 1, QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(withMark(QTextCharFormat(), mark.mark));
-    }
-    fresh->setUndoRedoEnabled(true);
-    fresh->setModified(false);
-    m_links.clear();
-    for (const LinkFinder::Link& link : links) {
-        QTextCursor span(fresh);
-        span.setPosition(link.start);
-        span.setPosition(link.start + link.length, QTextCursor::KeepAnchor);
-        m_links.append({span, link.address});
-    }
-    // The editor is the only user of its documents; Qt deletes the old one itself when the
-    // editor is its parent, and the first, made by Qt, is deleted here.
-    const QPointer<QTextDocument> old = document();
-    QPlainTextEdit::setDocument(fresh);
-    if (old)
-        delete old.data();
+    m_searchLength = 0;
+    setTextCursor(QTextCursor(document()));
     updateTabStops();
     refreshHighlights();
-    Q_EMIT documentReplaced();
-    Q_EMIT encodingChanged();
 }
 
-bool DocumentEditor::hasMarkedBreaks() const
+int DocumentEditor::codeCount() const
 {
-    // Formats stay in the document's collection after the text that used them is gone, so
-    // this may send a document without marks the long way; never the other way round.
-    const QList<QTextFormat> formats = document()->allFormats();
-    return std::any_of(formats.cbegin(), formats.cend(), [](const QTextFormat& format) {
-        return format.isCharFormat() && format.hasProperty(kBreakKind);
-    });
-}
-
-QString DocumentEditor::withOwnLineEnds(QString raw) const
-{
-    // The widget hands every paragraph break out as U+2029: here each is the document's own.
-    if (m_lineBreak != QLatin1Char('\n'))
-        raw.replace(QChar(DocumentCodec::ParagraphSeparator), m_lineBreak);
-    return raw;
+    return m_document.codeCount();
 }
 
 QString DocumentEditor::displayText() const
 {
-    if (!hasMarkedBreaks())
-        return withOwnLineEnds(document()->toRawText());
-    return displayBetween(0, document()->characterCount() - 1);
+    return m_document.displayText();
 }
 
 QString DocumentEditor::selectedDisplay() const
 {
     const QTextCursor cursor = textCursor();
-    if (!hasMarkedBreaks())
-        return withOwnLineEnds(cursor.selectedText());
-    return displayBetween(cursor.selectionStart(), cursor.selectionEnd());
-}
-
-QString DocumentEditor::displayBetween(int from, int to) const
-{
-    // Block by block, so that every break's mark is seen: the mark of the break after a block
-    // is on the separator, which the next block gives as its character format.
-    QString display;
-    for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() < to;
-         block = block.next()) {
-        const int start = qMax(from, block.position());
-        const int separator = block.position() + block.length() - 1;
-        display.append(block.text().mid(start - block.position(), qMin(to, separator) - start));
-        const QTextBlock next = block.next();
-        if (next.isValid() && separator >= from && separator < to) {
-            const QVariant mark = next.charFormat().property(kBreakKind);
-            display.append(mark.isValid() ? lineEndOf(mark.toInt()) : m_lineBreak);
-        }
-    }
-    return display;
-}
-
-void DocumentEditor::insertDisplay(QTextCursor& cursor, const QString& display)
-{
-    // Inserted text takes the format at the caret, which may carry a break's mark: the text
-    // and the document's own line ends go in without one, other line ends with theirs.
-    const QTextCharFormat plain = withoutMark(cursor.charFormat());
-    qsizetype start = 0;
-    const auto flush = [&](qsizetype end) {
-        if (end <= start)
-            return;
-        QString part = display.mid(start, end - start);
-        if (m_lineBreak != QLatin1Char('\n'))
-            part.replace(m_lineBreak, QLatin1Char('\n'));
-        cursor.insertText(part, plain);
-    };
-    const int own = markOf(m_lineBreak);
-    for (qsizetype i = 0; i < display.size(); ++i) {
-        if (!isLineEnd(display.at(i)) || markOf(display.at(i)) == own)
-            continue;
-        flush(i);
-        cursor.insertBlock(cursor.blockFormat(), withMark(plain, markOf(display.at(i))));
-        start = i + 1;
-    }
-    flush(display.size());
-}
-
-QString DocumentEditor::refusal(const QString& text) const
-{
-    return RefusedCharacter::first(text, m_encoding.kind);
-}
-
-QString DocumentEditor::replaceDisplay(const QString& display)
-{
-    const QString refused = refusal(display);
-    if (!refused.isEmpty())
-        return refused;
-    // One edit, so that a single undo brings the old text back.
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.removeSelectedText();
-    insertDisplay(cursor, display);
-    cursor.endEditBlock();
-    m_lineBreak = firstLineBreak(display);
-    findLinks(display);
-    setTextCursor(QTextCursor(document()));
-    return QString();
-}
-
-bool DocumentEditor::refuses(const QString& text)
-{
-    const QString refused = refusal(text);
-    if (refused.isEmpty())
-        return false;
-    Q_EMIT textRefused(Messages::notInserted(refused, TextEncoding::description(m_encoding.kind)));
-    return true;
-}
-
-bool DocumentEditor::appendDisplay(const QString& display)
-{
-    if (refuses(display))
-        return false;
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    end.beginEditBlock();
-    insertDisplay(end, display);
-    end.endEditBlock();
-    setTextCursor(QTextCursor(document()));
-    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
-    return true;
-}
-
-int DocumentEditor::codeCount() const
-{
-    // Every paragraph break but the last block's end counts twice.
-    return document()->characterCount() - 1 + document()->blockCount() - 1;
-}
-
-int DocumentEditor::codePosition(int widgetPos) const
-{
-    return widgetPos + document()->findBlock(widgetPos).blockNumber();
-}
-
-int DocumentEditor::widgetPosition(int codePos) const
-{
-    // The last block whose first code lies at or before the position.
-    int low = 0;
-    int high = document()->blockCount() - 1;
-    while (low < high) {
-        const int middle = (low + high + 1) / 2;
-        const QTextBlock block = document()->findBlockByNumber(middle);
-        if (block.position() + middle <= codePos)
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    const QTextBlock block = document()->findBlockByNumber(low);
-    const int offset = codePos - (block.position() + low);
-    // A position inside a CR LF pair stands before the break.
-    return block.position() + qBound(0, offset, block.length() - 1);
+    return m_document.displayBetween(cursor.selectionStart(), cursor.selectionEnd());
 }
 
 int DocumentEditor::selStart() const
 {
-    return codePosition(textCursor().selectionStart());
+    return m_document.codePosition(textCursor().selectionStart());
 }
 
 void DocumentEditor::setSelStart(int position)
 {
     QTextCursor cursor = textCursor();
-    cursor.setPosition(widgetPosition(qBound(0, position, codeCount())));
+    cursor.setPosition(m_document.textPosition(qBound(0, position, codeCount())));
     setTextCursor(cursor);
 }
 
 int DocumentEditor::selLength() const
 {
     const QTextCursor cursor = textCursor();
-    return codePosition(cursor.selectionEnd()) - codePosition(cursor.selectionStart());
+    return m_document.codePosition(cursor.selectionEnd()) -
+           m_document.codePosition(cursor.selectionStart());
 }
 
 void DocumentEditor::setSelLength(int length)
 {
     QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart();
-    const int end = qBound(0, codePosition(start) + qMax(0, length), codeCount());
+    const int end = qBound(0, m_document.codePosition(start) + qMax(0, length), codeCount());
     cursor.setPosition(start);
-    cursor.setPosition(widgetPosition(end), QTextCursor::KeepAnchor);
+    cursor.setPosition(m_document.textPosition(end), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
@@ -378,22 +131,10 @@ void DocumentEditor::setSearchHighlights(QList<int> positions, int length)
     refreshHighlights();
 }
 
-void DocumentEditor::findLinks(const QString& display)
-{
-    m_links.clear();
-    for (const LinkFinder::Link& link : LinkFinder::find(display)) {
-        QTextCursor span(document());
-        span.setPosition(link.start);
-        span.setPosition(link.start + link.length, QTextCursor::KeepAnchor);
-        m_links.append({span, link.address});
-    }
-    refreshHighlights();
-}
-
 QList<std::pair<int, int>> DocumentEditor::linkSpans() const
 {
     QList<std::pair<int, int>> spans;
-    for (const Link& link : m_links)
+    for (const NfoDocument::Link& link : m_document.links())
         spans.append({link.span.selectionStart(), link.span.selectionEnd()});
     return spans;
 }
@@ -405,8 +146,9 @@ int DocumentEditor::linkUnder(const QPoint& point) const
     const QTextCursor at = cursorForPosition(point);
     const QRect caret = cursorRect(at);
     const int position = point.x() < caret.x() ? at.position() - 1 : at.position();
-    for (qsizetype i = 0; i < m_links.size(); ++i) {
-        const QTextCursor& span = m_links.at(i).span;
+    const QList<NfoDocument::Link>& links = m_document.links();
+    for (qsizetype i = 0; i < links.size(); ++i) {
+        const QTextCursor& span = links.at(i).span;
         if (span.selectionStart() <= position && position < span.selectionEnd())
             return static_cast<int>(i);
     }
@@ -417,7 +159,7 @@ void DocumentEditor::mouseMoveEvent(QMouseEvent* event)
 {
     QPlainTextEdit::mouseMoveEvent(event);
     const int link = linkUnder(event->position().toPoint());
-    const QString address = link < 0 ? QString() : m_links.at(link).address;
+    const QString address = link < 0 ? QString() : m_document.links().at(link).address;
     viewport()->setCursor(link < 0 ? Qt::IBeamCursor : Qt::PointingHandCursor);
     if (address != m_hovered) {
         m_hovered = address;
@@ -431,7 +173,7 @@ void DocumentEditor::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier)) {
         const int link = linkUnder(event->position().toPoint());
         if (link >= 0) {
-            Q_EMIT linkActivated(m_links.at(link).address);
+            Q_EMIT linkActivated(m_document.links().at(link).address);
             event->accept();
             return;
         }
@@ -444,13 +186,13 @@ void DocumentEditor::contextMenuEvent(QContextMenuEvent* event)
     std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
     const int link = linkUnder(event->pos());
     if (link >= 0) {
-        const QString address = m_links.at(link).address;
+        const QString address = m_document.links().at(link).address;
         QAction* first = menu->actions().value(0);
-        QAction* open = new QAction(QStringLiteral("Open Link"), menu.get());
+        QAction* open = new QAction(tr("Open Link"), menu.get());
         open->setObjectName(QStringLiteral("mnuopenlink"));
         connect(open, &QAction::triggered, this,
                 [this, address] { Q_EMIT linkActivated(address); });
-        QAction* copy = new QAction(QStringLiteral("Copy Link Address"), menu.get());
+        QAction* copy = new QAction(tr("Copy Link Address"), menu.get());
         copy->setObjectName(QStringLiteral("mnucopylink"));
         connect(copy, &QAction::triggered, this,
                 [address] { QGuiApplication::clipboard()->setText(address); });
@@ -471,14 +213,14 @@ void DocumentEditor::paintEvent(QPaintEvent* event)
     QPlainTextEdit::paintEvent(event);
     // Links are underlined on the bottom pixel row of their cells, in the text's own colour,
     // so that the art is otherwise unchanged: a face's own underline may lie below a cell.
-    if (m_links.isEmpty())
+    if (m_document.links().isEmpty())
         return;
     QPainter painter(viewport());
     // One glyph pixel thick: a pixel at 100 %, two at 200 %.
-    const int thickness = qMax(1, m_zoom / 100);
+    const int thickness = qMax(1, m_appearance.zoom() / 100);
     const auto [first, last] = visibleRange();
     QTextCursor at(document());
-    for (const Link& link : m_links) {
+    for (const NfoDocument::Link& link : m_document.links()) {
         if (link.span.selectionEnd() < first || link.span.selectionStart() > last)
             continue;
         for (int position = link.span.selectionStart(); position < link.span.selectionEnd();
@@ -521,56 +263,31 @@ void DocumentEditor::resizeEvent(QResizeEvent* event)
     refreshHighlights();
 }
 
-void DocumentEditor::setBaseFont(const QFont& font)
+void DocumentEditor::applyAppearance()
 {
-    m_baseFont = font;
-    applyZoom();
-}
-
-void DocumentEditor::setZoom(int percent)
-{
-    const int* nearest =
-        std::min_element(ZoomSteps.begin(), ZoomSteps.end(), [percent](int a, int b) {
-            return std::abs(a - percent) < std::abs(b - percent);
-        });
-    if (*nearest == m_zoom)
-        return;
-    const int top = firstVisibleBlock().blockNumber();
-    m_zoom = *nearest;
-    applyZoom();
-    verticalScrollBar()->setValue(top);
-    Q_EMIT zoomChanged(m_zoom);
-}
-
-void DocumentEditor::zoomIn()
-{
-    const auto next = std::upper_bound(ZoomSteps.begin(), ZoomSteps.end(), m_zoom);
-    if (next != ZoomSteps.end())
-        setZoom(*next);
-}
-
-void DocumentEditor::zoomOut()
-{
-    const auto here = std::lower_bound(ZoomSteps.begin(), ZoomSteps.end(), m_zoom);
-    if (here != ZoomSteps.begin())
-        setZoom(*(here - 1));
-}
-
-void DocumentEditor::applyZoom()
-{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, m_appearance.textColour());
+    colours.setColor(QPalette::Base, m_appearance.backgroundColour());
+    setPalette(colours);
     // Pixel sizes scale by whole pixels, so that the VGA face's glyphs at 200 % are exactly
     // twice as large; that face is drawn as the pixels it is made of, without smoothing, and
     // fully hinted, which puts every glyph on whole pixels.
-    QFont font = m_baseFont;
+    const int zoom = m_appearance.zoom();
+    QFont font = m_appearance.font();
     if (font.pixelSize() > 0)
-        font.setPixelSize(qMax(1, font.pixelSize() * m_zoom / 100));
+        font.setPixelSize(qMax(1, font.pixelSize() * zoom / 100));
     else
-        font.setPointSizeF(font.pointSizeF() * m_zoom / 100.0);
+        font.setPointSizeF(font.pointSizeF() * zoom / 100.0);
     if (font.family() == DocumentFont::family()) {
         font.setStyleStrategy(QFont::NoAntialias);
         font.setHintingPreference(QFont::PreferFullHinting);
     }
+    if (font == this->font())
+        return;
+    // The view keeps the line at its top.
+    const int top = firstVisibleBlock().blockNumber();
     setFont(font);
+    verticalScrollBar()->setValue(top);
 }
 
 void DocumentEditor::wheelEvent(QWheelEvent* event)
@@ -579,9 +296,9 @@ void DocumentEditor::wheelEvent(QWheelEvent* event)
     if (event->modifiers() & Qt::ControlModifier) {
         const int delta = event->angleDelta().y();
         if (delta > 0)
-            zoomIn();
+            m_appearance.zoomIn();
         else if (delta < 0)
-            zoomOut();
+            m_appearance.zoomOut();
         event->accept();
         return;
     }
@@ -617,8 +334,9 @@ QMimeData* DocumentEditor::createMimeDataFromSelection() const
     const QString display = selectedDisplay();
     auto* mime = new QMimeData;
     mime->setText(DocumentCodec::toForeignText(display));
-    mime->setData(kCodesType, DocumentCodec::encode(display, m_encoding.kind));
-    mime->setData(kEncodingType, TextEncoding::name(m_encoding.kind).toUtf8());
+    const TextEncoding::Kind kind = m_document.encoding().kind;
+    mime->setData(kCodesType, DocumentCodec::encode(display, kind));
+    mime->setData(kEncodingType, TextEncoding::name(kind).toUtf8());
     return mime;
 }
 
@@ -637,17 +355,14 @@ void DocumentEditor::insertFromMimeData(const QMimeData* source)
         }
     }
     if (source->hasText())
-        insertChecked(DocumentCodec::displayFromForeign(source->text(), m_lineBreak));
+        insertChecked(DocumentCodec::displayFromForeign(source->text(), m_document.lineBreak()));
 }
 
 bool DocumentEditor::insertChecked(const QString& display)
 {
-    if (refuses(display))
-        return false;
     QTextCursor cursor = textCursor();
-    cursor.beginEditBlock();
-    insertDisplay(cursor, display);
-    cursor.endEditBlock();
+    if (!m_document.insert(cursor, display))
+        return false;
     setTextCursor(cursor);
     ensureCursorVisible();
     return true;
@@ -697,11 +412,11 @@ void DocumentEditor::keyPressEvent(QKeyEvent* event)
     if (plainTyping && !isReadOnly()) {
         // A new line end is of the kind the document already has.
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            insertChecked(QString(m_lineBreak));
+            insertChecked(QString(m_document.lineBreak()));
             event->accept();
             return;
         }
-        if (!text.isEmpty() && text.at(0).isPrint() && !refusal(text).isEmpty()) {
+        if (!text.isEmpty() && text.at(0).isPrint() && !m_document.refusal(text).isEmpty()) {
             insertChecked(text);
             event->accept();
             return;

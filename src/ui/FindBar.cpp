@@ -1,6 +1,7 @@
 #include "FindBar.h"
 
 #include "DocumentEditor.h"
+#include "NfoDocument.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -32,16 +33,18 @@ FindBar::FindBar(DocumentEditor* editor, QWidget* parent) : QWidget(parent), m_e
 {
     setObjectName(QStringLiteral("findbar"));
     txtfind = named(new QLineEdit, "txtfind");
-    txtfind->setPlaceholderText(QStringLiteral("Find"));
-    chkcase = named(new QCheckBox(QStringLiteral("Match case")), "chkcase");
+    txtfind->setPlaceholderText(tr("Find"));
+    txtfind->setAccessibleName(tr("Find"));
+    chkcase = named(new QCheckBox(tr("Match case")), "chkcase");
     lblcount = named(new QLabel, "lblcount");
-    cmdprevious = button("cmdprevious", QStringLiteral("Previous"));
-    cmdnext = button("cmdnext", QStringLiteral("Next"));
-    cmdclose = button("cmdclose", QStringLiteral("Close"));
+    cmdprevious = button("cmdprevious", tr("Previous"));
+    cmdnext = button("cmdnext", tr("Next"));
+    cmdclose = button("cmdclose", tr("Close"));
     txtreplace = named(new QLineEdit, "txtreplace");
-    txtreplace->setPlaceholderText(QStringLiteral("Replace with"));
-    cmdreplace = button("cmdreplace", QStringLiteral("Replace"));
-    cmdreplaceall = button("cmdreplaceall", QStringLiteral("Replace All"));
+    txtreplace->setPlaceholderText(tr("Replace with"));
+    txtreplace->setAccessibleName(tr("Replace with"));
+    cmdreplace = button("cmdreplace", tr("Replace"));
+    cmdreplaceall = button("cmdreplaceall", tr("Replace All"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 2, 4, 2);
@@ -77,6 +80,14 @@ FindBar::FindBar(DocumentEditor* editor, QWidget* parent) : QWidget(parent), m_e
     m_research.setSingleShot(true);
     m_research.setInterval(150);
     connect(&m_research, &QTimer::timeout, this, &FindBar::search);
+    // A new content drops the matches of the old one at once.
+    connect(&editor->nfoDocument(), &NfoDocument::reset, this, [this] {
+        m_matches.clear();
+        m_current = -1;
+        m_stale = true;
+        if (!isHidden())
+            search();
+    });
     connect(m_editor, &QPlainTextEdit::textChanged, this, [this] {
         m_stale = true;
         if (!isHidden())
@@ -181,11 +192,11 @@ void FindBar::showCount()
     if (txtfind->text().isEmpty())
         lblcount->clear();
     else if (m_matches.isEmpty())
-        lblcount->setText(QStringLiteral("No matches"));
+        lblcount->setText(tr("No matches"));
     else if (m_current < 0)
-        lblcount->setText(QStringLiteral("%1 matches").arg(m_matches.size()));
+        lblcount->setText(tr("%1 matches").arg(m_matches.size()));
     else
-        lblcount->setText(QStringLiteral("%1 of %2").arg(m_current + 1).arg(m_matches.size()));
+        lblcount->setText(tr("%1 of %2").arg(m_current + 1).arg(m_matches.size()));
 }
 
 bool FindBar::currentIsMatch() const
@@ -199,7 +210,7 @@ bool FindBar::currentIsMatch() const
 
 void FindBar::replace()
 {
-    if (txtfind->text().isEmpty() || m_editor->refuses(txtreplace->text()))
+    if (txtfind->text().isEmpty() || m_editor->nfoDocument().refuses(txtreplace->text()))
         return;
     if (currentIsMatch())
         m_editor->textCursor().insertText(txtreplace->text());
@@ -209,7 +220,7 @@ void FindBar::replace()
 
 void FindBar::replaceAll()
 {
-    if (txtfind->text().isEmpty() || m_editor->refuses(txtreplace->text()))
+    if (txtfind->text().isEmpty() || m_editor->nfoDocument().refuses(txtreplace->text()))
         return;
     m_stale = true;
     search();
@@ -227,7 +238,7 @@ void FindBar::replaceAll()
     const auto replaced = m_matches.size();
     m_stale = true;
     search();
-    lblcount->setText(QStringLiteral("%1 replaced").arg(replaced));
+    lblcount->setText(tr("%1 replaced").arg(replaced));
 }
 
 bool FindBar::eventFilter(QObject* watched, QEvent* event)

@@ -1,106 +1,152 @@
 #include "Form1.h"
 
+#include "DocumentAppearance.h"
 #include "DocumentEditor.h"
+#include "FileChangedBar.h"
 #include "FindBar.h"
-#include "documents/DocumentFormat.h"
+#include "NfoDocument.h"
 #include "product/ProductInfo.h"
 
-#include <QColor>
-#include <QFont>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QVBoxLayout>
 
-Form1::Form1(QWidget* parent)
-    : ChildWindow(parent), txtvimb(new DocumentEditor), findbar(new FindBar(txtvimb))
+Form1::Form1(NfoDocument& document, DocumentAppearance& appearance, QWidget* parent)
+    : ChildWindow(parent), txtvimb(new DocumentEditor(document, appearance)),
+      findbar(new FindBar(txtvimb)), filechanged(new FileChangedBar), m_document(document),
+      m_appearance(appearance)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(ProductInfo::Title + QStringLiteral("[*]"));
-    // The text box is the whole client area and follows every resize of the window; the find
-    // bar, when open, takes a strip below it.
+    // The text box is the whole client area and follows every resize of the window; the
+    // notice of a changed file takes a strip above it, the find bar, when open, one below.
     auto* client = new QWidget;
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // The text first in the focus chain, so that it takes the focus when the window is
+    // activated; the notice is put above it afterwards.
     layout->addWidget(txtvimb);
     layout->addWidget(findbar);
+    layout->insertWidget(0, filechanged);
     setWidget(client);
-    connect(txtvimb, &QPlainTextEdit::modificationChanged, this, &QWidget::setWindowModified);
-    connect(txtvimb, &DocumentEditor::documentReplaced, this,
-            [this] { setWindowModified(isModified()); });
+    showCaption();
+    connect(&document, &NfoDocument::filePathChanged, this, &Form1::showCaption);
+    connect(&document, &NfoDocument::modificationChanged, this, &QWidget::setWindowModified);
+    connect(&document, &NfoDocument::reset, filechanged, &QWidget::hide);
+    connect(txtvimb, &DocumentEditor::fileDropped, this, &Form1::fileDropped);
+    connect(txtvimb, &DocumentEditor::characterKeyPressed, this, &Form1::characterKeyPressed);
+    connect(txtvimb, &DocumentEditor::linkHovered, this, &Form1::linkHovered);
+    connect(txtvimb, &DocumentEditor::linkActivated, this, &Form1::linkActivated);
+    connect(txtvimb, &DocumentEditor::copyAvailable, this, &Form1::copyAvailable);
+    connect(filechanged, &FileChangedBar::reloadRequested, this, &Form1::reloadRequested);
 }
 
-bool Form1::isModified() const
+void Form1::showFileChanged()
 {
-    return txtvimb->document()->isModified();
+    filechanged->show();
 }
 
-void Form1::setModified(bool modified)
+void Form1::selectAll()
 {
-    txtvimb->document()->setModified(modified);
+    txtvimb->setSelStart(0);
+    txtvimb->setSelLength(txtvimb->codeCount());
+}
+
+void Form1::copy()
+{
+    const int start = txtvimb->selStart();
+    const int length = txtvimb->selLength();
+    if (length == 0)
+        return;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setMimeData(txtvimb->selectionMimeData());
+    txtvimb->setSelStart(start + length);
+}
+
+void Form1::cut()
+{
+    txtvimb->cut();
+}
+
+void Form1::paste()
+{
+    txtvimb->paste();
+}
+
+void Form1::undo()
+{
+    txtvimb->undo();
+}
+
+void Form1::redo()
+{
+    txtvimb->redo();
+}
+
+bool Form1::hasSelection() const
+{
+    return txtvimb->textCursor().hasSelection();
+}
+
+void Form1::setWordWrap(bool wrap)
+{
+    txtvimb->setWordWrap(wrap);
+}
+
+void Form1::watchPaint(QObject* filter)
+{
+    txtvimb->viewport()->installEventFilter(filter);
+}
+
+void Form1::unwatchPaint(QObject* filter)
+{
+    txtvimb->viewport()->removeEventFilter(filter);
+}
+
+void Form1::showCaption()
+{
+    const QString path = m_document.filePath();
+    setWindowTitle((path.isEmpty() ? ProductInfo::Title : path) + QStringLiteral("[*]"));
+    setWindowModified(m_document.isModified());
 }
 
 QByteArray Form1::text() const
 {
-    return txtvimb->codes();
+    return m_document.bytes();
 }
 
 void Form1::setText(QByteArray fileBytes)
 {
-    DocumentFormat::Opened opened = DocumentFormat::open(fileBytes);
-    // The bytes are let go before the widget copies the text, to keep the peak low.
-    fileBytes = QByteArray();
-    txtvimb->setDocument(std::move(opened.display), opened.encoding, std::move(opened.trailer));
+    m_document.open(std::move(fileBytes));
 }
 
 FileEncoding Form1::encoding() const
 {
-    return txtvimb->encoding();
+    return m_document.encoding();
 }
 
-bool Form1::reinterpret(TextEncoding::Kind kind)
+bool Form1::isModified() const
 {
-    auto opened = DocumentFormat::reinterpret(text(), kind);
-    if (!opened)
-        return false;
-    // The same bytes, edits and all: a modified document stays modified.
-    const bool modified = isModified();
-    txtvimb->setDocument(std::move(opened->display), opened->encoding, std::move(opened->trailer));
-    setModified(modified);
-    return true;
+    return m_document.isModified();
 }
 
-QString Form1::replaceText(const QString& display)
+void Form1::setModified(bool modified)
 {
-    return txtvimb->replaceDisplay(display);
+    m_document.setModified(modified);
 }
 
-bool Form1::appendText(const QString& display)
+QString Form1::filePath() const
 {
-    return txtvimb->appendDisplay(display);
-}
-
-void Form1::setFilePath(const QString& path)
-{
-    m_filePath = path;
-    setWindowTitle((path.isEmpty() ? ProductInfo::Title : path) + QStringLiteral("[*]"));
+    return m_document.filePath();
 }
 
 void Form1::setDocumentColours(const QColor& text, const QColor& background)
 {
-    QPalette palette = txtvimb->palette();
-    if (text.isValid())
-        palette.setColor(QPalette::Text, text);
-    if (background.isValid())
-        palette.setColor(QPalette::Base, background);
-    txtvimb->setPalette(palette);
+    m_appearance.setColours(text, background);
 }
 
 void Form1::setDocumentFont(const QString& face, double points)
 {
-    // Only face and size change: the weight and the monospaced style hint stay, so that a face
-    // the system lacks falls back to a fixed-width one. The zoom stays as it is.
-    QFont font = txtvimb->baseFont();
-    if (!face.isEmpty())
-        font.setFamily(face);
-    font.setPointSizeF(points);
-    txtvimb->setBaseFont(font);
+    m_appearance.setFont(face, points);
 }

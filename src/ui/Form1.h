@@ -5,54 +5,74 @@
 
 #include <QByteArray>
 
+class DocumentAppearance;
 class DocumentEditor;
+class FileChangedBar;
 class FindBar;
+class NfoDocument;
 
-// The one document window. Its caption is the path of the document's file, or "Quilra" when
-// no file is attached; its text box `txtvimb` holds the whole document.
+// The one document window: a view of the document. Its caption is the path of the document's
+// file, or "Quilra" when the document is untitled, with an asterisk after it while the
+// document is modified; its text box `txtvimb` shows and edits the whole document.
 class Form1 : public ChildWindow
 {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    Form1(NfoDocument& document, DocumentAppearance& appearance, QWidget* parent = nullptr);
 
     DocumentEditor* const txtvimb;
     // The find bar under the text, hidden until Find or Replace opens it.
     FindBar* const findbar;
+    // The notice that another program changed the file, hidden until it did.
+    FileChangedBar* const filechanged;
+    // Shows that notice.
+    void showFileChanged();
+
+    NfoDocument& document() const { return m_document; }
 
     // The document as its file's bytes, exactly.
     QByteArray text() const;
     // Makes the bytes the document, as a file is opened: its encoding detected.
     void setText(QByteArray fileBytes);
     FileEncoding encoding() const;
-    // Reads the same bytes in another encoding; false (nothing changed) when they do not
-    // decode in it without loss.
-    bool reinterpret(TextEncoding::Kind kind);
-    // Replaces the text by display text, or adds it at the end (the caret then goes to the
-    // start of the text), in the document's encoding. Replacing gives the character the
-    // encoding cannot hold, "" when done; adding refuses such text as typing does.
-    QString replaceText(const QString& display);
-    bool appendText(const QString& display);
-    // Bytes are no display text: they must go through a codec first.
-    QString replaceText(const QByteArray&) = delete;
-    bool appendText(const QByteArray&) = delete;
-
-    // Whether the document changed since it was loaded, saved, created or generated; undo back
-    // to that state clears it.
     bool isModified() const;
     void setModified(bool modified);
+    QString filePath() const;
 
-    // The document's file, "" when none is attached. The caption shows it, and an asterisk
-    // after it while the document is modified.
-    QString filePath() const { return m_filePath; }
-    void setFilePath(const QString& path);
+    // The Edit menu's commands on the text box, positions counted in codes.
+    void selectAll();
+    // Copies the selection (the characters for other programs, the bytes for a document) and
+    // moves the caret to its end.
+    void copy();
+    void cut();
+    void paste();
+    void undo();
+    void redo();
+    bool hasSelection() const;
+    void setWordWrap(bool wrap);
+    // Lets `filter` see the text's paint events.
+    void watchPaint(QObject* filter);
+    void unwatchPaint(QObject* filter);
 
     // The document's text and background colours; an invalid colour keeps the one it has.
     void setDocumentColours(const QColor& text, const QColor& background);
     // Draws the document in `face` at `points`; an empty face keeps the face it has.
     void setDocumentFont(const QString& face, double points);
 
+Q_SIGNALS:
+    // What the text box tells: see DocumentEditor.
+    void fileDropped(const QString& path);
+    void characterKeyPressed();
+    void linkHovered(const QString& address);
+    void linkActivated(const QString& address);
+    void copyAvailable(bool available);
+    // The notice's Reload was chosen.
+    void reloadRequested();
+
 private:
-    QString m_filePath;
+    void showCaption();
+
+    NfoDocument& m_document;
+    DocumentAppearance& m_appearance;
 };

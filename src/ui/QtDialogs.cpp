@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 QString QtDialogs::qtFilter(const QString& filter)
 {
@@ -72,6 +73,22 @@ Dialogs::Answer QtDialogs::askToSave(QWidget* parent, const QString& title, cons
     default:
         return Answer::Cancel;
     }
+}
+
+Dialogs::ChangedAnswer QtDialogs::askChangedFile(QWidget* parent, const QString& title,
+                                                 const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Cancel, parent);
+    QPushButton* overwrite = box.addButton(QObject::tr("&Overwrite"), QMessageBox::AcceptRole);
+    QPushButton* saveAs = box.addButton(QObject::tr("Save &As..."), QMessageBox::ActionRole);
+    box.setDefaultButton(saveAs);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == overwrite)
+        return ChangedAnswer::Overwrite;
+    if (box.clickedButton() == saveAs)
+        return ChangedAnswer::SaveAs;
+    return ChangedAnswer::Cancel;
 }
 
 void QtDialogs::message(QWidget* parent, Icon icon, const QString& title, const QString& text)

@@ -12,6 +12,8 @@ public:
     QColor colour(QWidget* parent, const QColor& initial) override;
     QString text(QWidget* parent, const QString& title, const QString& prompt) override;
     Answer askToSave(QWidget* parent, const QString& title, const QString& text) override;
+    ChangedAnswer askChangedFile(QWidget* parent, const QString& title,
+                                 const QString& text) override;
     void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
 
     // A filter of "description|pattern" pairs in the form a Qt file dialog takes:

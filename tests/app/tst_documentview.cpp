@@ -21,9 +21,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QImage picture(DocumentEditor* editor, int zoom)
+QImage picture(DocumentEditor* editor, DocumentAppearance& appearance, int zoom)
 {
-    editor->setZoom(zoom);
+    appearance.setZoom(zoom);
     QApplication::processEvents();
     return editor->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
@@ -68,22 +68,25 @@ private Q_SLOTS:
                                     u"300%"_s, u"100%"_s, u"50%"_s, u"50%"_s}));
         // A view setting: kept per user, the stored font left alone.
         QVERIFY(!QFile::exists(TestEnvironment::instance().iniPath()));
-        QCOMPARE(window->form1()->txtvimb->baseFont(), DocumentFont::designed());
-        QCOMPARE(StartedProgram().window->form1()->txtvimb->zoom(), 50);
+        QCOMPARE(window->appearance().font(), DocumentFont::designed());
+        QCOMPARE(StartedProgram().window->appearance().zoom(), 50);
     }
 
     void twiceTheSizeIsPixelExact()
     {
         if (QFontInfo(DocumentFont::designed()).family() != u"Px IBM VGA8"_s)
             QSKIP("The IBM VGA face of fonts-pc is not installed here.");
-        Form1 form;
+        Config config(ProgramSettings(TestEnvironment::instance().iniPath()), UserSettings());
+        NfoDocument document;
+        DocumentAppearance appearance(config);
+        Form1 form(document, appearance);
         form.resize(400, 200);
         form.setText("\xB0\xC5\xDB"
                      "A"_ba);
         form.txtvimb->setCursorWidth(0);
         form.show();
-        const QImage one = picture(form.txtvimb, 100);
-        const QImage two = picture(form.txtvimb, 200);
+        const QImage one = picture(form.txtvimb, appearance, 100);
+        const QImage two = picture(form.txtvimb, appearance, 200);
         // Four cells of 8 x 16 from the text's corner at (4, 4), each pixel a 2 x 2 square.
         int lit = 0;
         for (int y = 0; y < 16; ++y) {

@@ -161,21 +161,27 @@ private Q_SLOTS:
         auto&& [dialogs, window] = StartedProgram(pathOf(u"old.nfo"_s));
         Form1* form = window->form1();
         QVERIFY(!window->mnuundo->isEnabled());
-        form->appendText(u"\u2591"_s);
-        form->appendText(u"\u2592"_s);
+        window->document().append(u"\u2591"_s);
+        window->document().append(u"\u2592"_s);
         window->mnuundo->trigger(); // one palette key a step
         QCOMPARE(form->text(), "old\xB0"_ba);
         window->mnuundo->trigger();
         QVERIFY(!form->isModified()); // back where it was saved
         window->mnuredo->trigger();
 
+        // A generated NFO is new work of its own: untitled and unsaved, whatever undo does.
         dialogs.answerNextQuestion(Dialogs::Answer::Discard);
         window->mnuauto->trigger();
         window->existingGenerator()->Command2->click();
         QCOMPARE(form->text(), "generated\r\n"_ba);
-        QVERIFY(!form->isModified());
+        QVERIFY(form->isModified());
+        QCOMPARE(form->filePath(), QString());
         window->mnuundo->trigger(); // the whole generation in one step
         QCOMPARE(form->text(), "old\xB0"_ba);
+        QVERIFY(form->isModified());
+        window->mnuredo->trigger();
+        QVERIFY(form->isModified());
+        QCOMPARE(form->filePath(), QString());
     }
 
     void keysPathsAndCaptions()

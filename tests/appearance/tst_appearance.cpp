@@ -108,7 +108,7 @@ private Q_SLOTS:
         auto&& [dialogs, window] = StartedProgram();
         if (!face.isEmpty())
             window->form1()->setDocumentFont(face, points);
-        window->form1()->txtvimb->setZoom(200); // a view only: the window shows the font itself
+        window->appearance().setZoom(200); // a view only: the window shows the font itself
         auto* font = openThrough<frmfont>(window.get(), window->mnufont);
         QCOMPARE(font->cbofonts->currentText(), shownFace);
         QCOMPARE(font->cbofontsize->currentText(), shownSize);
@@ -130,7 +130,7 @@ private Q_SLOTS:
         QCOMPARE(document->font().pointSizeF(), 7.5);
         // A face without a usable size is no font: the designed one stays.
         TestFiles::write(kIni, "[Custom Font]\r\nFont Name=DejaVu Serif\r\nFont Size=0\r\n");
-        QCOMPARE(StartedProgram().window->form1()->txtvimb->baseFont(), DocumentFont::designed());
+        QCOMPARE(StartedProgram().window->appearance().font(), DocumentFont::designed());
     }
 };
 

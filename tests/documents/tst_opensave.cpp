@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QSettings>
+#include <QStatusBar>
 #include <QUrl>
 #include <sys/stat.h>
 
@@ -146,8 +147,11 @@ private Q_SLOTS:
         QCOMPARE(dialogs.asked.constFirst().text.split(u'|').value(2),
                  u"NFO File, UTF-8 (*.nfo) "_s);
         QCOMPARE(TestFiles::read(copy), saved);
-        // The document stays what it was, in its own file and encoding.
-        QCOMPARE(window->form1()->text(), "\xB0\x82\r\n"_ba);
+        // The document now is the copy, in the encoding it was written in; a copy that could
+        // not be made leaves it what it was.
+        const bool written = saved != "<missing>";
+        QCOMPARE(window->form1()->text(), written ? saved : "\xB0\x82\r\n"_ba);
+        QCOMPARE(caption(window.get()), written ? copy : path);
         QCOMPARE(dialogs.messages().size(), saved == "<missing>" ? 1 : 0);
     }
 
@@ -191,13 +195,16 @@ private Q_SLOTS:
         QCOMPARE(window->windowTitle(), u"Quilra - ("_s + path + u")"_s);
         QCOMPARE(window->form1()->text(), "\xC9\xCD\xBB\r\n\xC8\xCD\xBC"_ba);
 
-        // A file that is not there: the message, an empty document under its name, still listed.
+        // A file that is not there: the message and why, the document as it was, still listed.
         const QString missing = pathOf(u"nowhere/missing.nfo"_s);
         dialogs.answerNext(missing);
         window->mnuload->trigger();
         QCOMPARE(dialogs.messages(), QStringList{u"File not found."_s});
         QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
-        QCOMPARE(caption(window.get()), missing);
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 u"missing.nfo could not be found or read."_s);
+        QCOMPARE(caption(window.get()), path);
+        QCOMPARE(window->form1()->text(), "\xC9\xCD\xBB\r\n\xC8\xCD\xBC"_ba);
         QCOMPARE(recentCaptions(window.get()), QStringList({missing, path}));
     }
 
@@ -223,7 +230,8 @@ private Q_SLOTS:
         const bool opens = QFileInfo(path).isFile();
         const Deadline deadline(std::chrono::seconds(10));
         auto&& [dialogs, window] = StartedProgram(argumentText);
-        QCOMPARE(caption(window.get()), path);
+        // A file that could not be read belongs to nothing: the document stays untitled.
+        QCOMPARE(caption(window.get()), opens ? path : u"Quilra"_s);
         QCOMPARE(window->form1()->text(), opens ? "\xDB"_ba : QByteArray());
         // Only a file that opened enters the recent files.
         QCOMPARE(recentCaptions(window.get()), opens ? QStringList{path} : QStringList{});
@@ -266,8 +274,11 @@ private Q_SLOTS:
         dialogs.answerNext(other);
         window->form1()->setText("changed"_ba);
         window->mnusaveas->trigger();
-        window->mnusave->trigger(); // to the file in the caption, not to the Save As name
-        QCOMPARE(TestFiles::read(path), "changed"_ba);
+        window->form1()->txtvimb->appendPlainText(u"more"_s);
+        window->mnusave->trigger(); // to the file saved as, which the document now is
+        QCOMPARE(TestFiles::read(path), "A\r\n"_ba);
+        QCOMPARE(TestFiles::read(other), "changed\r\nmore"_ba);
+        QCOMPARE(caption(window.get()), other);
         QCOMPARE(dialogs.messages(), QStringList());
         // A folder that does not exist, and a folder's name, cannot be saved to.
         for (const QString& bad :

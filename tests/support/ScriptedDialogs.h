@@ -13,7 +13,7 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Request
     {
-        QString kind; // "open", "save", "colour", "text", "question" or "message"
+        QString kind; // "open", "save", "colour", "text", "question", "changed" or "message"
         QString title;
         QString text; // the filter, the prompt or the message
         Icon icon = Icon::None;
@@ -25,6 +25,8 @@ public:
     void answerNextColour(const QColor& colour) { m_colours.enqueue(colour); }
     // The answer to the next question about unsaved changes; unscripted, it is Cancel.
     void answerNextQuestion(Answer answer) { m_questions.enqueue(answer); }
+    // The answer to the next question about a file changed on disk; unscripted, it is Cancel.
+    void answerNextChanged(ChangedAnswer answer) { m_changed.enqueue(answer); }
     // The filter entry the next save chooser returns; unscripted, it keeps the one it started on.
     void answerNextFilter(int index) { m_filters.enqueue(index); }
     // The texts of what was asked of one kind (the messages shown, the questions), in order.
@@ -62,6 +64,11 @@ public:
         asked.append({QStringLiteral("question"), title, text});
         return m_questions.isEmpty() ? Answer::Cancel : m_questions.dequeue();
     }
+    ChangedAnswer askChangedFile(QWidget*, const QString& title, const QString& text) override
+    {
+        asked.append({QStringLiteral("changed"), title, text});
+        return m_changed.isEmpty() ? ChangedAnswer::Cancel : m_changed.dequeue();
+    }
     void message(QWidget*, Icon icon, const QString& title, const QString& text) override
     {
         asked.append({QStringLiteral("message"), title, text, icon});
@@ -78,4 +85,5 @@ private:
     QQueue<QColor> m_colours;
     QQueue<int> m_filters;
     QQueue<Answer> m_questions;
+    QQueue<ChangedAnswer> m_changed;
 };

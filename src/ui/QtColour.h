@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColourValue.h"
+#include "settings/ColourValue.h"
 
 #include <QColor>
 

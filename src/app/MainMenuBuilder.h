@@ -1,0 +1,29 @@
+#pragma once
+
+#include "MainMenuItems.h"
+
+#include <QCoreApplication>
+
+class QMainWindow;
+
+// Builds the main window's menu bar: every menu and item with its caption, access key and
+// shortcut, in the designed order. What the items do is connected elsewhere.
+class MainMenuBuilder
+{
+    Q_DECLARE_TR_FUNCTIONS(MDIForm1)
+
+public:
+    MainMenuBuilder(MainMenuItems& items, QMainWindow& window);
+    void build();
+
+private:
+    void buildFileMenu();
+    void buildExportMenu();
+    void buildEditMenu();
+    void buildViewMenu();
+    void buildSettingsMenu();
+    void buildHelpMenu();
+
+    MainMenuItems& m;
+    QMainWindow& m_window;
+};

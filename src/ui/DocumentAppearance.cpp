@@ -1,0 +1,73 @@
+#include "DocumentAppearance.h"
+
+#include "DocumentFont.h"
+#include "QtColour.h"
+#include "settings/Config.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <algorithm>
+
+DocumentAppearance::DocumentAppearance(Config& config, QObject* parent)
+    : QObject(parent), m_config(config), m_text(QGuiApplication::palette().color(QPalette::Text)),
+      m_background(QGuiApplication::palette().color(QPalette::Base)),
+      m_font(DocumentFont::designed()), m_zoom(config.zoom())
+{
+    readStored();
+}
+
+void DocumentAppearance::readStored()
+{
+    const auto colour = [](const Stored<qint32>& value) {
+        return value.isPresent() ? QtColour::fromValue(value.value) : QColor();
+    };
+    setColours(colour(m_config.textColour()), colour(m_config.backgroundColour()));
+    const Stored<Config::Font> font = m_config.font();
+    if (font.isPresent())
+        setFont(font.value.face, font.value.points);
+}
+
+void DocumentAppearance::setColours(const QColor& text, const QColor& background)
+{
+    if (text.isValid())
+        m_text = text;
+    if (background.isValid())
+        m_background = background;
+    Q_EMIT changed();
+}
+
+void DocumentAppearance::setFont(const QString& face, double points)
+{
+    // Only face and size change: the weight and the monospaced style hint stay, so that a face
+    // the system lacks falls back to a fixed-width one.
+    if (!face.isEmpty())
+        m_font.setFamily(face);
+    m_font.setPointSizeF(points);
+    Q_EMIT changed();
+}
+
+void DocumentAppearance::setZoom(int percent)
+{
+    const int step = Config::nearestZoom(percent);
+    if (step == m_zoom)
+        return;
+    m_zoom = step;
+    m_config.setZoom(step);
+    Q_EMIT changed();
+}
+
+void DocumentAppearance::zoomIn()
+{
+    const auto& steps = Config::ZoomSteps;
+    const auto next = std::upper_bound(steps.begin(), steps.end(), m_zoom);
+    if (next != steps.end())
+        setZoom(*next);
+}
+
+void DocumentAppearance::zoomOut()
+{
+    const auto& steps = Config::ZoomSteps;
+    const auto here = std::lower_bound(steps.begin(), steps.end(), m_zoom);
+    if (here != steps.begin())
+        setZoom(*(here - 1));
+}
