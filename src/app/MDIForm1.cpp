@@ -2,17 +2,18 @@
 
 #include "ClockStatusBar.h"
 #include "CommandLine.h"
+#include "DocumentProperties.h"
 #include "EditCommands.h"
 #include "MainMenuBuilder.h"
 #include "RecentFilesMenu.h"
+#include "ViewCommands.h"
+#include "WindowExport.h"
 #include "about/GreetingPhrase.h"
 #include "about/RunCounter.h"
 #include "about/frmabout.h"
 #include "about/frmpilvo.h"
 #include "appearance/frmcolor.h"
 #include "appearance/frmfont.h"
-#include "documents/SauceRecord.h"
-#include "export/VgaFace.h"
 #include "generator/frmmovie.h"
 #include "palette/Form2.h"
 #include "product/Messages.h"
@@ -73,6 +74,8 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
     m_edit = new EditCommands(*this, m_document, m_documentWindow, this);
     StatusBar1 = new ClockStatusBar(this);
     setStatusBar(StatusBar1);
+    new ViewCommands(*this, *StatusBar1, m_services.dialogs, m_document, m_appearance, m_config,
+                     m_documentWindow, this);
     connectMenus();
     connectDocument();
     resize(kDesignedWorkArea +
@@ -106,14 +109,7 @@ void MDIForm1::connectMenus()
             [this] { mnuexport_Click(DocumentExport::Format::Html); });
     connect(mnuexporttxt, &QAction::triggered, this,
             [this] { mnuexport_Click(DocumentExport::Format::Text); });
-    for (const TextEncoding::Kind kind : TextEncoding::All)
-        connect(mnuenc.at(int(kind)), &QAction::triggered, this,
-                [this, kind] { mnuenc_Click(kind); });
     connect(mnuallow, &QAction::triggered, this, &MDIForm1::mnuallow_Click);
-    connect(mnuwordwrap, &QAction::triggered, this, &MDIForm1::mnuwordwrap_Click);
-    connect(mnuzoomin, &QAction::triggered, &m_appearance, &DocumentAppearance::zoomIn);
-    connect(mnuzoomout, &QAction::triggered, &m_appearance, &DocumentAppearance::zoomOut);
-    connect(mnuzoomreset, &QAction::triggered, this, [this] { m_appearance.setZoom(100); });
     connect(mnuassociate, &QAction::triggered, this, &MDIForm1::associateFiles);
     connect(mnuexit, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
     connect(mnuabout, &QAction::triggered, this, [this] { showChild(m_about.get()); });
@@ -130,20 +126,14 @@ void MDIForm1::connectMenus()
 void MDIForm1::connectDocument()
 {
     connect(&m_document, &NfoDocument::filePathChanged, this, &MDIForm1::showCaption);
-    connect(&m_document, &NfoDocument::encodingChanged, this, &MDIForm1::updateDocumentStatus);
     connect(&m_document, &NfoDocument::textRefused, this,
             [this](const QString& message) { statusBar()->showMessage(message, 5000); });
     connect(&m_files, &DocumentFiles::statusMessage, this, &MDIForm1::showStatus);
     connect(&m_files, &DocumentFiles::savedAs, m_recent, &RecentFilesMenu::AddToMRU);
     connect(&m_files, &DocumentFiles::changedOnDisk, this, [this] { form1()->showFileChanged(); });
-    connect(&m_appearance, &DocumentAppearance::changed, this, [this] {
-        StatusBar1->zoomPanel->setText(QStringLiteral("%1%").arg(m_appearance.zoom()));
-    });
     connect(&m_documentWindow, &DocumentWindow::created, this, &MDIForm1::watchDocumentWindow);
     // A closed document window leaves an empty, untitled document behind.
     connect(&m_documentWindow, &DocumentWindow::closed, this, &MDIForm1::showCaption);
-    StatusBar1->zoomPanel->setText(QStringLiteral("%1%").arg(m_appearance.zoom()));
-    updateDocumentStatus();
 }
 
 void MDIForm1::watchDocumentWindow(Form1* window)
@@ -161,7 +151,6 @@ void MDIForm1::watchDocumentWindow(Form1* window)
     connect(window, &Form1::reloadRequested, &m_files, &DocumentFiles::reload);
     // Closing the document window drops the document: a modified one is asked about.
     window->setCloseGuard([this] { return m_files.maySetAside(); });
-    window->setWordWrap(m_config.wordWrap());
     if (m_startUpPending)
         window->watchPaint(this);
 }
@@ -379,83 +368,18 @@ void MDIForm1::openRecent(const QString& path)
 
 void MDIForm1::mnuproperties_Click()
 {
-    const auto sauce = SauceRecord::read(m_document.trailer());
-    if (!sauce) {
-        m_services.dialogs.message(this, Dialogs::Icon::Information, tr("Properties"),
-                                   tr("This file has no SAUCE record."));
-        return;
-    }
-    // CCYYMMDD as a date people read, when it is one.
-    QString date = sauce->date;
-    if (date.size() == 8 && date.toInt() > 0)
-        date = date.left(4) + QLatin1Char('-') + date.mid(4, 2) + QLatin1Char('-') + date.mid(6);
-    QStringList lines = {tr("Title: %1").arg(sauce->title), tr("Author: %1").arg(sauce->author),
-                         tr("Group: %1").arg(sauce->group), tr("Date: %1").arg(date),
-                         tr("Font: %1").arg(sauce->font)};
-    if (!sauce->comments.isEmpty())
-        lines << QString() << sauce->comments;
-    m_services.dialogs.message(this, Dialogs::Icon::Information, tr("Properties"),
-                               lines.join(QLatin1Char('\n')));
+    DocumentProperties::show(m_services.dialogs, this, m_document);
 }
 
 void MDIForm1::mnuexport_Click(DocumentExport::Format format)
 {
-    // In the order of the formats.
-    const QString kinds[] = {tr("PNG Picture"), tr("HTML Page"), tr("UTF-8 Text")};
-    const QString& kind = kinds[int(format)];
-    const QString suffix = DocumentExport::suffix(format);
-    const QString path = m_services.dialogs.saveFileName(
-        this, tr("Export %1").arg(kind), QStringLiteral("%1 (*.%2)|*.%2").arg(kind, suffix),
-        nullptr);
-    if (path.isEmpty())
-        return;
-    // The document as it looks: the appearance's colours, a picture at the zoom's whole
-    // multiple (200 % and 300 % give cells twice and three times the size), its file's name.
-    DocumentExport::Options options;
-    options.format = format;
-    options.scale = qBound(1, m_appearance.zoom() / 100, DocumentExport::MaxScale);
-    options.text = m_appearance.textRgb();
-    options.background = m_appearance.backgroundRgb();
-    const QString file = m_document.filePath();
-    options.title = file.isEmpty() ? ProductInfo::Title : QFileInfo(file).fileName();
-    const DocumentExport::Result result =
-        DocumentExport(VgaFace::locate()).render(m_document.displayText(), options);
-    // A failed write leaves any old file as it was and says so, as Save does.
-    if (result.error.isEmpty() && NfoFile::write(path, result.bytes))
-        return;
-    m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                               result.error.isEmpty() ? Messages::FileNotSaved : result.error);
+    WindowExport(m_services.dialogs, this, m_document, m_appearance).run(format);
 }
 
 void MDIForm1::mnuallow_Click()
 {
     // The action has already toggled its own check mark.
     m_config.setLinkAllowed(mnuallow->isChecked());
-}
-
-void MDIForm1::mnuenc_Click(TextEncoding::Kind kind)
-{
-    // The same bytes, read anew; a reading that would lose characters is not made.
-    if (!m_document.reinterpret(kind))
-        m_services.dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                                   Messages::notReadable(TextEncoding::description(kind)));
-    updateDocumentStatus();
-}
-
-void MDIForm1::mnuwordwrap_Click()
-{
-    const bool wrap = mnuwordwrap->isChecked();
-    m_config.setWordWrap(wrap);
-    if (Form1* window = m_documentWindow.existing())
-        window->setWordWrap(wrap);
-}
-
-void MDIForm1::updateDocumentStatus()
-{
-    const FileEncoding encoding = m_document.encoding();
-    mnuenc.at(int(encoding.kind))->setChecked(true);
-    StatusBar1->encodingPanel->setText(TextEncoding::name(encoding.kind) +
-                                       (encoding.byteOrderMark ? tr(" BOM") : QString()));
 }
 
 void MDIForm1::associateFiles()

@@ -103,10 +103,6 @@ private:
     // `scale` pixels square.
     void mnuexport_Click(DocumentExport::Format format);
     void mnuallow_Click();
-    void mnuenc_Click(TextEncoding::Kind kind);
-    void mnuwordwrap_Click();
-    // Shows the document's encoding in the View menu and the status bar.
-    void updateDocumentStatus();
     void mnuexit_Click();
     void mnucustom_Click();
     void checkGreeting();

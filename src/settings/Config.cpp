@@ -64,8 +64,9 @@ Stored<Config::Font> Config::font() const
     const QString size = QString::fromUtf8(m_program.read(SettingKeys::FontSize)).trimmed();
     if (face.isEmpty() && size.isEmpty())
         return Stored<Font>::absent();
+    // A size below a point draws nothing anyone can read.
     const auto points = FontSizes::points(size);
-    if (face.isEmpty() || !points)
+    if (face.isEmpty() || !points || *points < 1.0)
         return Stored<Font>::unreadable();
     return Stored<Font>::present({face, *points});
 }

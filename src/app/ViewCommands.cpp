@@ -1,0 +1,65 @@
+#include "ViewCommands.h"
+
+#include "ClockStatusBar.h"
+#include "DocumentWindow.h"
+#include "product/Messages.h"
+#include "product/ProductInfo.h"
+#include "settings/Config.h"
+#include "ui/Dialogs.h"
+#include "ui/DocumentAppearance.h"
+#include "ui/Form1.h"
+#include "ui/NfoDocument.h"
+
+#include <QAction>
+#include <QLabel>
+
+ViewCommands::ViewCommands(MainMenuItems& items, ClockStatusBar& statusBar, Dialogs& dialogs,
+                           NfoDocument& document, DocumentAppearance& appearance, Config& config,
+                           DocumentWindow& window, QWidget* parent)
+    : QObject(parent), m(items), m_statusBar(statusBar), m_dialogs(dialogs), m_document(document),
+      m_appearance(appearance), m_config(config), m_window(window), m_parent(parent)
+{
+    for (const TextEncoding::Kind kind : TextEncoding::All)
+        connect(m.mnuenc.at(int(kind)), &QAction::triggered, this,
+                [this, kind] { mnuenc_Click(kind); });
+    connect(m.mnuwordwrap, &QAction::triggered, this, &ViewCommands::mnuwordwrap_Click);
+    connect(m.mnuzoomin, &QAction::triggered, &appearance, &DocumentAppearance::zoomIn);
+    connect(m.mnuzoomout, &QAction::triggered, &appearance, &DocumentAppearance::zoomOut);
+    connect(m.mnuzoomreset, &QAction::triggered, this, [this] { m_appearance.setZoom(100); });
+    connect(&appearance, &DocumentAppearance::changed, this, &ViewCommands::showZoom);
+    connect(&document, &NfoDocument::encodingChanged, this, &ViewCommands::updateDocumentStatus);
+    connect(&window, &DocumentWindow::created, this,
+            [this](Form1* form) { form->setWordWrap(m_config.wordWrap()); });
+    showZoom();
+    updateDocumentStatus();
+}
+
+void ViewCommands::mnuenc_Click(TextEncoding::Kind kind)
+{
+    // The same bytes, read anew; a reading that would lose characters is not made.
+    if (!m_document.reinterpret(kind))
+        m_dialogs.message(m_parent, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                          Messages::notReadable(TextEncoding::description(kind)));
+    updateDocumentStatus();
+}
+
+void ViewCommands::mnuwordwrap_Click()
+{
+    const bool wrap = m.mnuwordwrap->isChecked();
+    m_config.setWordWrap(wrap);
+    if (Form1* window = m_window.existing())
+        window->setWordWrap(wrap);
+}
+
+void ViewCommands::updateDocumentStatus()
+{
+    const FileEncoding encoding = m_document.encoding();
+    m.mnuenc.at(int(encoding.kind))->setChecked(true);
+    m_statusBar.encodingPanel->setText(TextEncoding::name(encoding.kind) +
+                                       (encoding.byteOrderMark ? tr(" BOM") : QString()));
+}
+
+void ViewCommands::showZoom()
+{
+    m_statusBar.zoomPanel->setText(QStringLiteral("%1%").arg(m_appearance.zoom()));
+}
