@@ -3,6 +3,7 @@
 #include "ui/DocumentAppearance.h"
 #include "ui/Form1.h"
 #include "ui/NfoDocument.h"
+#include "ui/ProgramArt.h"
 
 #include <QMdiArea>
 
@@ -26,6 +27,8 @@ Form1* DocumentWindow::get()
     // A new window takes the stored colours and font, as the window always has.
     m_appearance.readStored();
     m_window = new Form1(m_document, m_appearance);
+    // Its title bar's icon, drawn at the one size it shows.
+    m_window->setWindowIcon(ProgramArt::programIcon());
     m_workArea.addSubWindow(m_window);
     m_window->show();
     fillWorkArea();

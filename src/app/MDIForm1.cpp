@@ -23,6 +23,7 @@
 #include "ui/ProgramArt.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -64,7 +65,6 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setCaption(ProductInfo::Title);
-    setWindowIcon(ProgramArt::programIcon());
     m_workArea->setObjectName(QStringLiteral("MDIClient"));
     m_workArea->setBackground(palette().brush(QPalette::Dark));
     setCentralWidget(m_workArea);
@@ -225,6 +225,7 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
     // The document has painted: what start-up left for later may run now.
     if (event->type() == QEvent::Paint && m_startUpPending && watched != m_workArea->viewport()) {
         watched->removeEventFilter(this);
+        Q_EMIT documentShown();
         QTimer::singleShot(0, this, &MDIForm1::finishStartUp);
     }
     return QMainWindow::eventFilter(watched, event);
@@ -263,6 +264,8 @@ void MDIForm1::finishStartUp()
     if (!m_startUpPending)
         return;
     m_startUpPending = false;
+    // Every window's icon: drawn at every size the desktop asks for, so it waits until now.
+    QApplication::setWindowIcon(ProgramArt::programIcon());
     associateFiles();
     if (!m_openedAtStart.isEmpty() && !m_about.existing()) {
         // Made hidden, so that it shows the count as this run began; the window the user is

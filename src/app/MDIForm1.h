@@ -69,6 +69,8 @@ public:
 Q_SIGNALS:
     // Exit was chosen: the window has unloaded and the program is to end at once.
     void exitRequested();
+    // The document has painted for the first time since start-up.
+    void documentShown();
     // The work that start-up leaves until the document shows is done.
     void startUpFinished();
 

@@ -1,6 +1,7 @@
 #include "ProgramArt.h"
 
 #include "DocumentFont.h"
+#include "ProgramIconEngine.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -83,13 +84,7 @@ QPixmap ProgramArt::iconPixmap(int size)
 
 QIcon ProgramArt::programIcon()
 {
-    static const QIcon icon = [] {
-        QIcon i;
-        for (int size : {16, 24, 32, 48, 64, 128, 256})
-            i.addPixmap(iconPixmap(size));
-        return i;
-    }();
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
 
 QPixmap ProgramArt::aboutPicture()

@@ -3,10 +3,14 @@
 #include "support/ProgramHarness.h"
 #include "support/TestFiles.h"
 #include "ui/DocumentEditor.h"
+#include "ui/FileChangedBar.h"
+#include "ui/FindBar.h"
 #include "ui/Form1.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
@@ -182,6 +186,108 @@ private Q_SLOTS:
         window->mnuredo->trigger();
         QVERIFY(form->isModified());
         QCOMPARE(form->filePath(), QString());
+    }
+
+    void replaceAllUndoThenLoadIsNoCrash()
+    {
+        // The highlights of a search once pointed into the text a load had just deleted.
+        TestFiles::write(pathOf(u"again.nfo"_s), "AGAiN AGAiN\r\nAGAiN\r\n");
+        auto&& [dialogs, window] = StartedProgram(pathOf(u"again.nfo"_s));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        Form1* form = window->form1();
+        window->mnureplace->trigger();
+        QTest::keyClicks(form->findbar->txtfind, u"AGAiN"_s);
+        form->findbar->txtreplace->setText(u"XXXXX"_s);
+        form->findbar->cmdreplaceall->click();
+        QCOMPARE(form->text(), "XXXXX XXXXX\r\nXXXXX\r\n"_ba);
+        QTest::mouseClick(form->txtvimb->viewport(), Qt::LeftButton);
+        window->mnuundo->trigger();
+        dialogs.answerNextQuestion(Dialogs::Answer::Discard);
+        dialogs.answerNext(pathOf(u"old.nfo"_s));
+        window->mnuload->trigger();
+        QApplication::processEvents();
+        QCOMPARE(form->text(), "old"_ba);
+        QVERIFY(form->findbar->matches().isEmpty());
+        QVERIFY(!window->mnuundo->isEnabled()); // no undo into the other file
+    }
+
+    void failedOpenLeavesTheFileAlone_data()
+    {
+        QTest::addColumn<QString>("path");
+        // A sparse file larger than any NFO: refused without reading it.
+        const QString huge = pathOf(u"huge.nfo"_s);
+        QFile file(huge);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(300) * 1024 * 1024));
+        QTest::newRow("too large") << huge;
+        QTest::newRow("a folder") << TestEnvironment::instance().programDirectory();
+    }
+    void failedOpenLeavesTheFileAlone()
+    {
+        QFETCH(QString, path);
+        const QDateTime before = QFileInfo(path).lastModified();
+        auto&& [dialogs, window] = StartedProgram(path);
+        QCOMPARE(window->windowTitle(), u"Quilra"_s);
+        window->mnusave->trigger(); // untitled: Save As, cancelled
+        QCOMPARE(dialogs.asked.last().kind, u"save"_s);
+        QCOMPARE(QFileInfo(path).lastModified(), before);
+        QVERIFY(QFileInfo(path).size() > 0 || QFileInfo(path).isDir());
+    }
+
+    void generatedThenSavedAndNew()
+    {
+        auto&& [dialogs, window] = StartedProgram(pathOf(u"old.nfo"_s));
+        window->mnuauto->trigger();
+        window->existingGenerator()->Command2->click();
+        window->mnusave->trigger(); // untitled: asks for a name, here cancelled
+        QCOMPARE(dialogs.asked.last().kind, u"save"_s);
+        window->mnunew->trigger(); // unsaved work: asked about, here cancelled
+        QCOMPARE(dialogs.messages("question"), QStringList{u"Save changes to Untitled?"_s});
+        QCOMPARE(window->form1()->text(), "generated\r\n"_ba);
+        QCOMPARE(TestFiles::read(pathOf(u"old.nfo"_s)), "old"_ba);
+    }
+
+    void changedOnDisk_data()
+    {
+        QTest::addColumn<bool>("removed");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("onDisk");
+        using A = Dialogs::ChangedAnswer;
+        QTest::newRow("changed, cancel") << false << int(A::Cancel) << "oldX\n"_ba;
+        QTest::newRow("changed, overwrite") << false << int(A::Overwrite) << "xold"_ba;
+        QTest::newRow("removed, cancel") << true << int(A::Cancel) << "<missing>"_ba;
+        QTest::newRow("removed, overwrite") << true << int(A::Overwrite) << "xold"_ba;
+    }
+    void changedOnDisk()
+    {
+        QFETCH(bool, removed);
+        QFETCH(int, answer);
+        QFETCH(QByteArray, onDisk);
+        const QString path = pathOf(u"old.nfo"_s);
+        auto&& [dialogs, window] = StartedProgram(path);
+        if (removed)
+            QFile::remove(path);
+        else
+            TestFiles::write(path, "oldX\n");
+        type(window->form1()->txtvimb, u"x"_s);
+        dialogs.answerNextChanged(Dialogs::ChangedAnswer(answer));
+        window->mnusave->trigger();
+        QCOMPARE(dialogs.asked.last().kind, u"changed"_s);
+        QCOMPARE(TestFiles::read(path), onDisk);
+        QCOMPARE(window->form1()->isModified(), onDisk != "xold");
+    }
+
+    void unmodifiedChangedOnDiskOffersReload()
+    {
+        const QString path = pathOf(u"old.nfo"_s);
+        auto&& [dialogs, window] = StartedProgram(path);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        TestFiles::write(path, "newer");
+        QTRY_VERIFY(window->form1()->filechanged->isVisible());
+        window->form1()->filechanged->cmdreload->click();
+        QCOMPARE(window->form1()->text(), "newer"_ba);
+        QVERIFY(dialogs.asked.isEmpty()); // a notice, never a box
     }
 
     void keysPathsAndCaptions()

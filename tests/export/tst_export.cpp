@@ -11,6 +11,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QTemporaryDir>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -291,6 +294,26 @@ private Q_SLOTS:
             QVERIFY2(run.output.contains(part), qPrintable(run.output));
         QCOMPARE(runProgram({"--version"}, QDir::tempPath()).output, "Quilra v1.0\n");
         QCOMPARE(runProgram({"--export", "gif", "a.nfo"}, QDir::tempPath()).status, 2);
+    }
+
+    void recentFilesSurviveAKill()
+    {
+        // The window program, killed as soon as its file is open: the recent files are kept
+        // when they change, not only at a clean exit.
+        QTemporaryDir home;
+        const QString nfo = TestFiles::write(home.filePath(u"killed.nfo"_s), "art");
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
+        environment.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
+        program.setProcessEnvironment(environment);
+        program.start(QUILRA_EXECUTABLE, {nfo});
+        const QString store = home.filePath(u"config/Quilra/Quilra.conf"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(TestFiles::read(store).contains("killed.nfo"), 20000);
+        program.kill();
+        program.waitForFinished();
+        QVERIFY(TestFiles::read(store).contains("0=" + QFile::encodeName(nfo)));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "about/RunCounter.h"
+#include "settings/Config.h"
 #include "settings/ProgramFolders.h"
+#include "settings/SettingKeys.h"
 #include "settings/modINI.h"
 #include "support/TestEnvironment.h"
 #include "support/TestFiles.h"
@@ -98,6 +100,41 @@ private Q_SLOTS:
             {"12.7", "13"}};
         for (const auto& [stored, next] : rows)
             QCOMPARE(RunCounter::increased(stored), QString(next));
+    }
+
+    void typedReads()
+    {
+        // What each reader makes of a stored text: present, absent or unreadable, and the
+        // value; the user's store and Settings.ini both.
+        const Config config{ProgramSettings(kIni), UserSettings()};
+        const UserSettings user;
+        const std::pair<const char*, Presence> links[] = {{"yes", Presence::Present},
+                                                          {"no", Presence::Present},
+                                                          {"", Presence::Absent},
+                                                          {"YES", Presence::Unreadable},
+                                                          {"yes ", Presence::Unreadable}};
+        for (const auto& [stored, presence] : links) {
+            user.write(SettingKeys::LinkAllowed, QString::fromLatin1(stored));
+            QCOMPARE(config.linkAllowed().presence, presence);
+        }
+        QVERIFY(!config.linkAllowed().value);
+        // Zoom steps only, whatever is stored, with no overflow on the way.
+        const std::pair<const char*, int> zooms[] = {
+            {"-2147483648", 50}, {"2147483647", 400}, {"170", 150}, {"abc", 100}, {"", 100}};
+        for (const auto& [stored, zoom] : zooms) {
+            user.write(SettingKeys::Zoom, QString::fromLatin1(stored));
+            QCOMPARE(config.zoom(), zoom);
+        }
+        const std::pair<const char*, Presence> colours[] = {
+            {"255", Presence::Present}, {"abc", Presence::Unreadable}, {"", Presence::Absent}};
+        for (const auto& [stored, presence] : colours) {
+            TestFiles::write(kIni, "[Custom Colors]\r\ntext=" + QByteArray(stored) + "\r\n");
+            QCOMPARE(config.textColour().presence, presence);
+        }
+        QCOMPARE(config.textColour().valueOr(7), 7);
+        // A size that shows no text is no font.
+        TestFiles::write(kIni, "[Custom Font]\r\nFont Name=Terminal\r\nFont Size=1e-300\r\n");
+        QCOMPARE(config.font().presence, Presence::Unreadable);
     }
 
     void programFolders_data()

@@ -1,0 +1,98 @@
+#include "support/TestEnvironment.h"
+#include "ui/NfoDocument.h"
+
+#include <QSignalSpy>
+#include <QTextDocument>
+
+using namespace Qt::Literals::StringLiterals;
+
+// The document without any window: what it holds, what it gives back, where positions fall.
+class TestNfoDocument : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void positionsWithEveryLineEnd_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("codes");
+        // The code position of the start of each line, the text position it falls on.
+        QTest::addColumn<QList<int>>("lineStarts");
+        QTest::addColumn<QList<int>>("textStarts");
+        QTest::newRow("CR LF") << "ab\r\ncd\r\nef"_ba << 10 << QList<int>{0, 4, 8}
+                               << QList<int>{0, 3, 6};
+        QTest::newRow("LF") << "ab\ncd\nef"_ba << 10 << QList<int>{0, 4, 8} << QList<int>{0, 3, 6};
+        QTest::newRow("mixed") << "a\r\nb\nc\rd\r\r\ne"_ba << 13 << QList<int>{0, 3, 6, 9, 12}
+                               << QList<int>{0, 2, 4, 6, 8};
+    }
+    void positionsWithEveryLineEnd()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, codes);
+        QFETCH(QList<int>, lineStarts);
+        QFETCH(QList<int>, textStarts);
+        NfoDocument document;
+        document.open(bytes);
+        QCOMPARE(document.bytes(), bytes);
+        QCOMPARE(document.codeCount(), codes);
+        for (qsizetype i = 0; i < lineStarts.size(); ++i) {
+            QCOMPARE(document.textPosition(lineStarts.at(i)), textStarts.at(i));
+            QCOMPARE(document.codePosition(textStarts.at(i)), lineStarts.at(i));
+        }
+        // Inside a line end is before it.
+        QCOMPARE(document.textPosition(lineStarts.at(1) - 1), textStarts.at(1) - 1);
+    }
+
+    void editUndoAndSave()
+    {
+        NfoDocument document;
+        QTextDocument* const text = document.textDocument();
+        QSignalSpy resets(&document, &NfoDocument::reset);
+        document.open("\xC9\xCD\xBB\r\n\xC8\xCD\xBC"_ba);
+        QTextCursor cursor(text);
+        cursor.setPosition(1);
+        QVERIFY(document.insert(cursor, u"\u2591\uFDD0\u2592"_s)); // ░, a lone CR, ▒
+        QVERIFY(document.isModified());
+        QCOMPARE(document.bytes(), "\xC9\xB0\r\xB1\xCD\xBB\r\n\xC8\xCD\xBC"_ba);
+        QVERIFY(!document.insert(cursor, u"\u20AC"_s)); // € has no code in CP437
+        text->undo();
+        QVERIFY(!document.isModified()); // back where it was opened
+        QCOMPARE(document.bytes(), "\xC9\xCD\xBB\r\n\xC8\xCD\xBC"_ba);
+        // Opening another file empties the history: undo never brings the last one back.
+        text->redo();
+        document.open("new"_ba);
+        QCOMPARE(document.textDocument(), text);
+        QVERIFY(!text->isUndoAvailable());
+        QCOMPARE(resets.size(), 2);
+    }
+
+    void generatedTextStaysUnsaved()
+    {
+        NfoDocument document;
+        document.open("old"_ba);
+        document.setFilePath(u"/x/old.nfo"_s);
+        QCOMPARE(document.replaceText(u"new"_s), QString());
+        document.setFilePath(QString());
+        document.markUnsaved();
+        document.textDocument()->undo();
+        QCOMPARE(document.bytes(), "old"_ba);
+        QVERIFY(document.isModified());
+        document.textDocument()->redo();
+        QVERIFY(document.isModified());
+    }
+
+    void reinterpretKeepsTheBytes()
+    {
+        NfoDocument document;
+        document.open("\xE2\x96\x91\r\n"_ba);
+        QCOMPARE(document.encoding().kind, TextEncoding::Utf8);
+        QCOMPARE(document.displayText(), u"\u2591\n"_s);
+        QVERIFY(document.reinterpret(TextEncoding::Cp437));
+        QCOMPARE(document.displayText(), u"\u0393\u00FB\u00E6\n"_s);
+        QCOMPARE(document.bytes(), "\xE2\x96\x91\r\n"_ba);
+        QVERIFY(!document.reinterpret(TextEncoding::Utf16Le)); // an odd number of bytes
+    }
+};
+
+QUILRA_TEST_MAIN(TestNfoDocument)
+#include "tst_nfodocument.moc"
