@@ -136,7 +136,9 @@ std::optional<FileEncoding> EncodingRules::misreadArt(const QString& display,
         FileEncoding repaired = plain;
         repaired.misreadAs = page;
         // Twice first: art misread once is CP437 codes, which seldom make valid UTF-8.
-        const std::optional<QByteArray> twice = codesOf(QString::fromUtf8(*once), page);
+        const std::optional<QByteArray> twice = QByteArrayView(*once).isValidUtf8()
+                                                    ? codesOf(QString::fromUtf8(*once), page)
+                                                    : std::nullopt;
         repaired.misreadTimes = twice && looksLikeArt(*twice) ? 2 : 1;
         if (repaired.misreadTimes == 2 || looksLikeArt(*once))
             return repaired;
