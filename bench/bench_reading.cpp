@@ -27,6 +27,19 @@ QByteArray repeated(const QByteArray& line, qsizetype size)
     return bytes;
 }
 
+QByteArray randomBytes(qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    quint32 state = 2463534242u;
+    for (char& byte : bytes) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        byte = static_cast<char>(state & 0xFF);
+    }
+    return bytes;
+}
+
 // Art misread as Windows-1252 and written as UTF-8: each high code as its two UTF-8 bytes.
 QByteArray misreadOnce(const QByteArray& codes)
 {
@@ -96,6 +109,7 @@ int main(int argc, char* argv[])
     const QByteArray art = denseArt(int(kSize / 82));
     std::printf("Opening (the reading decisions and the display text, best of 5):\n");
     timeOpening("dense CP437 art", art);
+    timeOpening("random bytes", randomBytes(kSize));
     timeOpening("ASCII text", repeated("Release notes of a text file.\r\n", kSize));
     timeOpening("UTF-8 text, accented", repeated("Gr\xC3\xBC\xC3\x9F"
                                                  "e aus K\xC3\xB6ln.\n",

@@ -126,7 +126,7 @@ std::optional<QString> windows1252(const QByteArray& bytes)
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto c = static_cast<uchar>(bytes.at(i));
         const char16_t u = MisreadPage::windows1252(c);
-        if (u == 0)
+        if (u == 0 && c != 0) // one of the five codes Windows-1252 leaves undefined
             return std::nullopt;
         out[i] = QChar(u);
     }

@@ -89,6 +89,7 @@ private Q_SLOTS:
             "Gr\xFC\xDF"
             "e aus K\xF6ln \x96 \x84sch\xF6n\x93\r\n"_ba,
             "Windows-1252", u"Gr\u00FC\u00DFe aus K\u00F6ln \u2013 \u201Esch\u00F6n\u201C\n"_s);
+        row("Windows-1252 text with a NUL", "Fu\xDF\x00"_ba, "Windows-1252", u"Fu\u00DF\u0000"_s);
         row("CP437 box and block codes stay CP437",
             "\xDB\xDF\xB0\xB1\xB2 \xC9\xCD\xBB\r\n\xBAThe\xBA"_ba, "CP437",
             u"\u2588\u2580\u2591\u2592\u2593 \u2554\u2550\u2557\n\u2551The\u2551"_s);
