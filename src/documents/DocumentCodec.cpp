@@ -266,7 +266,18 @@ QByteArray rawBytes(const QString& raw, TextEncoding::Kind kind)
     }
 }
 
-// Whether the encoding holds a character (one, or a surrogate pair) of foreign text.
+// The text with each of its line ends as LF, which every encoding holds.
+QString withLfLineEnds(QString text)
+{
+    for (QChar& ch : text) {
+        if (LineEnd::isLineEnd(ch) || ch == QLatin1Char('\r'))
+            ch = QLatin1Char('\n');
+    }
+    return text;
+}
+
+// Whether the encoding holds a character (one, or a surrogate pair) of foreign text; for a
+// converter of the platform, any text.
 bool holds(QStringView piece, TextEncoding::Kind kind)
 {
     switch (kind) {
@@ -386,6 +397,10 @@ QByteArray DocumentCodec::encode(const QString& display, const FileEncoding& enc
 
 int DocumentCodec::firstUnencodable(const QString& foreign, TextEncoding::Kind kind)
 {
+    // A converter of the platform answers for the whole text at once; character by character
+    // only to find the one it refuses.
+    if (TextEncoding::converterName(kind) && holds(withLfLineEnds(foreign), kind))
+        return -1;
     for (qsizetype i = 0; i < foreign.size(); ++i) {
         const QChar ch = foreign.at(i);
         const char16_t u = ch.unicode();

@@ -249,8 +249,10 @@ private Q_SLOTS:
             QSKIP("the platform's converter lacks this code page");
         const auto read = DocumentFormat::reinterpret(bytes, *kind);
         QCOMPARE(read ? read->display : u"-"_s, display);
-        if (read)
-            QCOMPARE(DocumentFormat::save(read->display, read->encoding), bytes);
+        if (!read)
+            return;
+        QCOMPARE(DocumentFormat::save(read->display, read->encoding), bytes);
+        QCOMPARE(DocumentCodec::firstUnencodable(display + u"\U0001F600"_s, *kind), display.size());
     }
 
     void find_data()
