@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kArtRun = 3;
+constexpr int kArtRun = 4;
 
 bool isAsciiLetter(uchar c)
 {
@@ -121,7 +121,7 @@ bool EncodingRules::looksLikeArt(const QByteArray& codes)
         run = 0;
         other += code >= 0x80 ? 1 : 0;
     }
-    return longRun && drawing > other;
+    return longRun && drawing >= 2 * other;
 }
 
 std::optional<FileEncoding> EncodingRules::misreadArt(const QString& display,

@@ -27,9 +27,10 @@ public:
     // CP437 art fails at once: its shade, block and box codes come in runs or stand apart.
     static bool isWindows1252Text(const QByteArray& text);
 
-    // Whether CP437 codes are art: a run of three drawing codes (shade, block and box, B0-DF)
-    // and more drawing codes than other codes from 80 up. A text of accented letters that a
-    // wrong repair would give is never that.
+    // Whether CP437 codes are art: a run of four drawing codes (shade, block and box, B0-DF)
+    // and at least twice as many drawing codes as other codes from 80 up. A text of accented
+    // letters, or of Latin-1 ornaments such as "°º¤ø,¸¸,ø¤º°", that a wrong repair would give
+    // is never that.
     static bool looksLikeArt(const QByteArray& codes);
 
     // The repair of a Unicode reading (`display`, read as `plain`) that is CP437 art misread as

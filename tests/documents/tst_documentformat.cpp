@@ -78,13 +78,17 @@ private Q_SLOTS:
         row("misread twice",
             "\xC3\x83\xE2\x80\xBA\xC3\x83\xE2\x80\xBA\xC3\x83\xE2\x80\xBA\xC3\x82\xC2\xB0"_ba,
             "UTF-8, repaired twice from CP437", u"\u2588\u2588\u2588\u2591"_s);
-        row("misread as Latin-1", "\xC3\x8D\xC3\x8D\xC3\x8D\xC2\x80\n"_ba,
-            "UTF-8, repaired from CP437", u"\u2550\u2550\u2550\u00C7\u2028"_s);
+        row("misread as Latin-1", "\xC3\x8D\xC3\x8D\xC3\x8D\xC3\x8D\xC2\x80\n"_ba,
+            "UTF-8, repaired from CP437", u"\u2550\u2550\u2550\u2550\u00C7\u2028"_s);
         row("accented UTF-8 is left alone",
             "Gr\xC3\xBC\xC3\x9F"
             "e \xC3\x9C"
             "ber \xC3\x84rger \xC3\x80 \xC3\x89t\xC3\xA9"_ba,
             "UTF-8", u"Gr\u00FC\u00DFe \u00DCber \u00C4rger \u00C0 \u00C9t\u00E9"_s);
+        row("Latin-1 ornaments in UTF-8 are left alone",
+            "\xC2\xB0\xC2\xBA\xC2\xA4\xC3\xB8,\xC2\xB8\xC2\xB8,\xC3\xB8\xC2\xA4\xC2\xBA\xC2\xB0\xC2\xBA\xC2\xA4\xC3\xB8"_ba,
+            "UTF-8",
+            u"\u00B0\u00BA\u00A4\u00F8,\u00B8\u00B8,\u00F8\u00A4\u00BA\u00B0\u00BA\u00A4\u00F8"_s);
         row("Windows-1252 German text",
             "Gr\xFC\xDF"
             "e aus K\xF6ln \x96 \x84sch\xF6n\x93\r\n"_ba,
@@ -150,10 +154,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QByteArray>("typedBlock");
-        QTest::newRow("once") << "\xC3\x9B\xC3\x9B\xC3\x9B"_ba
+        QTest::newRow("once") << "\xC3\x9B\xC3\x9B\xC3\x9B\xC3\x9B"_ba
                               << "\xC3\x9B"_ba;
-        QTest::newRow("twice") << "\xC3\x83\xE2\x80\xBA\xC3\x83\xE2\x80\xBA\xC3\x83\xE2\x80\xBA"_ba
-                               << "\xC3\x83\xE2\x80\xBA"_ba;
+        QTest::newRow("twice")
+            << "\xC3\x83\xE2\x80\xBA\xC3\x83\xE2\x80\xBA\xC3\x83\xE2\x80\xBA\xC3\x83\xE2\x80\xBA"_ba
+            << "\xC3\x83\xE2\x80\xBA"_ba;
     }
 
     void editsInARepairedReadingStayDamagedTheSameWay()
@@ -168,7 +173,8 @@ private Q_SLOTS:
         // The plain reading, and Save As in CP437 or correct UTF-8.
         QCOMPARE(DocumentFormat::reinterpret(file, TextEncoding::Utf8)->encoding.name(),
                  u"UTF-8"_s);
-        QCOMPARE(DocumentFormat::save(edited, {TextEncoding::Cp437, false}), "\xDB\xDB\xDB\xDB"_ba);
+        QCOMPARE(DocumentFormat::save(edited, {TextEncoding::Cp437, false}),
+                 "\xDB\xDB\xDB\xDB\xDB"_ba);
         QCOMPARE(DocumentFormat::save(u"\u2588"_s, {TextEncoding::Utf8, false}), "\xE2\x96\x88"_ba);
     }
 
