@@ -1,35 +1,51 @@
 #include "DocumentCodec.h"
 
 #include "Cp437.h"
+#include "MisreadPage.h"
 
 #include <QStringDecoder>
-#include <array>
+#include <QStringEncoder>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 constexpr char kTab = '\t';
-constexpr char16_t kLineSep = DocumentCodec::LineSeparator;
-constexpr char16_t kParaSep = DocumentCodec::ParagraphSeparator;
-constexpr char16_t kLoneCr = DocumentCodec::LoneCr;
-constexpr char16_t kCrCrLf = DocumentCodec::CrCrLf;
+constexpr char16_t kLineSep = LineEnd::LineSeparator;
+constexpr char16_t kParaSep = LineEnd::ParagraphSeparator;
+constexpr char16_t kLoneCr = LineEnd::character(LineEnd::Cr);
 
-// Windows-1252 from 0x80 to 0x9F; 0 where the code page defines no character.
-constexpr std::array<char16_t, 32> k1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-bool isParagraphBreak(char16_t u)
+char16_t unitOf(char c)
 {
-    return u == u'\n' || u == kParaSep;
+    return static_cast<uchar>(c);
 }
 
-bool isLineEnd(char16_t u)
+char16_t unitOf(QChar c)
 {
-    return isParagraphBreak(u) || u == kLineSep || u == kLoneCr || u == kCrCrLf;
+    return c.unicode();
+}
+
+// At in[i] a CR: writes the line ends of the run of CRs that starts there (and the LF after it,
+// if any) to `out`, moves `i` to the last character they take, and gives how many it wrote. A
+// run before LF is one line end; one longer than LineEnd::LongestCrRun starts with lone CRs.
+template <typename Ch> qsizetype putCrRun(const Ch* in, qsizetype& i, qsizetype n, QChar* out)
+{
+    qsizetype end = i + 1;
+    while (end < n && unitOf(in[end]) == u'\r')
+        ++end;
+    qsizetype crs = end - i;
+    const bool lf = end < n && unitOf(in[end]) == u'\n';
+    i = lf ? end : end - 1;
+    qsizetype length = 0;
+    while (crs > (lf ? LineEnd::LongestCrRun : 0)) {
+        out[length++] = QChar(kLoneCr);
+        --crs;
+    }
+    if (lf)
+        out[length++] = QChar(LineEnd::character(LineEnd::crRunKind(crs)));
+    return length;
 }
 
 // The code page 437 code of a display character that is not a line end or a tab, or -1. The
@@ -40,17 +56,6 @@ int cp437Code(QChar ch)
     if (u == 0x25CB || u == 0x25D9 || u == 0x266A)
         return -1;
     return Cp437::fromUnicode(ch);
-}
-
-int windows1252Code(char16_t u)
-{
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return u;
-    for (size_t i = 0; i < k1252High.size(); ++i) {
-        if (k1252High[i] == u && u != 0)
-            return static_cast<int>(0x80 + i);
-    }
-    return -1;
 }
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
@@ -120,8 +125,8 @@ std::optional<QString> windows1252(const QByteArray& bytes)
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto c = static_cast<uchar>(bytes.at(i));
-        const char16_t u = c >= 0x80 && c < 0xA0 ? k1252High[c - 0x80] : c;
-        if (u == 0)
+        const char16_t u = MisreadPage::windows1252(c);
+        if (u == 0 && c != 0) // one of the five codes Windows-1252 leaves undefined
             return std::nullopt;
         out[i] = QChar(u);
     }
@@ -134,8 +139,7 @@ bool isShowable(const QString& text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text.at(i);
-        if (ch.unicode() == kLineSep || ch.unicode() == kParaSep || ch.unicode() == kLoneCr ||
-            ch.unicode() == kCrCrLf)
+        if (ch != QLatin1Char('\n') && LineEnd::isLineEnd(ch))
             return false;
         if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;
@@ -156,16 +160,7 @@ QString displayFromRaw(const QString& raw)
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = in[i].unicode();
         if (u == u'\r') {
-            if (i + 1 < n && in[i + 1] == QLatin1Char('\n')) {
-                out[length++] = QLatin1Char('\n');
-                ++i;
-            } else if (i + 2 < n && in[i + 1] == QLatin1Char('\r') &&
-                       in[i + 2] == QLatin1Char('\n')) {
-                out[length++] = QChar(kCrCrLf);
-                i += 2;
-            } else {
-                out[length++] = QChar(kLoneCr);
-            }
+            length += putCrRun(in, i, n, out + length);
         } else if (u == u'\n') {
             out[length++] = QChar(kLineSep);
         } else {
@@ -176,31 +171,12 @@ QString displayFromRaw(const QString& raw)
     return text;
 }
 
-// The line end a display character stands for, as text with CR and LF, or "" for any other
-// character.
-QStringView lineEndText(char16_t u)
-{
-    switch (u) {
-    case u'\n':
-    case kParaSep:
-        return u"\r\n";
-    case kLineSep:
-        return u"\n";
-    case kLoneCr:
-        return u"\r";
-    case kCrCrLf:
-        return u"\r\r\n";
-    default:
-        return {};
-    }
-}
-
 QString rawFromDisplay(const QString& display)
 {
     QString raw;
     raw.reserve(display.size() + display.size() / 32 + 16);
     for (const QChar ch : display) {
-        const QStringView end = lineEndText(ch.unicode());
+        const QStringView end = LineEnd::textOf(ch);
         if (end.isEmpty())
             raw.append(ch);
         else
@@ -227,10 +203,97 @@ QByteArray windows1252Bytes(const QString& raw)
 {
     QByteArray bytes(raw.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < raw.size(); ++i) {
-        const int code = windows1252Code(raw.at(i).unicode());
+        const int code = MisreadPage::windows1252Code(raw.at(i).unicode());
         bytes[i] = code < 0 ? '?' : static_cast<char>(code);
     }
     return bytes;
+}
+
+// Bytes in a legacy code page of the platform's converter as text, when the text converts back
+// to the same bytes: only then does a save keep the file.
+std::optional<QString> platformText(const QByteArray& bytes, TextEncoding::Kind kind)
+{
+    QStringDecoder decoder(TextEncoding::converterName(kind), QStringConverter::Flag::Stateless);
+    if (!decoder.isValid())
+        return std::nullopt;
+    QString raw = decoder.decode(bytes);
+    QStringEncoder encoder(TextEncoding::converterName(kind), QStringConverter::Flag::Stateless);
+    if (decoder.hasError() || encoder.encode(raw) != bytes)
+        return std::nullopt;
+    return raw;
+}
+
+QByteArray platformBytes(const QString& raw, TextEncoding::Kind kind)
+{
+    QStringEncoder encoder(TextEncoding::converterName(kind), QStringConverter::Flag::Stateless);
+    return encoder.isValid() ? QByteArray(encoder.encode(raw)) : QByteArray();
+}
+
+// Decoded text with CR and LF characters, or nothing when the bytes do not decode without loss.
+std::optional<QString> rawText(const QByteArray& bytes, TextEncoding::Kind kind)
+{
+    switch (kind) {
+    case TextEncoding::Cp437: // shown through its glyphs, never as raw text
+        return std::nullopt;
+    case TextEncoding::Utf8:
+        if (isValidUtf8(bytes))
+            return utf8(bytes);
+        return std::nullopt;
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be:
+        return utf16(bytes, kind == TextEncoding::Utf16Le);
+    case TextEncoding::Windows1252:
+        return windows1252(bytes);
+    default:
+        return platformText(bytes, kind);
+    }
+}
+
+QByteArray rawBytes(const QString& raw, TextEncoding::Kind kind)
+{
+    switch (kind) {
+    case TextEncoding::Cp437: // never raw text, see above
+        return DocumentCodec::fromForeignText(raw);
+    case TextEncoding::Utf8:
+        return raw.toUtf8();
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be:
+        return utf16Bytes(raw, kind == TextEncoding::Utf16Le);
+    case TextEncoding::Windows1252:
+        return windows1252Bytes(raw);
+    default:
+        return platformBytes(raw, kind);
+    }
+}
+
+// The text with each of its line ends as LF, which every encoding holds.
+QString withLfLineEnds(QString text)
+{
+    for (QChar& ch : text) {
+        if (LineEnd::isLineEnd(ch) || ch == QLatin1Char('\r'))
+            ch = QLatin1Char('\n');
+    }
+    return text;
+}
+
+// Whether the encoding holds a character (one, or a surrogate pair) of foreign text; for a
+// converter of the platform, any text.
+bool holds(QStringView piece, TextEncoding::Kind kind)
+{
+    switch (kind) {
+    case TextEncoding::Cp437:
+        return cp437Code(piece.front()) >= 0;
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be:
+        return piece.size() == 2 || !piece.front().isSurrogate();
+    case TextEncoding::Windows1252:
+        return MisreadPage::windows1252Code(piece.front().unicode()) >= 0;
+    default:
+        break;
+    }
+    const QString text = piece.toString();
+    return platformText(platformBytes(text, kind), kind) == text;
 }
 
 } // namespace
@@ -247,15 +310,7 @@ QString DocumentCodec::toDisplay(const QByteArray& codes)
     for (qsizetype i = 0; i < n; ++i) {
         const char c = in[i];
         if (c == kCr) {
-            if (i + 1 < n && in[i + 1] == kLf) {
-                out[length++] = QLatin1Char('\n');
-                ++i;
-            } else if (i + 2 < n && in[i + 1] == kCr && in[i + 2] == kLf) {
-                out[length++] = QChar(kCrCrLf);
-                i += 2;
-            } else {
-                out[length++] = QChar(kLoneCr);
-            }
+            length += putCrRun(in, i, n, out + length);
         } else if (c == kLf) {
             out[length++] = QChar(kLineSep);
         } else if (c == kTab) {
@@ -270,30 +325,23 @@ QString DocumentCodec::toDisplay(const QByteArray& codes)
 
 QByteArray DocumentCodec::fromDisplay(const QString& display)
 {
-    // Every character gives one code, CR LF two and CR CR LF three; counted first, so that a
-    // large document takes no more memory than it needs.
+    // Every character gives one code, a line end the bytes it stands for; counted first, so
+    // that a large document takes no more memory than it needs.
     qsizetype size = display.size();
     for (const QChar ch : display) {
-        if (isParagraphBreak(ch.unicode()))
-            size += 1;
-        else if (ch.unicode() == kCrCrLf)
-            size += 2;
+        if (LineEnd::isLineEnd(ch))
+            size += LineEnd::bytesOf(ch).size() - 1;
     }
     QByteArray codes(size, Qt::Uninitialized);
     char* out = codes.data();
     for (const QChar ch : display) {
         const char16_t u = ch.unicode();
-        if (isParagraphBreak(u)) {
-            *out++ = kCr;
-            *out++ = kLf;
-        } else if (u == kLineSep) {
-            *out++ = kLf;
-        } else if (u == kLoneCr) {
-            *out++ = kCr;
-        } else if (u == kCrCrLf) {
-            *out++ = kCr;
-            *out++ = kCr;
-            *out++ = kLf;
+        if (u < 0x7F && u >= 0x20) {
+            *out++ = static_cast<char>(u);
+        } else if (LineEnd::isLineEnd(u)) {
+            const QByteArrayView end = LineEnd::bytesOf(ch);
+            std::memcpy(out, end.data(), size_t(end.size()));
+            out += end.size();
         } else if (u == u'\t') {
             *out++ = kTab;
         } else {
@@ -306,22 +354,9 @@ QByteArray DocumentCodec::fromDisplay(const QString& display)
 
 std::optional<QString> DocumentCodec::decode(const QByteArray& bytes, TextEncoding::Kind kind)
 {
-    std::optional<QString> raw;
-    switch (kind) {
-    case TextEncoding::Cp437:
+    if (kind == TextEncoding::Cp437)
         return toDisplay(bytes);
-    case TextEncoding::Utf8:
-        if (isValidUtf8(bytes))
-            raw = utf8(bytes);
-        break;
-    case TextEncoding::Utf16Le:
-    case TextEncoding::Utf16Be:
-        raw = utf16(bytes, kind == TextEncoding::Utf16Le);
-        break;
-    case TextEncoding::Windows1252:
-        raw = windows1252(bytes);
-        break;
-    }
+    const std::optional<QString> raw = rawText(bytes, kind);
     if (!raw || !isShowable(*raw))
         return std::nullopt;
     return displayFromRaw(*raw);
@@ -329,49 +364,61 @@ std::optional<QString> DocumentCodec::decode(const QByteArray& bytes, TextEncodi
 
 QByteArray DocumentCodec::encode(const QString& display, TextEncoding::Kind kind)
 {
-    switch (kind) {
-    case TextEncoding::Cp437:
-        break;
-    case TextEncoding::Utf8:
-        return rawFromDisplay(display).toUtf8();
-    case TextEncoding::Utf16Le:
-    case TextEncoding::Utf16Be:
-        return utf16Bytes(rawFromDisplay(display), kind == TextEncoding::Utf16Le);
-    case TextEncoding::Windows1252:
-        return windows1252Bytes(rawFromDisplay(display));
+    if (kind == TextEncoding::Cp437)
+        return fromDisplay(display);
+    return rawBytes(rawFromDisplay(display), kind);
+}
+
+std::optional<QString> DocumentCodec::decode(const QByteArray& bytes, const FileEncoding& encoding)
+{
+    if (!encoding.isRepaired())
+        return decode(bytes, encoding.kind);
+    std::optional<QString> raw = rawText(bytes, encoding.kind);
+    for (int layer = 1; raw; ++layer) {
+        std::optional<QByteArray> codes = MisreadPage::bytes(*raw, encoding.misreadAs);
+        if (!codes)
+            break;
+        if (layer >= encoding.misreadTimes)
+            return toDisplay(*codes);
+        raw = rawText(*codes, TextEncoding::Utf8);
     }
-    return fromDisplay(display);
+    return std::nullopt;
+}
+
+QByteArray DocumentCodec::encode(const QString& display, const FileEncoding& encoding)
+{
+    if (!encoding.isRepaired())
+        return encode(display, encoding.kind);
+    QByteArray codes = fromDisplay(display);
+    for (int layer = 1; layer < encoding.misreadTimes; ++layer)
+        codes = MisreadPage::text(codes, encoding.misreadAs).toUtf8();
+    return rawBytes(MisreadPage::text(codes, encoding.misreadAs), encoding.kind);
 }
 
 int DocumentCodec::firstUnencodable(const QString& foreign, TextEncoding::Kind kind)
 {
+    // A converter of the platform answers for the whole text at once; character by character
+    // only to find the one it refuses.
+    if (TextEncoding::converterName(kind) && holds(withLfLineEnds(foreign), kind))
+        return -1;
     for (qsizetype i = 0; i < foreign.size(); ++i) {
         const QChar ch = foreign.at(i);
         const char16_t u = ch.unicode();
-        if (u == u'\r' || u == u'\t' || isLineEnd(u))
+        if (u == u'\r' || u == u'\t' || LineEnd::isLineEnd(u))
             continue;
-        bool held = true;
-        switch (kind) {
-        case TextEncoding::Cp437:
-            held = held && cp437Code(ch) >= 0;
-            break;
-        case TextEncoding::Utf8:
-        case TextEncoding::Utf16Le:
-        case TextEncoding::Utf16Be:
-            if (ch.isHighSurrogate() && i + 1 < foreign.size() &&
-                foreign.at(i + 1).isLowSurrogate())
-                ++i;
-            else
-                held = held && !ch.isSurrogate();
-            break;
-        case TextEncoding::Windows1252:
-            held = held && windows1252Code(u) >= 0;
-            break;
-        }
-        if (!held)
+        const bool pair =
+            ch.isHighSurrogate() && i + 1 < foreign.size() && foreign.at(i + 1).isLowSurrogate();
+        if (!holds(QStringView(foreign).mid(i, pair ? 2 : 1), kind))
             return static_cast<int>(i);
+        if (pair)
+            ++i;
     }
     return -1;
+}
+
+int DocumentCodec::firstUnencodable(const QString& foreign, const FileEncoding& encoding)
+{
+    return firstUnencodable(foreign, encoding.textKind());
 }
 
 QString DocumentCodec::displayFromForeign(const QString& foreign, QChar lineBreak)
@@ -406,12 +453,14 @@ QString DocumentCodec::toForeignText(const QString& display)
 {
     // Counted first and written straight into place: a copy of megabytes is one pass.
     qsizetype size = display.size();
-    for (const QChar ch : display)
-        size += lineEndText(ch.unicode()).size() - (lineEndText(ch.unicode()).isEmpty() ? 0 : 1);
+    for (const QChar ch : display) {
+        if (LineEnd::isLineEnd(ch))
+            size += LineEnd::textOf(ch).size() - 1;
+    }
     QString text(size, Qt::Uninitialized);
     QChar* out = text.data();
     for (const QChar ch : display) {
-        const QStringView end = lineEndText(ch.unicode());
+        const QStringView end = LineEnd::textOf(ch);
         if (end.isEmpty()) {
             *out++ = ch.unicode() == 0 ? QLatin1Char(' ') : ch;
         } else {
@@ -424,10 +473,11 @@ QString DocumentCodec::toForeignText(const QString& display)
 
 bool DocumentCodec::hasMarkedBreaks(const QString& display)
 {
-    return display.contains(QChar(kLoneCr)) || display.contains(QChar(kCrCrLf));
+    return std::any_of(display.cbegin(), display.cend(),
+                       [](QChar ch) { return LineEnd::kindOf(ch) >= LineEnd::Cr; });
 }
 
 bool DocumentCodec::isLineBreak(QChar ch)
 {
-    return isLineEnd(ch.unicode()) || ch == QLatin1Char('\r');
+    return LineEnd::isLineEnd(ch) || ch == QLatin1Char('\r');
 }

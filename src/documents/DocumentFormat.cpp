@@ -1,6 +1,7 @@
 #include "DocumentFormat.h"
 
 #include "DocumentCodec.h"
+#include "EncodingRules.h"
 #include "SauceRecord.h"
 
 namespace {
@@ -26,40 +27,70 @@ DocumentFormat::Opened DocumentFormat::open(const QByteArray& fileBytes)
 
 DocumentFormat::Opened DocumentFormat::openText(const QByteArray& text)
 {
-    for (const TextEncoding::Kind kind :
-         {TextEncoding::Utf16Le, TextEncoding::Utf16Be, TextEncoding::Utf8}) {
-        const QByteArray mark = TextEncoding::byteOrderMark(kind);
-        if (!text.startsWith(mark))
+    for (const TextEncoding::Kind kind : {TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
+        if (!text.startsWith(TextEncoding::byteOrderMark(kind)))
             continue;
-        if (auto display = DocumentCodec::decode(text.mid(mark.size()), kind))
-            return {{kind, true}, std::move(*display), {}};
+        const QByteArray body = text.mid(2);
+        auto display = DocumentCodec::decode(body, kind);
+        if (display && EncodingRules::isPlausibleUtf16(*display, body))
+            return repaired({kind, true}, body, std::move(*display));
     }
-    // Art in code page 437 nearly always breaks UTF-8 within its first line, so this costs
-    // little for the files that are not UTF-8.
+    const QByteArray utf8Mark = TextEncoding::byteOrderMark(TextEncoding::Utf8);
+    if (text.startsWith(utf8Mark)) {
+        const QByteArray body = text.mid(utf8Mark.size());
+        if (auto display = DocumentCodec::decode(body, TextEncoding::Utf8))
+            return repaired({TextEncoding::Utf8, true}, body, std::move(*display));
+    }
+    // Art in code page 437 nearly always breaks UTF-8 within its first line, and fails the
+    // Windows-1252 rule at its first drawing code, so this costs little for the files that
+    // are neither.
     if (hasNonAscii(text)) {
         if (auto display = DocumentCodec::decode(text, TextEncoding::Utf8))
-            return {{TextEncoding::Utf8, false}, std::move(*display), {}};
+            return repaired({TextEncoding::Utf8, false}, text, std::move(*display));
+        if (EncodingRules::isWindows1252Text(text)) {
+            if (auto display = DocumentCodec::decode(text, TextEncoding::Windows1252))
+                return {{TextEncoding::Windows1252, false}, std::move(*display), {}};
+        }
     }
     return {{TextEncoding::Cp437, false}, DocumentCodec::toDisplay(text), {}};
+}
+
+DocumentFormat::Opened DocumentFormat::repaired(const FileEncoding& plain, const QByteArray& body,
+                                                QString display)
+{
+    if (const auto encoding = EncodingRules::misreadArt(display, plain)) {
+        if (auto art = DocumentCodec::decode(body, *encoding))
+            return {*encoding, std::move(*art), {}};
+    }
+    return {plain, std::move(display), {}};
 }
 
 std::optional<DocumentFormat::Opened> DocumentFormat::reinterpret(const QByteArray& fileBytes,
                                                                   TextEncoding::Kind kind)
 {
+    FileEncoding encoding;
+    encoding.kind = kind;
+    return reinterpret(fileBytes, encoding);
+}
+
+std::optional<DocumentFormat::Opened> DocumentFormat::reinterpret(const QByteArray& fileBytes,
+                                                                  const FileEncoding& encoding)
+{
     const qsizetype trailer = SauceRecord::trailerLength(fileBytes);
     const QByteArray text = fileBytes.left(fileBytes.size() - trailer);
-    const QByteArray mark = TextEncoding::byteOrderMark(kind);
-    const bool marked = !mark.isEmpty() && text.startsWith(mark);
-    auto display = DocumentCodec::decode(marked ? text.mid(mark.size()) : text, kind);
+    const QByteArray mark = TextEncoding::byteOrderMark(encoding.kind);
+    FileEncoding read = encoding;
+    read.byteOrderMark = !mark.isEmpty() && text.startsWith(mark);
+    auto display = DocumentCodec::decode(read.byteOrderMark ? text.mid(mark.size()) : text, read);
     if (!display)
         return std::nullopt;
-    return Opened{{kind, marked}, std::move(*display), fileBytes.right(trailer)};
+    return Opened{read, std::move(*display), fileBytes.right(trailer)};
 }
 
 QByteArray DocumentFormat::save(const QString& display, const FileEncoding& encoding,
                                 const QByteArray& trailer)
 {
-    QByteArray bytes = DocumentCodec::encode(display, encoding.kind);
+    QByteArray bytes = DocumentCodec::encode(display, encoding);
     if (encoding.byteOrderMark)
         bytes.prepend(TextEncoding::byteOrderMark(encoding.kind));
     return bytes + trailer;

@@ -21,21 +21,31 @@ public:
         QByteArray trailer;
     };
 
-    // Detects the encoding of the text before any SAUCE record: a UTF-16 mark gives UTF-16,
-    // a UTF-8 mark UTF-8; without a mark, text that is wholly valid UTF-8 with at least one
-    // character beyond ASCII is UTF-8. Only an encoding in which all of the text decodes
-    // counts; anything else is code page 437, in which every text decodes.
+    // Reads the text before any SAUCE record by the first of these that holds (the rules are
+    // EncodingRules'):
+    //  1. FF FE or FE FF and plausible UTF-16 after it: UTF-16 with its mark;
+    //  2. EF BB BF and valid UTF-8 after it: UTF-8 with its mark;
+    //  3. valid UTF-8 with at least one character beyond ASCII: UTF-8;
+    //  4. Windows-1252 text (high bytes only Latin letters in words and text punctuation);
+    //  5. code page 437, in which every text decodes.
+    // A UTF reading whose characters all come from Windows-1252 (or Latin-1) is repaired when
+    // undoing that misreading, twice or once, gives CP437 art: the display shows the art.
     static Opened open(const QByteArray& fileBytes);
 
     // The same bytes read in another encoding (with its mark when they start with it), or
-    // nothing when they do not decode in it without loss.
+    // nothing when they do not decode in it without loss. Read in a FileEncoding, a repair is
+    // made as it says.
     static std::optional<Opened> reinterpret(const QByteArray& fileBytes, TextEncoding::Kind kind);
+    static std::optional<Opened> reinterpret(const QByteArray& fileBytes,
+                                             const FileEncoding& encoding);
 
-    // The bytes of a file: the mark when the encoding has one, the display text encoded, then
-    // the trailer.
+    // The bytes of a file: the mark when the encoding has one, the display text encoded (damaged
+    // again for a repaired reading), then the trailer.
     static QByteArray save(const QString& display, const FileEncoding& encoding,
                            const QByteArray& trailer = QByteArray());
 
 private:
     static Opened openText(const QByteArray& text);
+    // The Unicode reading of `body` (the bytes after any mark), repaired when it is misread art.
+    static Opened repaired(const FileEncoding& plain, const QByteArray& body, QString display);
 };

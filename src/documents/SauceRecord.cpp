@@ -19,13 +19,39 @@ QString field(const QByteArray& record, qsizetype at, qsizetype size)
     return DocumentCodec::toDisplay(text).trimmed();
 }
 
+// The length of a damaged record's trailer: from "SAUCE00" within the last 128 bytes, or from
+// the Ctrl-Z right before it, to the end; 0 when there is none.
+qsizetype damagedLength(const QByteArray& bytes)
+{
+    const qsizetype from = qMax<qsizetype>(0, bytes.size() - kRecordSize);
+    const qsizetype at = bytes.indexOf("SAUCE00", from);
+    if (at < 0)
+        return 0;
+    return bytes.size() - at + (at > 0 && bytes.at(at - 1) == kEndOfFile ? 1 : 0);
+}
+
+bool endsWithWholeRecord(const QByteArray& bytes)
+{
+    const qsizetype start = bytes.size() - kRecordSize;
+    return start >= 0 && bytes.mid(start, 5) == "SAUCE";
+}
+
+// The record of a trailer, 128 bytes long: a damaged one is filled up with NULs, so that every
+// field is read where it would be.
+QByteArray recordOf(const QByteArray& trailer)
+{
+    if (endsWithWholeRecord(trailer))
+        return trailer.right(kRecordSize);
+    return trailer.mid(trailer.indexOf("SAUCE00")).leftJustified(kRecordSize, '\0');
+}
+
 } // namespace
 
 qsizetype SauceRecord::trailerLength(const QByteArray& bytes)
 {
+    if (!endsWithWholeRecord(bytes))
+        return damagedLength(bytes);
     const qsizetype start = bytes.size() - kRecordSize;
-    if (start < 0 || bytes.mid(start, 5) != "SAUCE")
-        return 0;
     qsizetype length = kRecordSize;
     const int lines = static_cast<uchar>(bytes.at(start + kCommentsAt));
     const qsizetype block = 5 + lines * kCommentLine;
@@ -38,9 +64,9 @@ qsizetype SauceRecord::trailerLength(const QByteArray& bytes)
 
 std::optional<SauceRecord> SauceRecord::read(const QByteArray& trailer)
 {
-    if (trailer.size() < kRecordSize || trailerLength(trailer) != trailer.size())
+    if (trailer.isEmpty() || trailerLength(trailer) != trailer.size())
         return std::nullopt;
-    const QByteArray record = trailer.right(kRecordSize);
+    const QByteArray record = recordOf(trailer);
     SauceRecord sauce;
     sauce.version = field(record, 5, 2);
     sauce.title = field(record, 7, 35);
@@ -54,5 +80,7 @@ std::optional<SauceRecord> SauceRecord::read(const QByteArray& trailer)
              at += kCommentLine)
             sauce.comments.append(field(trailer, at, kCommentLine));
     }
+    const int claimed = static_cast<uchar>(record.at(kCommentsAt));
+    sauce.damaged = !endsWithWholeRecord(trailer) || claimed != sauce.comments.size();
     return sauce;
 }

@@ -1,5 +1,18 @@
 #include "TextEncoding.h"
 
+#include <QCoreApplication>
+#include <QStringDecoder>
+
+std::vector<TextEncoding::Kind> TextEncoding::offered()
+{
+    std::vector<Kind> kinds = {Cp437, Utf8, Utf16Le, Utf16Be, Windows1252};
+    for (int kind = ShiftJis; kind <= LastKind; ++kind) {
+        if (QStringDecoder(converterName(Kind(kind))).isValid())
+            kinds.push_back(Kind(kind));
+    }
+    return kinds;
+}
+
 QString TextEncoding::name(Kind kind)
 {
     switch (kind) {
@@ -13,8 +26,53 @@ QString TextEncoding::name(Kind kind)
         return QStringLiteral("UTF-16 BE");
     case Windows1252:
         return QStringLiteral("Windows-1252");
+    case ShiftJis:
+        return QStringLiteral("Shift-JIS");
+    case Cp850:
+        return QStringLiteral("CP850");
+    case Cp852:
+        return QStringLiteral("CP852");
+    case Cp866:
+        return QStringLiteral("CP866");
+    case Iso8859_2:
+        return QStringLiteral("ISO-8859-2");
+    case Iso8859_5:
+        return QStringLiteral("ISO-8859-5");
+    case Iso8859_15:
+        return QStringLiteral("ISO-8859-15");
+    case Koi8R:
+        return QStringLiteral("KOI8-R");
     }
     return QString();
+}
+
+const char* TextEncoding::converterName(Kind kind)
+{
+    switch (kind) {
+    case ShiftJis:
+        return "Shift_JIS";
+    case Cp850:
+        return "IBM850";
+    case Cp852:
+        return "IBM852";
+    case Cp866:
+        return "IBM866";
+    case Iso8859_2:
+        return "ISO-8859-2";
+    case Iso8859_5:
+        return "ISO-8859-5";
+    case Iso8859_15:
+        return "ISO-8859-15";
+    case Koi8R:
+        return "KOI8-R";
+    case Cp437:
+    case Utf8:
+    case Utf16Le:
+    case Utf16Be:
+    case Windows1252:
+        break;
+    }
+    return nullptr;
 }
 
 std::optional<TextEncoding::Kind> TextEncoding::fromName(const QString& name)
@@ -40,9 +98,19 @@ QByteArray TextEncoding::byteOrderMark(Kind kind)
         return QByteArray("\xFF\xFE");
     case Utf16Be:
         return QByteArray("\xFE\xFF");
-    case Cp437:
-    case Windows1252:
+    default:
         break;
     }
     return QByteArray();
+}
+
+QString FileEncoding::name() const
+{
+    const QString own = TextEncoding::name(kind);
+    if (!isRepaired())
+        return own;
+    if (misreadTimes > 1)
+        return QCoreApplication::translate("FileEncoding", "%1, repaired twice from CP437")
+            .arg(own);
+    return QCoreApplication::translate("FileEncoding", "%1, repaired from CP437").arg(own);
 }

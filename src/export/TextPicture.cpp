@@ -1,7 +1,7 @@
 #include "TextPicture.h"
 
 #include "documents/Cp437.h"
-#include "documents/DocumentCodec.h"
+#include "documents/LineEnd.h"
 
 #include <cstring>
 
@@ -19,13 +19,10 @@ quint16 cellCode(QChar ch)
     return code < 0 ? quint16(VgaFace::Missing) : quint16(code);
 }
 
-// The characters of DocumentCodec::isLineBreak, tested here without a call per character.
+// A line end of the display text, or a CR of text from elsewhere.
 bool isLineBreak(QChar ch)
 {
-    const char16_t u = ch.unicode();
-    return u == u'\n' || u == u'\r' || u == DocumentCodec::LineSeparator ||
-           u == DocumentCodec::ParagraphSeparator || u == DocumentCodec::LoneCr ||
-           u == DocumentCodec::CrCrLf;
+    return LineEnd::isLineEnd(ch) || ch == QLatin1Char('\r');
 }
 
 bool repeatsEighthColumn(int code)

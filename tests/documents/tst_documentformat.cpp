@@ -1,8 +1,10 @@
 #include "app/CommandLine.h"
 #include "documents/DocumentCodec.h"
 #include "documents/DocumentFormat.h"
+#include "documents/LineEnd.h"
 #include "documents/LinkFinder.h"
 #include "documents/RecentFiles.h"
+#include "documents/SauceRecord.h"
 #include "support/TestEnvironment.h"
 #include "support/TestFiles.h"
 
@@ -65,6 +67,40 @@ private Q_SLOTS:
         row("UTF-16 BE", QByteArray("\xFE\xFF\x25\x91\x00\r", 6), "UTF-16 BE", u"\u2591\uFDD0"_s);
         row("UTF-16 of odd length", QByteArray("\xFF\xFE\x41\x00\x42", 5), "CP437");
         row("UTF-16 with a lone surrogate", QByteArray("\xFF\xFE\x00\xD8\x41\x00", 6), "CP437");
+        row("FF FE before 8-bit text",
+            "\xFF\xFE"
+            "AB\r\nCD\r\n"_ba,
+            "CP437", u"\u00A0\u25A0AB\nCD\n"_s);
+        row("CR CR CR LF", "A\r\r\r\nB\r\r\n"_ba, "CP437", u"A\uFDD2B\uFDD1"_s);
+        row("33 CRs before LF", "A" + QByteArray(33, '\r') + "\n", "CP437", u"A\uFDD0\uFDEF"_s);
+        row("CP437 art misread as Windows-1252", "\xC3\x9B\xC3\x9B\xC3\x9B\xC2\xB0\r\n"_ba,
+            "UTF-8, repaired from CP437", u"\u2588\u2588\u2588\u2591\n"_s);
+        row("misread twice",
+            "\xC3\x83\xE2\x80\xBA\xC3\x83\xE2\x80\xBA\xC3\x83\xE2\x80\xBA\xC3\x82\xC2\xB0"_ba,
+            "UTF-8, repaired twice from CP437", u"\u2588\u2588\u2588\u2591"_s);
+        row("misread as Latin-1", "\xC3\x8D\xC3\x8D\xC3\x8D\xC3\x8D\xC2\x80\n"_ba,
+            "UTF-8, repaired from CP437", u"\u2550\u2550\u2550\u2550\u00C7\u2028"_s);
+        row("accented UTF-8 is left alone",
+            "Gr\xC3\xBC\xC3\x9F"
+            "e \xC3\x9C"
+            "ber \xC3\x84rger \xC3\x80 \xC3\x89t\xC3\xA9"_ba,
+            "UTF-8", u"Gr\u00FC\u00DFe \u00DCber \u00C4rger \u00C0 \u00C9t\u00E9"_s);
+        row("Latin-1 ornaments in UTF-8 are left alone",
+            "\xC2\xB0\xC2\xBA\xC2\xA4\xC3\xB8,\xC2\xB8\xC2\xB8,\xC3\xB8\xC2\xA4\xC2\xBA\xC2\xB0\xC2\xBA\xC2\xA4\xC3\xB8"_ba,
+            "UTF-8",
+            u"\u00B0\u00BA\u00A4\u00F8,\u00B8\u00B8,\u00F8\u00A4\u00BA\u00B0\u00BA\u00A4\u00F8"_s);
+        row("Windows-1252 German text",
+            "Gr\xFC\xDF"
+            "e aus K\xF6ln \x96 \x84sch\xF6n\x93\r\n"_ba,
+            "Windows-1252", u"Gr\u00FC\u00DFe aus K\u00F6ln \u2013 \u201Esch\u00F6n\u201C\n"_s);
+        row("Windows-1252 text with a NUL", "Fu\xDF\x00"_ba, "Windows-1252", u"Fu\u00DF\u0000"_s);
+        row("CP437 box and block codes stay CP437",
+            "\xDB\xDF\xB0\xB1\xB2 \xC9\xCD\xBB\r\n\xBAThe\xBA"_ba, "CP437",
+            u"\u2588\u2580\u2591\u2592\u2593 \u2554\u2550\u2557\n\u2551The\u2551"_s);
+        row("CP437 accents inside words stay CP437", "M\x81nchen, K\x84se"_ba, "CP437",
+            u"M\u00FCnchen, K\u00E4se"_s);
+        row("a SAUCE record cut short", "\xDB\r\n\x1ASAUCE00Title"_ba, "CP437", u"\u2588\n"_s);
+        row("SAUCE00 without Ctrl-Z", "A SAUCE00"_ba + QByteArray(100, ' '), "CP437", u"A "_s);
     }
 
     void openAndSaveKeepEveryByte()
@@ -73,7 +109,7 @@ private Q_SLOTS:
         QFETCH(QString, encoding);
         QFETCH(QString, display);
         const DocumentFormat::Opened opened = DocumentFormat::open(file);
-        QCOMPARE(TextEncoding::name(opened.encoding.kind), encoding);
+        QCOMPARE(opened.encoding.name(), encoding);
         if (display != u"-"_s)
             QCOMPARE(opened.display, display);
         QCOMPARE(DocumentFormat::save(opened.display, opened.encoding, opened.trailer), file);
@@ -112,6 +148,117 @@ private Q_SLOTS:
         QCOMPARE(DocumentCodec::firstUnencodable(text, encoding), refusedAt);
         if (refusedAt < 0)
             QCOMPARE(DocumentCodec::encode(text, encoding), bytes);
+    }
+
+    void editsInARepairedReadingStayDamagedTheSameWay_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("typedBlock");
+        QTest::newRow("once") << "\xC3\x9B\xC3\x9B\xC3\x9B\xC3\x9B"_ba
+                              << "\xC3\x9B"_ba;
+        QTest::newRow("twice")
+            << "\xC3\x83\xE2\x80\xBA\xC3\x83\xE2\x80\xBA\xC3\x83\xE2\x80\xBA\xC3\x83\xE2\x80\xBA"_ba
+            << "\xC3\x83\xE2\x80\xBA"_ba;
+    }
+
+    void editsInARepairedReadingStayDamagedTheSameWay()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, typedBlock);
+        const DocumentFormat::Opened opened = DocumentFormat::open(file);
+        const QString edited = opened.display + u"\u2588"_s;
+        QCOMPARE(DocumentCodec::firstUnencodable(u"\u2588\u20AC"_s, opened.encoding), 1);
+        QCOMPARE(DocumentFormat::save(edited, opened.encoding), file + typedBlock);
+        QCOMPARE(DocumentFormat::open(file + typedBlock).display, edited);
+        // The plain reading, and Save As in CP437 or correct UTF-8.
+        QCOMPARE(DocumentFormat::reinterpret(file, TextEncoding::Utf8)->encoding.name(),
+                 u"UTF-8"_s);
+        QCOMPARE(DocumentFormat::save(edited, {TextEncoding::Cp437, false}),
+                 "\xDB\xDB\xDB\xDB\xDB"_ba);
+        QCOMPARE(DocumentFormat::save(u"\u2588"_s, {TextEncoding::Utf8, false}), "\xE2\x96\x88"_ba);
+    }
+
+    void lineEndKinds_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("character");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("CR LF") << 0 << 0x0A << "\r\n"_ba;
+        QTest::newRow("LF") << 1 << 0x2028 << "\n"_ba;
+        QTest::newRow("CR") << 2 << 0xFDD0 << "\r"_ba;
+        QTest::newRow("CR CR LF") << 3 << 0xFDD1 << "\r\r\n"_ba;
+        QTest::newRow("CR x 3 LF") << 4 << 0xFDD2 << "\r\r\r\n"_ba;
+        QTest::newRow("CR x 32 LF") << 33 << 0xFDEF << QByteArray(32, '\r') + "\n";
+    }
+
+    void lineEndKinds()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, character);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(int(LineEnd::character(kind)), character);
+        QCOMPARE(LineEnd::kindOf(char16_t(character)), kind);
+        QCOMPARE(LineEnd::bytes(kind).toByteArray(), bytes);
+        QCOMPARE(LineEnd::text(kind).toString(), QString::fromLatin1(bytes));
+        QCOMPARE(LineEnd::kindOf(u'\u2029'), 0);
+        QCOMPARE(LineEnd::kindOf(u'\uFDF0'), -1);
+        QCOMPARE(LineEnd::Count, 34);
+    }
+
+    void damagedSauceRecords_data()
+    {
+        QTest::addColumn<QByteArray>("trailer");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("whole") << "\x1A"_ba + sauce() << u"Title"_s << false;
+        QTest::newRow("cut short") << "\x1ASAUCE00My art  Me"_ba << u"My art  Me"_s << true;
+        QByteArray blanks = sauce();
+        blanks.replace('\0', ' ');
+        QTest::newRow("NULs turned into blanks") << blanks << u"Title"_s << true;
+    }
+
+    void damagedSauceRecords()
+    {
+        QFETCH(QByteArray, trailer);
+        QFETCH(QString, title);
+        QFETCH(bool, damaged);
+        QCOMPARE(SauceRecord::trailerLength("text\r\n" + trailer), trailer.size());
+        const auto record = SauceRecord::read(trailer);
+        QVERIFY(record);
+        QCOMPARE(record->title, title);
+        QCOMPARE(record->damaged, damaged);
+    }
+
+    void legacyCodePages_data()
+    {
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("display"); // "-": not without loss
+        QTest::newRow("Shift-JIS") << u"Shift-JIS"_s << "\x82\xA0\r\n"_ba << u"\u3042\n"_s;
+        QTest::newRow("Shift-JIS cut short") << u"Shift-JIS"_s << "\x82\xA0\x82"_ba << u"-"_s;
+        QTest::newRow("CP850") << u"CP850"_s << "\x9B"_ba << u"\u00F8"_s;
+        QTest::newRow("CP852") << u"CP852"_s << "\xA5"_ba << u"\u0105"_s;
+        QTest::newRow("CP866") << u"CP866"_s << "\xA0"_ba << u"\u0430"_s;
+        QTest::newRow("ISO-8859-2") << u"ISO-8859-2"_s << "\xB1"_ba << u"\u0105"_s;
+        QTest::newRow("ISO-8859-5") << u"ISO-8859-5"_s << "\xD0"_ba << u"\u0430"_s;
+        QTest::newRow("ISO-8859-15") << u"ISO-8859-15"_s << "\xA4"_ba << u"\u20AC"_s;
+        QTest::newRow("KOI8-R") << u"KOI8-R"_s << "\xC1"_ba << u"\u0430"_s;
+    }
+
+    void legacyCodePages()
+    {
+        QFETCH(QString, encoding);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, display);
+        const auto kind = TextEncoding::fromName(encoding);
+        if (!kind)
+            QSKIP("the platform's converter lacks this code page");
+        const auto read = DocumentFormat::reinterpret(bytes, *kind);
+        QCOMPARE(read ? read->display : u"-"_s, display);
+        if (!read)
+            return;
+        QCOMPARE(DocumentFormat::save(read->display, read->encoding), bytes);
+        QCOMPARE(DocumentCodec::firstUnencodable(display + u"\U0001F600"_s, *kind), display.size());
     }
 
     void find_data()
