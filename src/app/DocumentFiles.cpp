@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 
 DocumentFiles::DocumentFiles(Dialogs& dialogs, QWidget* parent, NfoDocument& document)
     : m_dialogs(dialogs), m_parent(parent), m_document(document)
@@ -132,20 +133,25 @@ bool DocumentFiles::save()
 
 bool DocumentFiles::saveAs()
 {
-    // One entry of the chooser's filter for each encoding to save in; the document's first.
+    // One entry of the chooser's filter for each encoding to save in, the document's chosen
+    // first; a repaired reading has one more, first, to keep the file as it is.
+    const FileEncoding own = m_document.encoding();
+    const std::vector<TextEncoding::Kind>& all = TextEncoding::All;
+    const int extra = own.isRepaired() ? 1 : 0;
     QStringList entries;
-    for (const TextEncoding::Kind kind : TextEncoding::All)
+    if (extra)
+        entries.append(tr("NFO File, %1 (*.nfo) | *.nfo").arg(own.name()));
+    for (const TextEncoding::Kind kind : all)
         entries.append(tr("NFO File, %1 (*.nfo) | *.nfo").arg(TextEncoding::name(kind)));
-    const TextEncoding::Kind own = m_document.encoding().kind;
-    int chosen = static_cast<int>(own);
+    int chosen = extra ? 0 : int(std::find(all.begin(), all.end(), own.kind) - all.begin());
     const QString path = m_dialogs.saveFileName(m_parent, tr("Save NFO File..."),
                                                 entries.join(QLatin1Char('|')), &chosen);
     if (path.isEmpty())
         return false;
-    const auto kind =
-        static_cast<TextEncoding::Kind>(qBound(0, chosen, int(TextEncoding::All.size()) - 1));
-    FileEncoding encoding = m_document.encoding();
-    if (kind != own) {
+    chosen = qBound(0, chosen, int(entries.size()) - 1);
+    FileEncoding encoding = own;
+    const TextEncoding::Kind kind = chosen < extra ? own.kind : all.at(size_t(chosen - extra));
+    if (chosen >= extra && (kind != own.kind || own.isRepaired())) {
         // A copy in another encoding: every character must have a code there, or nothing is
         // written. UTF-16 files carry their mark, as nearly all do; UTF-8 goes without one.
         const QString refused = RefusedCharacter::first(m_document.displayText(), kind);

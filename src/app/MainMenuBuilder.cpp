@@ -128,6 +128,10 @@ void MainMenuBuilder::buildViewMenu()
         encodings->addAction(item);
         m.mnuenc.append(item);
     }
+    m.mnuencrepaired = addItem(m.mnuencoding, "mnuencrepaired", tr("Repaired from CP437"));
+    m.mnuencrepaired->setCheckable(true);
+    m.mnuencrepaired->setVisible(false);
+    encodings->addAction(m.mnuencrepaired);
     m.mnuwordwrap = addItem(m.mnuview, "mnuwordwrap", tr("&Word Wrap"));
     m.mnuwordwrap->setCheckable(true);
     m.mnuview->addSeparator();

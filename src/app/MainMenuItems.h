@@ -40,6 +40,8 @@ struct MainMenuItems
     QMenu* mnuencoding = nullptr;
     // One item for each encoding, in the order of TextEncoding::All.
     QList<QAction*> mnuenc;
+    // The repaired reading of CP437 art that went through another code page, when the file is.
+    QAction* mnuencrepaired = nullptr;
     QAction* mnuwordwrap = nullptr;
     QAction* mnuzoomin = nullptr;
     QAction* mnuzoomout = nullptr;

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <algorithm>
 
 ViewCommands::ViewCommands(MainMenuItems& items, ClockStatusBar& statusBar, Dialogs& dialogs,
                            NfoDocument& document, DocumentAppearance& appearance, Config& config,
@@ -19,9 +20,15 @@ ViewCommands::ViewCommands(MainMenuItems& items, ClockStatusBar& statusBar, Dial
     : QObject(parent), m(items), m_statusBar(statusBar), m_dialogs(dialogs), m_document(document),
       m_appearance(appearance), m_config(config), m_window(window), m_parent(parent)
 {
-    for (const TextEncoding::Kind kind : TextEncoding::All)
-        connect(m.mnuenc.at(int(kind)), &QAction::triggered, this,
-                [this, kind] { mnuenc_Click(kind); });
+    for (qsizetype i = 0; i < m.mnuenc.size(); ++i) {
+        const TextEncoding::Kind kind = TextEncoding::All.at(size_t(i));
+        connect(m.mnuenc.at(i), &QAction::triggered, this, [this, kind] { mnuenc_Click(kind); });
+    }
+    connect(m.mnuencrepaired, &QAction::triggered, this, [this] {
+        // Back to the reading the file was opened in: the art it was.
+        m_document.reinterpret(m_document.detectedEncoding());
+        updateDocumentStatus();
+    });
     connect(m.mnuwordwrap, &QAction::triggered, this, &ViewCommands::mnuwordwrap_Click);
     connect(m.mnuzoomin, &QAction::triggered, &appearance, &DocumentAppearance::zoomIn);
     connect(m.mnuzoomout, &QAction::triggered, &appearance, &DocumentAppearance::zoomOut);
@@ -54,8 +61,16 @@ void ViewCommands::mnuwordwrap_Click()
 void ViewCommands::updateDocumentStatus()
 {
     const FileEncoding encoding = m_document.encoding();
-    m.mnuenc.at(int(encoding.kind))->setChecked(true);
-    m_statusBar.encodingPanel->setText(TextEncoding::name(encoding.kind) +
+    const FileEncoding detected = m_document.detectedEncoding();
+    m.mnuencrepaired->setVisible(detected.isRepaired());
+    m.mnuencrepaired->setText(detected.name());
+    const auto& all = TextEncoding::All;
+    const auto at = std::find(all.begin(), all.end(), encoding.kind);
+    if (encoding.isRepaired())
+        m.mnuencrepaired->setChecked(true);
+    else if (at != all.end())
+        m.mnuenc.at(at - all.begin())->setChecked(true);
+    m_statusBar.encodingPanel->setText(encoding.name() +
                                        (encoding.byteOrderMark ? tr(" BOM") : QString()));
 }
 

@@ -2,6 +2,7 @@
 
 #include "documents/DocumentCodec.h"
 #include "documents/DocumentFormat.h"
+#include "documents/LineEnd.h"
 #include "documents/LinkFinder.h"
 #include "documents/RefusedCharacter.h"
 #include "product/Messages.h"
@@ -16,38 +17,21 @@ namespace {
 // The mark of a break's kind, a property of its separator's character format.
 constexpr int kBreakKind = QTextFormat::UserProperty + 0x51;
 
-// The mark for a line end (one of the display text's line-end characters).
+// A break's mark is its kind of line end (see LineEnd); an unmarked break is of the
+// document's own kind.
 int markOf(QChar lineEnd)
 {
-    switch (lineEnd.unicode()) {
-    case DocumentCodec::LoneCr:
-        return 1;
-    case DocumentCodec::CrCrLf:
-        return 2;
-    case DocumentCodec::LineSeparator:
-        return 3;
-    default:
-        return 4; // CR LF
-    }
+    return LineEnd::kindOf(lineEnd);
 }
 
 QChar lineEndOf(int mark)
 {
-    switch (mark) {
-    case 1:
-        return QChar(DocumentCodec::LoneCr);
-    case 2:
-        return QChar(DocumentCodec::CrCrLf);
-    case 3:
-        return QChar(DocumentCodec::LineSeparator);
-    default:
-        return QLatin1Char('\n');
-    }
+    return QChar(LineEnd::character(mark));
 }
 
 bool isLineEnd(QChar ch)
 {
-    return DocumentCodec::isLineBreak(ch) && ch != QLatin1Char('\r');
+    return LineEnd::isLineEnd(ch);
 }
 
 QTextCharFormat withoutMark(QTextCharFormat format)
@@ -88,11 +72,13 @@ void NfoDocument::open(QByteArray fileBytes)
     DocumentFormat::Opened opened = DocumentFormat::open(fileBytes);
     // The bytes are let go before the text is built, to keep the peak low.
     fileBytes = QByteArray();
+    m_detected = opened.encoding;
     load(std::move(opened.display), opened.encoding, std::move(opened.trailer));
 }
 
 void NfoDocument::clear()
 {
+    m_detected = FileEncoding();
     load(QString(), FileEncoding(), QByteArray());
     setFilePath(QString());
     m_stamp.reset();
@@ -154,7 +140,13 @@ QByteArray NfoDocument::bytes() const
 
 bool NfoDocument::reinterpret(TextEncoding::Kind kind)
 {
-    auto opened = DocumentFormat::reinterpret(bytes(), kind);
+    return reinterpret(FileEncoding{kind, false});
+}
+
+bool NfoDocument::reinterpret(const FileEncoding& encoding)
+{
+    auto opened = encoding.isRepaired() ? DocumentFormat::reinterpret(bytes(), encoding)
+                                        : DocumentFormat::reinterpret(bytes(), encoding.kind);
     if (!opened)
         return false;
     // The same bytes, edits and all: a modified document stays modified.
@@ -238,7 +230,7 @@ void NfoDocument::insertDisplay(QTextCursor& cursor, const QString& display)
 
 QString NfoDocument::refusal(const QString& text) const
 {
-    return RefusedCharacter::first(text, m_encoding.kind);
+    return RefusedCharacter::first(text, m_encoding);
 }
 
 bool NfoDocument::refuses(const QString& text)
@@ -246,7 +238,8 @@ bool NfoDocument::refuses(const QString& text)
     const QString refused = refusal(text);
     if (refused.isEmpty())
         return false;
-    Q_EMIT textRefused(Messages::notInserted(refused, TextEncoding::description(m_encoding.kind)));
+    Q_EMIT textRefused(
+        Messages::notInserted(refused, TextEncoding::description(m_encoding.textKind())));
     return true;
 }
 

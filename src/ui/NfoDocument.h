@@ -52,6 +52,10 @@ public:
     // Reads the same bytes in another encoding; false (nothing changed) when they do not decode
     // in it without loss. A modified document stays modified.
     bool reinterpret(TextEncoding::Kind kind);
+    // The same with a repaired reading: CP437 art that went through another code page.
+    bool reinterpret(const FileEncoding& encoding);
+    // The encoding the file was found in when it was opened, a repaired reading included.
+    FileEncoding detectedEncoding() const { return m_detected; }
     // Keeps the text and stores it in another encoding from now on; the text must be held by it.
     void setEncoding(const FileEncoding& encoding);
 
@@ -119,6 +123,7 @@ private:
 
     QTextDocument* m_text;
     FileEncoding m_encoding;
+    FileEncoding m_detected;
     QByteArray m_trailer;
     // The kind of an unmarked break, fixed from one opening to the next.
     QChar m_ownBreak = QLatin1Char('\n');
