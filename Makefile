@@ -12,7 +12,7 @@ PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
 
 .PHONY: all deps deps-test configure build run test sanitize fuzz bench install uninstall \
-	package format format-check clean
+	package package-check format format-check clean
 
 all: build
 
@@ -67,10 +67,14 @@ uninstall:
 
 package:
 	tools/install-deps package
-	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-		-DQUILRA_BUILD_TESTS=OFF $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+		-DQUILRA_BUILD_TESTS=OFF -DQUILRA_HARDENING=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-package -j $(JOBS)
 	cd $(BUILD)-package && cpack -G DEB
+
+# What a Debian reviewer checks, on what `make package` made: any error or warning fails.
+package-check: package
+	tools/check-package $(BUILD)-package
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
