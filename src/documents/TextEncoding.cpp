@@ -1,5 +1,7 @@
 #include "TextEncoding.h"
 
+#include "product/Messages.h"
+
 QString TextEncoding::name(Kind kind)
 {
     switch (kind) {
@@ -28,7 +30,7 @@ std::optional<TextEncoding::Kind> TextEncoding::fromName(const QString& name)
 
 QString TextEncoding::description(Kind kind)
 {
-    return kind == Cp437 ? QStringLiteral("code page 437") : name(kind);
+    return kind == Cp437 ? Messages::codePage437() : name(kind);
 }
 
 QByteArray TextEncoding::byteOrderMark(Kind kind)

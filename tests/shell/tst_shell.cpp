@@ -83,8 +83,9 @@ private Q_SLOTS:
         const auto after = snapshot();
         for (auto it = before.cbegin(); it != before.cend(); ++it)
             QCOMPARE(after.value(it.key()), it.value());
+        // The system's shared-mime-info defines text/x-nfo: no package of our own.
         QVERIFY(after.contains("data/applications/quilra.desktop") &&
-                after.contains("data/mime/packages/quilra-nfo.xml"));
+                !after.contains("data/mime/packages/quilra-nfo.xml"));
         associate(); // two runs leave what one leaves
         QCOMPARE(snapshot(), after);
         QCOMPARE(XdgAssociationTexts::execArgument("/a b/100%"), QStringLiteral("\"/a b/100%%\""));
