@@ -55,6 +55,7 @@ bench: build
 	$(BUILD)/bench/quilra_bench_palette
 	$(BUILD)/bench/quilra_bench_preview
 	$(BUILD)/bench/quilra_bench_export
+	$(BUILD)/bench/quilra_bench_thumbnail
 
 # The program knows where it is installed, so the prefix is set when it is built.
 install: deps
