@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
@@ -100,32 +101,62 @@ void XdgAssociation::write(const XdgAssociationTexts& texts) const
         return;
     // The installed desktop entry, icons and MIME data serve every user; copies of them in the
     // user's folders would hide the system's and outlive the package.
-    if (m_layout == Layout::Portable && !m_dataHome.isEmpty())
-        writeUserLevelFiles(texts);
+    if (!m_dataHome.isEmpty()) {
+        const bool mimeChanged = placeMimePackage(texts);
+        const bool entryChanged =
+            m_layout == Layout::Portable ? writeUserLevelEntry(texts) : removeUserLevelEntry();
+        const QDir data(m_dataHome);
+        refreshDatabase(QStringLiteral("update-mime-database"),
+                        data.filePath(QStringLiteral("mime")), QStringLiteral("mime.cache"),
+                        mimeChanged);
+        refreshDatabase(QStringLiteral("update-desktop-database"),
+                        data.filePath(QStringLiteral("applications")),
+                        QStringLiteral("mimeinfo.cache"), entryChanged);
+    }
     writeDefaultApplication(texts);
 }
 
-void XdgAssociation::writeUserLevelFiles(const XdgAssociationTexts& texts) const
+bool XdgAssociation::placeMimePackage(const XdgAssociationTexts& texts) const
 {
-    const QDir data(m_dataHome);
-    // shared-mime-info defines the common types with their translations; a package of our own
-    // would replace that definition.
-    bool mimeChanged = false;
-    if (!systemKnows(texts.mimeType()))
-        mimeChanged =
-            store(data.filePath(QStringLiteral("mime/packages/") + texts.mimePackageName()),
-                  texts.mimePackage());
-    bool entryChanged = false;
+    // shared-mime-info defines the common types with their translations: a package of ours,
+    // maybe left by an earlier version, would replace that definition.
+    const QString package =
+        QDir(m_dataHome).filePath(QStringLiteral("mime/packages/") + texts.mimePackageName());
+    if (systemKnows(texts.mimeType()))
+        return QFileInfo::exists(package) && QFile::remove(package);
+    return m_layout == Layout::Portable && store(package, texts.mimePackage());
+}
+
+bool XdgAssociation::writeUserLevelEntry(const XdgAssociationTexts& texts) const
+{
+    bool changed = false;
     if (!m_executable.isEmpty())
-        entryChanged = store(data.filePath(QStringLiteral("applications/") +
-                                           XdgAssociationTexts::desktopEntryName()),
-                             texts.desktopEntry(m_executable));
-    entryChanged = writeIcons(entryChanged) || entryChanged;
-    refreshDatabase(QStringLiteral("update-mime-database"), data.filePath(QStringLiteral("mime")),
-                    QStringLiteral("mime.cache"), mimeChanged);
-    refreshDatabase(QStringLiteral("update-desktop-database"),
-                    data.filePath(QStringLiteral("applications")), QStringLiteral("mimeinfo.cache"),
-                    entryChanged);
+        changed = store(QDir(m_dataHome)
+                            .filePath(QStringLiteral("applications/") +
+                                      XdgAssociationTexts::desktopEntryName()),
+                        texts.desktopEntry(m_executable));
+    return writeIcons(changed) || changed;
+}
+
+bool XdgAssociation::removeUserLevelEntry() const
+{
+    // Earlier versions wrote it at every start. Only an entry that starts this installed
+    // program is ours to take away, with its icons; a user's own entry stays.
+    const QString entry =
+        QDir(m_dataHome)
+            .filePath(QStringLiteral("applications/") + XdgAssociationTexts::desktopEntryName());
+    const QString exec =
+        QStringLiteral("\nExec=%1 %f\n").arg(XdgAssociationTexts::execArgument(m_executable));
+    const WholeFile::Contents old = WholeFile::read(entry, kMaxFileSize);
+    if (old.status != WholeFile::Status::Read || m_executable.isEmpty() ||
+        !QString::fromUtf8(old.bytes).contains(exec) || !QFile::remove(entry))
+        return false;
+    for (const int size : {48, 256})
+        QFile::remove(QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png")
+                          .arg(m_dataHome)
+                          .arg(size)
+                          .arg(XdgAssociationTexts::iconName()));
+    return true;
 }
 
 bool XdgAssociation::systemKnows(const QString& mimeType) const

@@ -1,6 +1,4 @@
 #include "about/frmabout.h"
-#include "app/CommandLine.h"
-#include "app/CommandLineTool.h"
 #include "product/Translations.h"
 #include "settings/ProgramFolders.h"
 #include "settings/UserSettings.h"
@@ -15,42 +13,49 @@
 
 namespace {
 
+const QMap<QString, QByteArray> kFiles = {
+    {"a.nfo", "\xB0\xDB\r\n"}, {"--x.nfo", "\xDB\r\n"}, {"empty.nfo", ""}, {"blank.nfo", " \r\n"}};
+
 struct Run
 {
     int status;
     QByteArray output;
     QString errors;
+    QMap<QString, QByteArray> made; // the files made, by relative path
 };
 
-// The real program without a display, in `folder`, with `environment` added.
-Run runProgram(const QStringList& arguments, const QString& folder,
-               const QStringList& environment = {})
+// The real program, its arguments split at blanks, without a display in a new folder holding
+// `files`, with a home there that cannot be written (as in the desktop's sandbox).
+Run run(const QString& arguments, const QMap<QString, QByteArray>& files = kFiles,
+        const QStringList& environment = {})
 {
-    QProcess program;
+    QTemporaryDir folder;
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        TestFiles::write(folder.filePath(it.key()), it.value());
+    QDir(folder.path()).mkdir("home");
+    QFile(folder.filePath("home")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE"})
         variables.remove(name);
-    for (const QString& pair : environment)
+    for (const QString& pair : environment + QStringList{"HOME=" + folder.filePath("home"),
+                                                         "XDG_CONFIG_HOME=", "XDG_DATA_HOME="})
         variables.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    QProcess program;
     program.setProcessEnvironment(variables);
-    program.setWorkingDirectory(folder);
-    program.start(QUILRA_EXECUTABLE, arguments);
+    program.setWorkingDirectory(folder.path());
+    program.start(QUILRA_EXECUTABLE, arguments.split(' '));
     program.waitForFinished(60000);
-    return {program.exitCode(), program.readAllStandardOutput(), program.readAllStandardError()};
+    Run done{
+        program.exitCode(), program.readAllStandardOutput(), program.readAllStandardError(), {}};
+    for (QDirIterator it(folder.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString name = QDir(folder.path()).relativeFilePath(it.next());
+        if (!files.contains(name))
+            done.made.insert(name, TestFiles::read(it.filePath()));
+    }
+    return done;
 }
 
-// Every file below `folder`, by relative path.
-QStringList filesBelow(const QString& folder)
-{
-    QStringList files;
-    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-         it.hasNext();)
-        files.append(QDir(folder).relativeFilePath(it.next()));
-    files.sort();
-    return files;
-}
-
-// `lines` lines of 80 columns of shade and block art, CR LF.
+// `lines` lines of 80 columns of block and shade art.
 QByteArray art(int lines)
 {
     QByteArray line;
@@ -66,167 +71,79 @@ class TestDesktop : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void thumbnailSize_data()
+    void thumbnail()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QSize>("picture");
-        // 80 columns: 40 lines make a square of 640 pixels, shrunk to SIZE.
-        QTest::newRow("wide art, 128") << art(300) << 128 << QSize(128, 128);
-        QTest::newRow("wide art, 256") << art(300) << 256 << QSize(256, 256);
-        QTest::newRow("short art keeps its height") << art(4) << 256 << QSize(256, 25);
-        QTest::newRow("small text is never enlarged")
-            << QByteArray("\r\nAB\r\n") << 256 << QSize(16, 16);
-    }
-    void thumbnailSize()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, size);
-        QFETCH(QSize, picture);
-        QTemporaryDir folder;
-        TestFiles::write(folder.filePath("in.nfo"), bytes);
-        const Run run =
-            runProgram({"--thumbnail", QString::number(size), "in.nfo", "out.png"}, folder.path());
-        QCOMPARE(run.errors, QString());
-        QCOMPARE(run.status, 0);
-        const QImage image(folder.filePath("out.png"));
-        QCOMPARE(image.size(), picture);
-        // Black on white: the shade and block art is grey on average, the corner's block black.
-        QCOMPARE(qGray(image.pixel(0, 0)) < 128, bytes.startsWith('\xDB'));
+        // 80 columns: 40 lines make a square of 640 pixels, shrunk to SIZE; fewer lines keep
+        // their height; a small text is never enlarged. Black on white.
+        const auto picture = [](const QByteArray& nfo, const char* size) {
+            return QImage::fromData(
+                run(QString("--thumbnail %1 in.nfo o.png").arg(size), {{"in.nfo", nfo}})
+                    .made.value("o.png"));
+        };
+        QCOMPARE(picture(art(300), "128").size(), QSize(128, 128));
+        QCOMPARE(picture(art(4), "256").size(), QSize(256, 25));
+        QCOMPARE(qGray(picture(art(4), "256").pixel(0, 0)), 0);
+        const QImage small = picture("\r\nAB\r\n", "256");
+        QCOMPARE(small.size(), QSize(16, 16));
+        QCOMPARE(qGray(small.pixel(0, 0)), 255);
+        // 100,000 lines and a SAUCE record give the picture their first lines give.
+        const QByteArray sauce = QByteArray("\x1ASAUCE00") + QByteArray(121, ' ');
+        const Run huge = run("--thumbnail 256 in.nfo o.png", {{"in.nfo", art(100000) + sauce}});
+        QVERIFY(huge.made.value("o.png").startsWith("\x89PNG"));
+        QCOMPARE(huge.made, run("--thumbnail 256 in.nfo o.png", {{"in.nfo", art(100)}}).made);
     }
 
-    void thumbnailOfAHugeFileReadsItsHead()
+    void commandLine_data()
     {
-        // 100,000 lines and a SAUCE record give the picture their first lines give: the rest of
-        // the file is never read.
-        QTemporaryDir folder;
-        QByteArray sauce = QByteArray("SAUCE00") + QByteArray(121, ' ');
-        TestFiles::write(folder.filePath("huge.nfo"), art(100000) + '\x1A' + sauce);
-        TestFiles::write(folder.filePath("head.nfo"), art(100));
-        for (const char* name : {"huge", "head"})
-            QCOMPARE(
-                runProgram({"--thumbnail", "256", QString(name) + ".nfo", QString(name) + ".png"},
-                           folder.path())
-                    .status,
-                0);
-        QCOMPARE(TestFiles::read(folder.filePath("huge.png")),
-                 TestFiles::read(folder.filePath("head.png")));
-    }
-
-    void thumbnailWritesNothingElse()
-    {
-        // The desktop's sandbox: a home that cannot be written, no XDG folders of its own.
-        QTemporaryDir home;
-        QTemporaryDir folder;
-        TestFiles::write(folder.filePath("in.nfo"), art(10));
-        QFile(home.path()).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        const QStringList programFiles = filesBelow(QFileInfo(QUILRA_EXECUTABLE).path());
-        const Run run = runProgram({"--thumbnail", "128", "in.nfo", "out.png"}, folder.path(),
-                                   {"HOME=" + home.path(), "XDG_CONFIG_HOME=", "XDG_DATA_HOME="});
-        QFile(home.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(run.status, 0);
-        QCOMPARE(filesBelow(folder.path()), QStringList({"in.nfo", "out.png"}));
-        QCOMPARE(filesBelow(home.path()), QStringList());
-        QCOMPARE(filesBelow(QFileInfo(QUILRA_EXECUTABLE).path()), programFiles);
-    }
-
-    void thumbnailOfBrokenInput_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
+        // The arguments, split at blanks; the status; standard output; the files made.
+        QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("status");
-        QTest::newRow("missing file") << QStringList{"128", "missing.nfo", "out.png"} << 1;
-        QTest::newRow("a folder") << QStringList{"128", ".", "out.png"} << 1;
-        QTest::newRow("empty file") << QStringList{"128", "empty.nfo", "out.png"} << 1;
-        QTest::newRow("blank lines only") << QStringList{"128", "blank.nfo", "out.png"} << 1;
-        QTest::newRow("size 0") << QStringList{"0", "empty.nfo", "out.png"} << 2;
-        QTest::newRow("no output") << QStringList{"128", "empty.nfo"} << 2;
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QString>("made");
+        // Usage errors: one line on standard error with the hint, no window, no display.
+        QTest::newRow("unknown option") << "--frobnicate a.nfo" << 2 << QByteArray() << "";
+        QTest::newRow("--generate film")
+            << "--generate film --output o.nfo" << 2 << QByteArray() << "";
+        QTest::newRow("two files to -")
+            << "--export txt --output - a.nfo a.nfo" << 2 << QByteArray() << "";
+        QTest::newRow("thumbnail size 0") << "--thumbnail 0 a.nfo o.png" << 2 << QByteArray() << "";
+        // Broken input: no picture, status 1.
+        for (const char* input : {"missing.nfo", ".", "empty.nfo", "blank.nfo"})
+            QTest::newRow(input) << QString("--thumbnail 64 %1 o.png").arg(input) << 1
+                                 << QByteArray() << "";
+        // Only OUTPUT is written: no settings, no association, no run counter.
+        QTest::newRow("thumbnail") << "--thumbnail 64 a.nfo a.png" << 0 << QByteArray() << "a.png";
+        QTest::newRow("-- before a name with a dash")
+            << "--export txt -- --x.nfo" << 0 << QByteArray() << "--x.txt";
+        QTest::newRow("--output -") << "--export txt --output - a.nfo" << 0
+                                    << QByteArray("\xE2\x96\x91\xE2\x96\x88\r\n") << "";
+        QTest::newRow("--generate --output -")
+            << "--generate movie --field title=Night --link no --output -" << 0
+            << QByteArray("Night") << "";
     }
-    void thumbnailOfBrokenInput()
+    void commandLine()
     {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, arguments);
         QFETCH(int, status);
-        QTemporaryDir folder;
-        TestFiles::write(folder.filePath("empty.nfo"), QByteArray());
-        TestFiles::write(folder.filePath("blank.nfo"), "  \r\n\r\n \t\r\n");
-        const Run run = runProgram(QStringList{"--thumbnail"} + arguments, folder.path());
-        QCOMPARE(run.status, status);
-        QCOMPARE(run.errors.count('\n'), 1);
-        QVERIFY(!QFile::exists(folder.filePath("out.png")));
-    }
-
-    void usageErrors_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("unknown option") << QStringList{"--frobnicate"};
-        QTest::newRow("unknown short option") << QStringList{"-q", "a.nfo"};
-        QTest::newRow("unknown kind") << QStringList{"--generate", "film", "--output", "o.nfo"};
-        QTest::newRow("--link maybe")
-            << QStringList{"--generate", "movie", "--link", "maybe", "--output", "o.nfo"};
-        QTest::newRow("unknown field")
-            << QStringList{"--generate", "movie", "--field", "colour=red", "--output", "o.nfo"};
-        QTest::newRow("several files to -")
-            << QStringList{"--export", "txt", "--output", "-", "a.nfo", "b.nfo"};
-        QTest::newRow("two commands") << QStringList{"--export", "png", "--thumbnail", "9", "a"};
-    }
-    void usageErrors()
-    {
-        // Without a display and without a window: one line on standard error, status 2.
-        QFETCH(QStringList, arguments);
-        QTemporaryDir folder;
-        const Run run = runProgram(arguments, folder.path());
-        QCOMPARE(run.status, 2);
-        QCOMPARE(run.errors.count('\n'), 1);
-        QVERIFY2(run.errors.startsWith("quilra: ") && run.errors.contains("--help"),
-                 qPrintable(run.errors));
-        QCOMPARE(run.output, QByteArray());
-        QCOMPARE(filesBelow(folder.path()), QStringList());
-    }
-
-    void doubleDashEndsTheOptions()
-    {
-        QVERIFY(!CommandLineTool::handles({"quilra", "--", "--x.nfo"}));
-        QVERIFY(CommandLineTool::handles({"quilra", "--x.nfo"}));
-        QVERIFY(!CommandLineTool::handles({"quilra", "-"}));
-        QCOMPARE(CommandLine::argumentText({"quilra", "--", "--x", "y.nfo"}), "--x y.nfo");
-        QTemporaryDir folder;
-        TestFiles::write(folder.filePath("--x.nfo"), "\xDB\r\n");
-        const Run run = runProgram({"--export", "txt", "--", "--x.nfo"}, folder.path());
-        QCOMPARE(run.status, 0);
-        QCOMPARE(TestFiles::read(folder.filePath("--x.txt")), "\xE2\x96\x88\r\n");
-    }
-
-    void outputDashIsStandardOutput()
-    {
-        QTemporaryDir folder;
-        TestFiles::write(folder.filePath("a.nfo"), "\xB0\xDB\r\n");
-        const Run text = runProgram({"--export", "txt", "--output", "-", "a.nfo"}, folder.path());
-        QCOMPARE(text.status, 0);
-        QCOMPARE(text.output, "\xE2\x96\x91\xE2\x96\x88\r\n");
-        const Run nfo = runProgram({"--generate", "movie", "--field", "title=Night Shift", "--link",
-                                    "no", "--output", "-"},
-                                   folder.path());
-        QCOMPARE(nfo.status, 0);
-        QVERIFY(nfo.output.contains("Night Shift") && !nfo.output.contains('$'));
-        QCOMPARE(filesBelow(folder.path()), QStringList{"a.nfo"});
+        QFETCH(QByteArray, output);
+        QFETCH(QString, made);
+        const Run done = run(arguments);
+        QCOMPARE(done.status, status);
+        QVERIFY(done.output.contains(output) && done.output.isEmpty() == output.isEmpty());
+        QCOMPARE(done.made.keys().join(' '), made);
+        QCOMPARE(done.errors.count('\n'), status == 0 ? 0 : 1);
+        QCOMPARE(done.errors.contains("--help"), status == 2);
     }
 
     void germanAndFrench()
     {
-        QTemporaryDir folder;
-        const Run de = runProgram({"--export", "png", "gone.nfo"}, folder.path(),
-                                  {"LANGUAGE=de", "LANG=de_DE.UTF-8"});
-        QCOMPARE(de.errors, "quilra: gone.nfo: Datei nicht gefunden.\n");
-        const Run fr = runProgram({"--export", "png", "gone.nfo"}, folder.path(),
-                                  {"LANGUAGE=fr_FR:de", "LANG=fr_FR.UTF-8"});
-        QCOMPARE(fr.errors, "quilra: gone.nfo: Fichier introuvable.\n");
-        const Run en = runProgram({"--export", "png", "gone.nfo"}, folder.path(),
-                                  {"LANGUAGE=en:de", "LANG=de_DE.UTF-8"});
-        QCOMPARE(en.errors, "quilra: gone.nfo: File not found.\n");
-
-        // A window in German.
+        QCOMPARE(run("--export png gone.nfo", kFiles, {"LANGUAGE=de", "LANG=C"}).errors,
+                 "quilra: gone.nfo: Datei nicht gefunden.\n");
+        QCOMPARE(run("--export png gone.nfo", kFiles, {"LANGUAGE=fr_FR:de"}).errors,
+                 "quilra: gone.nfo: Fichier introuvable.\n");
+        // A window: the main window's texts are not translated yet.
         QCOMPARE(Translations::install(*qApp, QUILRA_TRANSLATIONS_DIR, {"de-AT", "en"}), "de");
-        frmabout about{UserSettings()};
-        QCOMPARE(about.windowTitle(), "Über Quilra");
+        QCOMPARE(frmabout{UserSettings()}.windowTitle(), "Über Quilra");
         for (QTranslator* translator : qApp->findChildren<QTranslator*>())
             QCoreApplication::removeTranslator(translator);
     }
@@ -235,22 +152,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("installed");
         QTest::addColumn<bool>("typeKnown");
-        QTest::addColumn<QStringList>("written");
-        const QString list = "config/mimeapps.list";
-        const QString entry = "data/applications/quilra.desktop";
-        const QString package = "data/mime/packages/quilra-nfo.xml";
-        QTest::newRow("installed") << true << true << QStringList{list};
-        QTest::newRow("portable") << false << true << QStringList{list, entry};
-        QTest::newRow("portable, type unknown")
-            << false << false << QStringList{list, entry, package};
+        QTest::addColumn<QString>("written"); // of the desktop entry and the MIME package
+        QTest::newRow("installed") << true << true << "";
+        QTest::newRow("portable") << false << true << "entry";
+        QTest::newRow("portable, type unknown") << false << false << "entry package";
     }
     void installedProgramWritesOnlyTheDefault()
     {
-        // The program installed in .../usr/bin, or run from a build, with the system's MIME
-        // data in $XDG_DATA_DIRS; the user's folders are the tests' XDG homes.
+        // Installed in .../usr/bin, or run from a build; the system's MIME data in
+        // $XDG_DATA_DIRS, the user's folders the tests' XDG homes.
         QFETCH(bool, installed);
         QFETCH(bool, typeKnown);
-        QFETCH(QStringList, written);
+        QFETCH(QString, written);
         const QString home = TestEnvironment::instance().root();
         for (const char* folder : {"data", "config"})
             QDir(home + '/' + folder).removeRecursively();
@@ -258,22 +171,22 @@ private Q_SLOTS:
         const QString bin = root.filePath("usr/bin");
         TestFiles::write(bin + "/quilra", "#!/bin/sh\n");
         QFile(bin + "/quilra").setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        TestFiles::write(root.filePath("system/mime/text/x-other.xml"), "");
-        if (typeKnown)
-            TestFiles::write(root.filePath("system/mime/text/x-nfo.xml"), "");
-        qputenv("XDG_DATA_DIRS", root.filePath("system").toLocal8Bit());
+        TestFiles::write(root.filePath(typeKnown ? "mime/text/x-nfo.xml" : "mime/text/x-o.xml"),
+                         "");
+        qputenv("XDG_DATA_DIRS", root.path().toLocal8Bit());
+        // What earlier versions left in the user's folders goes when installed.
+        TestFiles::write(home + "/data/applications/quilra.desktop",
+                         "[Desktop Entry]\nExec=" + bin.toUtf8() + "/quilra %f\n");
+        TestFiles::write(home + "/data/mime/packages/quilra-nfo.xml", "<mime-info/>");
         const ProgramFolders folders(installed ? bin : root.filePath("build"), bin, QString(),
                                      home + "/config");
         XdgAssociation::forProgram(folders).write(XdgAssociationTexts("nfo"));
         qunsetenv("XDG_DATA_DIRS");
-        // Our own files: not the icons, the databases' caches or the types they index.
-        QStringList files;
-        for (const QString& file : filesBelow(home)) {
-            const bool index = file.startsWith("data/mime/") && !file.contains("/packages/");
-            if (!index && !file.contains("icons/") && !file.endsWith(".cache"))
-                files.append(file);
-        }
-        QCOMPARE(files, written);
+        QCOMPARE(QFile::exists(home + "/data/applications/quilra.desktop"),
+                 written.contains("entry"));
+        QCOMPARE(QFile::exists(home + "/data/mime/packages/quilra-nfo.xml"),
+                 written.contains("package"));
+        QCOMPARE(QDir(home + "/data/icons").exists(), written.contains("entry"));
         QCOMPARE(TestFiles::read(home + "/config/mimeapps.list"),
                  "[Default Applications]\ntext/x-nfo=quilra.desktop\n");
     }

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/CommandLineTool.h"
 #include "documents/Cp437.h"
 #include "documents/DocumentFormat.h"
@@ -241,6 +242,7 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(bool, tool);
         QCOMPARE(CommandLineTool::handles(arguments), tool);
+        QCOMPARE(CommandLine::argumentText({"quilra", "--", "--x", "y.nfo"}), "--x y.nfo");
     }
 
     void batch()
