@@ -293,7 +293,7 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
         </message>
         <message>
             <source>Apply</source>
-            <translation>Übernehmen</translation>
+            <translation>Anwenden</translation>
         </message>
     </context>
     <context>
@@ -308,7 +308,7 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
         </message>
         <message>
             <source>Font Size:</source>
-            <translation>Schriftgröße:</translation>
+            <translation>Größe:</translation>
         </message>
         <message>
             <source>Font</source>
@@ -316,7 +316,7 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
         </message>
         <message>
             <source>Apply</source>
-            <translation>Übernehmen</translation>
+            <translation>Anwenden</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -351,7 +351,7 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
         </message>
         <message>
             <source>Release Date:</source>
-            <translation>Erscheinungsdatum:</translation>
+            <translation>Erschienen:</translation>
         </message>
         <message>
             <source>Theater Date:</source>
@@ -375,7 +375,7 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
         </message>
         <message>
             <source>IMDB Rating:</source>
-            <translation>IMDb-Bewertung:</translation>
+            <translation>IMDb-Note:</translation>
         </message>
         <message>
             <source>Video Codec:</source>

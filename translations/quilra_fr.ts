@@ -351,11 +351,11 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
         </message>
         <message>
             <source>Release Date:</source>
-            <translation>Date de sortie :</translation>
+            <translation>Sortie :</translation>
         </message>
         <message>
             <source>Theater Date:</source>
-            <translation>Sortie en salle :</translation>
+            <translation>En salle :</translation>
         </message>
         <message>
             <source>Dvd Release:</source>
