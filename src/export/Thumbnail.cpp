@@ -18,16 +18,16 @@ namespace {
 constexpr qint64 kMaxTrailer = 1 + 5 + 255 * 64 + 128;
 
 // The head cut after its last line end, so that no character is cut in two: a UTF-16 text
-// keeps whole code units.
-QByteArray wholeLines(QByteArray head)
+// keeps whole code units (in UTF-16 LE, the zero byte after the line feed).
+QByteArray wholeLines(const QByteArray& head)
 {
-    const qsizetype lastBreak = head.lastIndexOf('\n');
-    if (lastBreak >= 0)
-        head.truncate(lastBreak + 1);
+    qsizetype end = head.lastIndexOf('\n') + 1;
+    if (end == 0)
+        end = head.size();
     const bool utf16 = head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF");
-    if (utf16 && head.size() % 2 == 1)
-        head.truncate(head.size() + 1 <= Thumbnail::HeadSize ? head.size() : head.size() - 1);
-    return head;
+    if (utf16 && end % 2 == 1)
+        end = end < head.size() ? end + 1 : end - 1;
+    return head.left(end);
 }
 
 // Averages the picture (one bit a pixel, 1 for text) into `width` x `height` grey

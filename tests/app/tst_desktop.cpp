@@ -91,6 +91,10 @@ private Q_SLOTS:
         const Run huge = run("--thumbnail 256 in.nfo o.png", {{"in.nfo", art(100000) + sauce}});
         QVERIFY(huge.made.value("o.png").startsWith("\x89PNG"));
         QCOMPARE(huge.made, run("--thumbnail 256 in.nfo o.png", {{"in.nfo", art(100)}}).made);
+        // A UTF-16 file is cut between characters, and read as UTF-16.
+        const QByteArray utf16 = "\xFF\xFE" + QByteArray("A\0B\0\r\0\n\0", 8).repeated(20000);
+        QCOMPARE(run("--thumbnail 64 in.nfo o.png", {{"in.nfo", utf16}}).made,
+                 run("--thumbnail 64 in.nfo o.png", {{"in.nfo", "AB\r\n"}}).made);
     }
 
     void commandLine_data()

@@ -83,7 +83,6 @@ private Q_SLOTS:
         const auto after = snapshot();
         for (auto it = before.cbegin(); it != before.cend(); ++it)
             QCOMPARE(after.value(it.key()), it.value());
-        // The system's shared-mime-info defines text/x-nfo: no package of our own.
         QVERIFY(after.contains("data/applications/quilra.desktop") &&
                 !after.contains("data/mime/packages/quilra-nfo.xml"));
         associate(); // two runs leave what one leaves
