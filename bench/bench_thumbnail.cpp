@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -17,14 +18,17 @@
 
 namespace {
 
-// The best of `runs` wall times of a program, in milliseconds; -1 when it failed.
-double bestRun(const QString& program, const QStringList& arguments, int runs)
+// The best of `runs` wall times of a program, in milliseconds; -1 when it failed. The picture
+// it writes is taken away before each run: a file manager names a new file each time.
+double bestRun(const QString& program, const QStringList& arguments, const QString& picture,
+               int runs)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     double best = -1;
     for (int run = 0; run < runs; ++run) {
+        QFile::remove(picture);
         QProcess process;
         process.setProcessEnvironment(environment);
         process.setStandardOutputFile(QProcess::nullDevice());
@@ -59,15 +63,15 @@ int main(int argc, char* argv[])
     sync();
     for (const int lines : sizes) {
         const QString nfo = folder.filePath(QStringLiteral("dense-%1.nfo").arg(lines));
-        const double ours = bestRun(QStringLiteral(QUILRA_EXECUTABLE),
-                                    {QStringLiteral("--thumbnail"), QStringLiteral("256"), nfo,
-                                     nfo + QStringLiteral(".png")},
-                                    5);
-        const double theirs =
-            ansilove.isEmpty()
-                ? -1
-                : bestRun(ansilove, {QStringLiteral("-o"), nfo + QStringLiteral(".a.png"), nfo},
-                          lines > 1000 ? 1 : 3);
+        const QString ourPicture = nfo + QStringLiteral(".png");
+        const QString theirPicture = nfo + QStringLiteral(".ansilove.png");
+        const double ours = bestRun(
+            QStringLiteral(QUILRA_EXECUTABLE),
+            {QStringLiteral("--thumbnail"), QStringLiteral("256"), nfo, ourPicture}, ourPicture, 5);
+        const double theirs = ansilove.isEmpty()
+                                  ? -1
+                                  : bestRun(ansilove, {QStringLiteral("-o"), theirPicture, nfo},
+                                            theirPicture, lines > 1000 ? 1 : 3);
         std::printf("  %6d lines: quilra --thumbnail %7.1f ms   ansilove %8.1f ms   %s\n", lines,
                     ours, theirs,
                     theirs < 0           ? ""

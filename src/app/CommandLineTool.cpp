@@ -8,6 +8,7 @@
 #include "export/DocumentExport.h"
 #include "export/Thumbnail.h"
 #include "export/VgaFace.h"
+#include "files/WholeFile.h"
 #include "generator/BatchGeneration.h"
 #include "generator/BatchOptions.h"
 #include "product/Messages.h"
@@ -253,12 +254,29 @@ int CommandLineTool::makeThumbnail()
                  << '\n';
         return 1;
     }
-    if (!NfoFile::write(files.at(1), result.png)) {
+    if (!writeThumbnail(files.at(1), result.png)) {
         m_errors << "quilra: " << QDir::toNativeSeparators(files.at(1)) << ": "
                  << Messages::FileNotSaved << '\n';
         return 1;
     }
     return 0;
+}
+
+bool CommandLineTool::writeThumbnail(const QString& path, const QByteArray& png)
+{
+    // An existing file is replaced whole or kept as it was.
+    if (QFileInfo::exists(path))
+        return NfoFile::write(path, png);
+    // File managers name a new file for each thumbnail and check the exit status: written
+    // straight, without the copy and the sync that keep an old file safe, and taken away if
+    // any of it failed.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    if (WholeFile::writeAll(file, png))
+        return true;
+    file.remove();
+    return false;
 }
 
 int CommandLineTool::exportFiles()

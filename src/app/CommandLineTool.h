@@ -46,6 +46,7 @@ private:
     int exportToStandardOutput(const DocumentExport::Options& options, const QString& file);
     int generateFile();
     int makeThumbnail();
+    static bool writeThumbnail(const QString& path, const QByteArray& png);
     // Writes `bytes` to standard output; false when it could not take them all.
     bool writeStandardOutput(const QByteArray& bytes);
 
