@@ -12,7 +12,7 @@ PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
 
 .PHONY: all deps deps-test configure build run test sanitize fuzz bench install uninstall \
-	package format format-check clean
+	package package-check format format-check clean
 
 all: build
 
@@ -56,6 +56,7 @@ bench: build
 	$(BUILD)/bench/quilra_bench_preview
 	$(BUILD)/bench/quilra_bench_export
 	$(BUILD)/bench/quilra_bench_reading
+	$(BUILD)/bench/quilra_bench_thumbnail
 
 # The program knows where it is installed, so the prefix is set when it is built.
 install: deps
@@ -68,10 +69,14 @@ uninstall:
 
 package:
 	tools/install-deps package
-	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-		-DQUILRA_BUILD_TESTS=OFF $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+		-DQUILRA_BUILD_TESTS=OFF -DQUILRA_HARDENING=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-package -j $(JOBS)
 	cd $(BUILD)-package && cpack -G DEB
+
+# What a Debian reviewer checks, on what `make package` made: any error or warning fails.
+package-check: package
+	tools/check-package $(BUILD)-package
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

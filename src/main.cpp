@@ -2,6 +2,7 @@
 #include "app/CommandLineTool.h"
 #include "app/MDIForm1.h"
 #include "product/ProductInfo.h"
+#include "product/Translations.h"
 #include "settings/ProgramFolders.h"
 #include "ui/QtDialogs.h"
 
@@ -18,8 +19,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(ProductInfo::Title);
     QApplication::setOrganizationName(ProductInfo::Title);
 
-    QtDialogs dialogs;
     const ProgramFolders folders = ProgramFolders::forRunningProgram();
+    Translations::install(app, folders.translationDirectory());
+    QtDialogs dialogs;
     MDIForm1 window(Services{dialogs, ProgramSettings(folders.settingsFile()), UserSettings(),
                              folders.templateDirectory()});
     QObject::connect(&window, &MDIForm1::exitRequested, &app, &QCoreApplication::quit);

@@ -18,7 +18,8 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     return label;
 }
 
-const QString kDescription = QStringLiteral(
+const char* const kDescription = QT_TRANSLATE_NOOP(
+    "frmabout",
     "Quilra is a small application that will allow you to create as well as view NFO files.  "
     "I have seen many NFO viewers and many NFO creators but I have never seen one that will do "
     "both.  If you have any questions or any comments you would like to share please visit the "
@@ -47,7 +48,7 @@ QFont addressFont()
 frmabout::frmabout(const Config& config, QWidget* parent) : ChildWindow(parent)
 {
     setObjectName(QStringLiteral("frmabout"));
-    setWindowTitle(QStringLiteral("About ") + ProductInfo::Title);
+    setWindowTitle(tr("About %1").arg(ProductInfo::Title));
     auto* client = new QWidget;
     // The box was laid out for the small dialog font.
     QFont font = client->font();
@@ -67,11 +68,11 @@ frmabout::frmabout(const Config& config, QWidget* parent) : ChildWindow(parent)
     Label2 = addLabel(client, "Label2", ProductInfo::Title, {120, 8, 177, 41}, centred);
     Label2->setFont(titleFont());
     Label3 = addLabel(client, "Label3", ProductInfo::Version, {272, 8, 25, 17});
-    lblvimb = addLabel(client, "lblvimb", kDescription, {120, 56, 177, 121});
+    lblvimb = addLabel(client, "lblvimb", tr(kDescription), {120, 56, 177, 121});
     lblvimb->setWordWrap(true);
     Label1 = addLabel(client, "Label1", ProductInfo::WebAddress, {120, 184, 185, 17}, centred);
     Label1->setFont(addressFont());
-    Label4 = addLabel(client, "Label4", QStringLiteral("Times Opened"), {16, 168, 89, 17}, centred);
+    Label4 = addLabel(client, "Label4", tr("Times Opened"), {16, 168, 89, 17}, centred);
     lblran = addLabel(client, "lblran", QStringLiteral("0"), {24, 184, 65, 17}, centred);
     lblran->setAttribute(Qt::WA_TranslucentBackground);
 

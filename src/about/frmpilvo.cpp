@@ -40,7 +40,7 @@ frmpilvo::frmpilvo(QWidget* parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     // The greeting comes up in front without taking the keyboard from the document.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowTitle(QStringLiteral("I Love Pilvo"));
+    setWindowTitle(tr("I Love Pilvo"));
     setWindowIcon(ProgramArt::programIcon());
 
     // The picture first, so that the words lie on top of it.
@@ -48,9 +48,9 @@ frmpilvo::frmpilvo(QWidget* parent) : QWidget(parent, Qt::Window)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(-184, 0, 640, 480);
     Image1->setPixmap(ProgramArt::greetingPicture());
-    Label3 = addWord(this, "Label3", QStringLiteral("PILVO"), {200, 96, 81, 33});
-    Label2 = addWord(this, "Label2", QStringLiteral("LOVE"), {200, 64, 81, 33});
-    Label1 = addWord(this, "Label1", QStringLiteral("I"), {208, 32, 65, 33});
+    Label3 = addWord(this, "Label3", tr("PILVO"), {200, 96, 81, 33});
+    Label2 = addWord(this, "Label2", tr("LOVE"), {200, 64, 81, 33});
+    Label1 = addWord(this, "Label1", tr("I"), {208, 32, 65, 33});
     resize(312, 206);
 
     Timer1 = new QTimer(this);

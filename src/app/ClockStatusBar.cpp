@@ -18,7 +18,7 @@ ClockStatusBar::ClockStatusBar(QWidget* parent)
     datePanel->setObjectName(QStringLiteral("StatusBar1Date"));
     encodingPanel->setObjectName(QStringLiteral("StatusBar1Encoding"));
     zoomPanel->setObjectName(QStringLiteral("StatusBar1Zoom"));
-    textPanel->setText(QStringLiteral("Please visit ") + ProductInfo::WebAddress);
+    textPanel->setText(tr("Please visit %1").arg(ProductInfo::WebAddress));
     addWidget(textPanel, 1);
     addPermanentWidget(zoomPanel);
     addPermanentWidget(encodingPanel);

@@ -2,7 +2,10 @@
 
 QString CommandLine::argumentText(const QStringList& arguments)
 {
-    return arguments.mid(1).join(QLatin1Char(' '));
+    // `--` ends the options, so that a file whose name starts with a dash can be opened.
+    QStringList words = arguments.mid(1);
+    words.removeOne(QStringLiteral("--"));
+    return words.join(QLatin1Char(' '));
 }
 
 QString CommandLine::documentPath(const QString& argumentText)

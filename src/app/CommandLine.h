@@ -6,7 +6,8 @@
 class CommandLine
 {
 public:
-    // The text after the program's own name: the arguments joined by single blanks.
+    // The text after the program's own name: the arguments joined by single blanks, without the
+    // `--` that ends the options.
     static QString argumentText(const QStringList& arguments);
 
     // The path the argument text names: when it starts with a double quote, its first and last

@@ -1,23 +1,30 @@
 #include "CommandLineTool.h"
 
 #include "ExportCommand.h"
+#include "documents/DocumentFormat.h"
 #include "documents/NfoFile.h"
 #include "export/DocumentExport.h"
+#include "export/Thumbnail.h"
 #include "export/VgaFace.h"
+#include "files/WholeFile.h"
 #include "generator/BatchGeneration.h"
 #include "generator/BatchOptions.h"
 #include "product/Messages.h"
 #include "product/ProductInfo.h"
 #include "settings/ColourValue.h"
 #include "settings/Config.h"
+#include "product/Translations.h"
 #include "settings/ProgramFolders.h"
 #include "settings/SettingKeys.h"
 #include "settings/UserSettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 
 namespace {
@@ -26,6 +33,9 @@ const QString kExport = QStringLiteral("export");
 const QString kOutput = QStringLiteral("output");
 const QString kScale = QStringLiteral("scale");
 const QString kColumns = QStringLiteral("columns");
+const QString kThumbnail = QStringLiteral("thumbnail");
+// `--output -`: standard output.
+const QString kStandardOutput = QStringLiteral("-");
 // The names QCommandLineParser gives its help and version options.
 const QStringList kParserOptions = {QStringLiteral("h"), QStringLiteral("help"),
                                     QStringLiteral("help-all"), QStringLiteral("v"),
@@ -33,7 +43,7 @@ const QStringList kParserOptions = {QStringLiteral("h"), QStringLiteral("help"),
 
 QCommandLineOption option(const BatchOptions::Option& batch)
 {
-    return QCommandLineOption(batch.name, batch.help, batch.valueName);
+    return QCommandLineOption(batch.name, batch.helpText(), batch.valueName);
 }
 
 quint32 rgb(qint32 value)
@@ -60,15 +70,16 @@ CommandLineTool::CommandLineTool(ProgramSettings settings, QString templateDirec
       m_storedLink(std::move(storedLink)), m_output(output), m_errors(errors)
 {
     m_parser.setApplicationDescription(
-        QStringLiteral("Views and creates NFO files. Without options, opens FILE in the "
-                       "window.\nWith --export, writes each FILE as a PNG picture, a web page "
-                       "or UTF-8 text, without a window or a display.\nWith --generate, "
-                       "writes a movie or an application NFO filled from --field and --fields "
-                       "to --output."));
+        tr("Views and creates NFO files. Without options, opens FILE in the "
+           "window.\nWith --export, writes each FILE as a PNG picture, a web page "
+           "or UTF-8 text, without a window or a display.\nWith --generate, "
+           "writes a movie or an application NFO filled from --field and --fields "
+           "to --output.\nWith --thumbnail, writes a small picture of the top of "
+           "INPUT to OUTPUT, as file managers show it."));
     m_parser.addHelpOption();
     m_parser.addVersionOption();
     m_parser.addOptions(commandOptions());
-    m_parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The NFO files."),
+    m_parser.addPositionalArgument(QStringLiteral("FILE"), tr("The NFO files."),
                                    QStringLiteral("FILE..."));
 }
 
@@ -76,26 +87,31 @@ QList<QCommandLineOption> CommandLineTool::commandOptions()
 {
     return {
         {kExport,
-         QStringLiteral("Writes each FILE as FORMAT: png, html or txt (UTF-8), beside it "
-                        "(art.nfo gives art.png) unless --output says otherwise."),
+         tr("Writes each FILE as FORMAT: png, html or txt (UTF-8), beside it "
+            "(art.nfo gives art.png) unless --output says otherwise."),
          QStringLiteral("FORMAT")},
         {kOutput,
-         QStringLiteral("With --export, the folder to write into, or for one FILE the file to "
-                        "write. With --generate, the NFO file to write; nothing is written "
-                        "when a field name is unknown, a value holds a character without a "
-                        "code in code page 437, or a file cannot be read."),
+         tr("With --export, the folder to write into, or for one FILE the file to "
+            "write. With --generate, the NFO file to write; nothing is written "
+            "when a field name is unknown, a value holds a character without a "
+            "code in code page 437, or a file cannot be read. - is standard output."),
          QStringLiteral("PATH")},
-        {kScale, QStringLiteral("Each pixel of a picture as N x N pixels, N from 1 to 4."),
-         QStringLiteral("N"), QStringLiteral("1")},
+        {kScale, tr("Each pixel of a picture as N x N pixels, N from 1 to 4."), QStringLiteral("N"),
+         QStringLiteral("1")},
         {kColumns,
-         QStringLiteral("Cells of a picture 8 or 9 pixels wide; the ninth column repeats the "
-                        "eighth for the line-drawing codes C0-DF, as VGA does."),
+         tr("Cells of a picture 8 or 9 pixels wide; the ninth column repeats the "
+            "eighth for the line-drawing codes C0-DF, as VGA does."),
          QStringLiteral("N"), QStringLiteral("8")},
         option(BatchOptions::Generate),
         option(BatchOptions::Field),
         option(BatchOptions::Fields),
         option(BatchOptions::Template),
         option(BatchOptions::Link),
+        {kThumbnail,
+         tr("Writes a PNG picture of the top of INPUT, its longer side at most SIZE "
+            "pixels, black on white, to OUTPUT: quilra --thumbnail SIZE INPUT OUTPUT. "
+            "Reads no settings and writes nothing else."),
+         QStringLiteral("SIZE")},
     };
 }
 
@@ -103,19 +119,23 @@ int CommandLineTool::generateFile()
 {
     const QString output = m_parser.value(kOutput);
     if (output.isEmpty())
-        return usageError(QStringLiteral("--generate needs --output, the NFO file to write."));
+        return usageError(tr("--generate needs --output, the NFO file to write."));
     if (!m_parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("--generate takes no FILE; its values come from "
-                                         "--field and --fields."));
+        return usageError(tr("--generate takes no FILE; its values come from "
+                             "--field and --fields."));
     const BatchGeneration batch(m_templateDirectory, m_storedLink);
     const BatchGeneration::Result result = batch.run(
         {m_parser.value(BatchOptions::Generate.name), m_parser.values(BatchOptions::Field.name),
          m_parser.value(BatchOptions::Fields.name), m_parser.value(BatchOptions::Template.name),
          m_parser.value(BatchOptions::Link.name)});
+    if (result.usage)
+        return usageError(result.error);
     if (!result.error.isEmpty()) {
         m_errors << "quilra: " << result.error << '\n';
         return 1;
     }
+    if (output == kStandardOutput)
+        return writeStandardOutput(result.bytes) ? 0 : 1;
     if (!NfoFile::write(output, result.bytes)) {
         m_errors << "quilra: " << output << ": " << Messages::FileNotSaved << '\n';
         return 1;
@@ -133,17 +153,11 @@ QStringList CommandLineTool::arguments(int argc, char* argv[])
 
 bool CommandLineTool::handles(const QStringList& arguments)
 {
-    QStringList names = kParserOptions;
-    for (const QCommandLineOption& option : commandOptions())
-        names.append(option.names());
     for (const QString& argument : arguments.mid(1)) {
         if (argument == QLatin1String("--"))
-            break;
-        if (argument.startsWith(QLatin1String("--")) &&
-            names.contains(argument.mid(2).section(QLatin1Char('='), 0, 0)))
-            return true;
-        if (argument.size() == 2 && argument.at(0) == QLatin1Char('-') &&
-            names.contains(argument.mid(1)))
+            return false;
+        // A lone dash names standard input as a file, as other tools take it.
+        if (argument.size() > 1 && argument.startsWith(QLatin1Char('-')))
             return true;
     }
     return false;
@@ -158,16 +172,18 @@ int CommandLineTool::main(int argc, char* argv[])
     QCoreApplication::setApplicationName(ProductInfo::Title);
     QCoreApplication::setOrganizationName(ProductInfo::Title);
     QCoreApplication::setApplicationVersion(ProductInfo::Version);
+    const ProgramFolders folders = ProgramFolders::forRunningProgram();
+    Translations::install(application, folders.translationDirectory());
     QTextStream output(stdout);
     QTextStream errors(stderr);
-    const ProgramFolders folders = ProgramFolders::forRunningProgram();
     return CommandLineTool(ProgramSettings(folders.settingsFile()), folders.templateDirectory(),
                            UserSettings().read(SettingKeys::LinkAllowed), output, errors)
         .run(QCoreApplication::arguments());
 }
 
-int CommandLineTool::run(const QStringList& arguments)
+int CommandLineTool::run(const QStringList& arguments, QIODevice* standardOutput)
 {
+    m_standardOutput = standardOutput;
     if (!m_parser.parse(arguments))
         return usageError(m_parser.errorText());
     if (m_parser.isSet(QStringLiteral("help")) || m_parser.isSet(QStringLiteral("help-all"))) {
@@ -179,19 +195,88 @@ int CommandLineTool::run(const QStringList& arguments)
                  << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
-    if (m_parser.isSet(kExport) && m_parser.isSet(BatchOptions::Generate.name))
-        return usageError(QStringLiteral("--export and --generate are two things; say one."));
+    const int commands = int(m_parser.isSet(kExport)) +
+                         int(m_parser.isSet(BatchOptions::Generate.name)) +
+                         int(m_parser.isSet(kThumbnail));
+    if (commands > 1)
+        return usageError(tr("--export, --generate and --thumbnail are different things; "
+                             "say one."));
     if (m_parser.isSet(kExport))
         return exportFiles();
     if (m_parser.isSet(BatchOptions::Generate.name))
         return generateFile();
-    return usageError(QStringLiteral("say what to do with the files, such as --export png."));
+    if (m_parser.isSet(kThumbnail))
+        return makeThumbnail();
+    return usageError(tr("say what to do with the files, such as --export png."));
 }
 
 int CommandLineTool::usageError(const QString& text)
 {
-    m_errors << "quilra: " << text << " (quilra --help tells more)\n";
+    m_errors << "quilra: " << text << ' ' << tr("(quilra --help tells more)") << '\n';
     return 2;
+}
+
+bool CommandLineTool::writeStandardOutput(const QByteArray& bytes)
+{
+    m_output.flush();
+    QFile standard;
+    QIODevice* device = m_standardOutput;
+    if (!device) {
+        device = m_output.device();
+        if (!device) {
+            if (!standard.open(stdout, QIODevice::WriteOnly))
+                return false;
+            device = &standard;
+        }
+    }
+    if (device->write(bytes) != bytes.size()) {
+        m_errors << "quilra: " << tr("standard output did not take all of the file.") << '\n';
+        return false;
+    }
+    if (auto* file = qobject_cast<QFileDevice*>(device))
+        return file->flush();
+    return true;
+}
+
+int CommandLineTool::makeThumbnail()
+{
+    bool ok = false;
+    const int size = m_parser.value(kThumbnail).trimmed().toInt(&ok);
+    if (!ok || size < 1 || size > Thumbnail::MaxSize)
+        return usageError(
+            tr("--thumbnail takes a SIZE from 1 to %1 pixels.").arg(Thumbnail::MaxSize));
+    const QStringList files = m_parser.positionalArguments();
+    if (files.size() != 2 || m_parser.isSet(kOutput))
+        return usageError(tr("--thumbnail takes SIZE INPUT OUTPUT."));
+    const Thumbnail::Result result = Thumbnail(VgaFace::locate()).make(files.at(0), size);
+    if (!result.error.isEmpty()) {
+        m_errors << "quilra: " << QDir::toNativeSeparators(files.at(0)) << ": " << result.error
+                 << '\n';
+        return 1;
+    }
+    if (!writeThumbnail(files.at(1), result.png)) {
+        m_errors << "quilra: " << QDir::toNativeSeparators(files.at(1)) << ": "
+                 << Messages::FileNotSaved << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+bool CommandLineTool::writeThumbnail(const QString& path, const QByteArray& png)
+{
+    // An existing file is replaced whole or kept as it was.
+    if (QFileInfo::exists(path))
+        return NfoFile::write(path, png);
+    // File managers name a new file for each thumbnail and check the exit status: written
+    // straight, without the copy and the sync that keep an old file safe, and taken away if
+    // any of it failed.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    if (WholeFile::writeAll(file, png))
+        return true;
+    file.remove();
+    return false;
 }
 
 int CommandLineTool::exportFiles()
@@ -201,17 +286,19 @@ int CommandLineTool::exportFiles()
     const auto scale = numberIn(m_parser.value(kScale), {1, 2, 3, 4});
     const auto columns = numberIn(m_parser.value(kColumns), {8, 9});
     if (!format)
-        return usageError(QStringLiteral("--export takes png, html or txt."));
+        return usageError(tr("--export takes png, html or txt."));
     if (!scale)
-        return usageError(QStringLiteral("--scale takes 1, 2, 3 or 4."));
+        return usageError(tr("--scale takes 1, 2, 3 or 4."));
     if (!columns)
-        return usageError(QStringLiteral("--columns takes 8 or 9."));
+        return usageError(tr("--columns takes 8 or 9."));
     const QStringList files = m_parser.positionalArguments();
     const QString output = m_parser.value(kOutput);
     if (files.isEmpty())
-        return usageError(QStringLiteral("no FILE to export."));
+        return usageError(tr("no FILE to export."));
+    if (files.size() > 1 && output == kStandardOutput)
+        return usageError(tr("--output - writes one FILE to standard output, not several."));
     if (files.size() > 1 && !output.isEmpty() && !QFileInfo(output).isDir())
-        return usageError(QStringLiteral("--output must name a folder for several files."));
+        return usageError(tr("--output must name a folder for several files."));
 
     options.format = *format;
     options.scale = *scale;
@@ -220,6 +307,31 @@ int CommandLineTool::exportFiles()
     const Config config(m_settings, UserSettings());
     options.text = rgb(config.textColour().valueOr(0x000000));
     options.background = rgb(config.backgroundColour().valueOr(ColourValue::White));
+    if (output == kStandardOutput)
+        return exportToStandardOutput(options, files.first());
     DocumentExport exporter(VgaFace::locate());
     return ExportCommand(exporter, options, output).run(files, m_errors) ? 0 : 1;
+}
+
+int CommandLineTool::exportToStandardOutput(const DocumentExport::Options& options,
+                                            const QString& file)
+{
+    NfoFile::Contents contents = NfoFile::read(file);
+    if (contents.status != NfoFile::Status::Read) {
+        const bool tooLarge = contents.status == NfoFile::Status::TooLarge;
+        m_errors << "quilra: " << QDir::toNativeSeparators(file) << ": "
+                 << (tooLarge ? Messages::FileTooLarge : Messages::FileNotFound) << '\n';
+        return 1;
+    }
+    const DocumentFormat::Opened opened = DocumentFormat::open(contents.bytes);
+    contents.bytes = QByteArray();
+    DocumentExport::Options titled = options;
+    titled.title = QFileInfo(file).fileName();
+    const DocumentExport::Result result =
+        DocumentExport(VgaFace::locate()).render(opened.display, titled);
+    if (!result.error.isEmpty()) {
+        m_errors << "quilra: " << QDir::toNativeSeparators(file) << ": " << result.error << '\n';
+        return 1;
+    }
+    return writeStandardOutput(result.bytes) ? 0 : 1;
 }

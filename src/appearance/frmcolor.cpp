@@ -43,7 +43,7 @@ frmcolor::frmcolor(Dialogs& dialogs, Config& config, DocumentAppearance& appeara
     : ChildWindow(parent), m_dialogs(dialogs), m_config(config), m_appearance(appearance)
 {
     setObjectName(QStringLiteral("frmcolor"));
-    setWindowTitle(QStringLiteral("Color Picker"));
+    setWindowTitle(tr("Color Picker"));
     auto* client = new QWidget;
     buildControls(client);
     // Designed at 4665 x 1275 twips.
@@ -58,18 +58,18 @@ frmcolor::frmcolor(Dialogs& dialogs, Config& config, DocumentAppearance& appeara
 void frmcolor::buildControls(QWidget* client)
 {
     // Places are the designed twips divided by 15.
-    Frame1 = DesignedControl::place(new QGroupBox(QStringLiteral("Text Color")), client, "Frame1",
+    Frame1 = DesignedControl::place(new QGroupBox(tr("Text Color")), client, "Frame1",
                                     {16, 16, 129, 33});
     Picture1 = addPreview(Frame1, "Picture1", {8, 16, 89, 9}, Qt::black);
     Command1 = DesignedControl::place(new QPushButton(QStringLiteral("-")), Frame1, "Command1",
                                       {104, 16, 17, 13});
-    Frame2 = DesignedControl::place(new QGroupBox(QStringLiteral("Background Color")), client,
-                                    "Frame2", {160, 16, 137, 33});
+    Frame2 = DesignedControl::place(new QGroupBox(tr("Background Color")), client, "Frame2",
+                                    {160, 16, 137, 33});
     Picture2 = addPreview(Frame2, "Picture2", {16, 16, 89, 9}, Qt::white);
     Command2 = DesignedControl::place(new QPushButton(QStringLiteral("-")), Frame2, "Command2",
                                       {112, 16, 17, 13});
-    Command3 = DesignedControl::place(new QPushButton(QStringLiteral("Apply")), client, "Command3",
-                                      {248, 64, 49, 17});
+    Command3 =
+        DesignedControl::place(new QPushButton(tr("Apply")), client, "Command3", {248, 64, 49, 17});
 }
 
 void frmcolor::loadStoredColours()

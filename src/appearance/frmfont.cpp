@@ -72,7 +72,7 @@ frmfont::frmfont(Dialogs& dialogs, Config& config, DocumentAppearance& appearanc
     : ChildWindow(parent), m_dialogs(dialogs), m_config(config), m_appearance(appearance)
 {
     setObjectName(QStringLiteral("frmfont"));
-    setWindowTitle(QStringLiteral("Font Chooser"));
+    setWindowTitle(tr("Font Chooser"));
     auto* client = new QWidget;
     buildControls(client);
     // Designed at 3030 x 2235 twips.
@@ -97,21 +97,19 @@ frmfont::frmfont(Dialogs& dialogs, Config& config, DocumentAppearance& appearanc
 void frmfont::buildControls(QWidget* client)
 {
     // Places are the designed twips divided by 15.
-    lblfont = DesignedControl::place(new QLabel(QStringLiteral("Font:")), client, "lblfont",
-                                     {8, 8, 57, 17});
+    lblfont = DesignedControl::place(new QLabel(tr("Font:")), client, "lblfont", {8, 8, 57, 17});
     cbofonts = addComboBox(client, "cbofonts", {8, 24, 113, 21});
-    Label2 = DesignedControl::place(new QLabel(QStringLiteral("Font Size:")), client, "Label2",
-                                    {128, 8, 65, 17});
+    Label2 =
+        DesignedControl::place(new QLabel(tr("Font Size:")), client, "Label2", {128, 8, 65, 17});
     Label2->setAttribute(Qt::WA_TranslucentBackground);
     cbofontsize = addComboBox(client, "cbofontsize", {128, 24, 65, 21});
-    Label1 = DesignedControl::place(new QLabel(QStringLiteral("Font")), client, "Label1",
-                                    {8, 56, 185, 41});
+    Label1 = DesignedControl::place(new QLabel(tr("Font")), client, "Label1", {8, 56, 185, 41});
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setForegroundRole(QPalette::WindowText);
     Label1->setFont(previewFont());
-    cmdapply = DesignedControl::place(new QPushButton(QStringLiteral("Apply")), client, "cmdapply",
-                                      {40, 112, 97, 17});
-    Command1 = DesignedControl::place(new QPushButton(QStringLiteral("Cancel")), client, "Command1",
+    cmdapply =
+        DesignedControl::place(new QPushButton(tr("Apply")), client, "cmdapply", {40, 112, 97, 17});
+    Command1 = DesignedControl::place(new QPushButton(tr("Cancel")), client, "Command1",
                                       {136, 112, 57, 17});
 }
 
@@ -162,7 +160,7 @@ void frmfont::cmdapply_Click()
     if (!points) {
         // Nothing is applied and the window stays, so the user can pick a size and try again.
         m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                          QStringLiteral("Please choose a font size."));
+                          tr("Please choose a font size."));
         return;
     }
     m_appearance.setFont(face, *points);

@@ -1,5 +1,6 @@
 #include "TextEncoding.h"
 
+#include "product/Messages.h"
 #include <QCoreApplication>
 #include <QStringDecoder>
 
@@ -86,7 +87,7 @@ std::optional<TextEncoding::Kind> TextEncoding::fromName(const QString& name)
 
 QString TextEncoding::description(Kind kind)
 {
-    return kind == Cp437 ? QStringLiteral("code page 437") : name(kind);
+    return kind == Cp437 ? Messages::codePage437() : name(kind);
 }
 
 QByteArray TextEncoding::byteOrderMark(Kind kind)

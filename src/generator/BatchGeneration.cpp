@@ -73,21 +73,23 @@ BatchGeneration::Result BatchGeneration::run(const Request& request) const
 {
     const QList<PlaceholderRule>* rules = rulesOf(request.kind);
     if (!rules)
-        return {{},
-                QStringLiteral("\"%1\" is no kind of NFO to generate: use movie or application.")
-                    .arg(request.kind)};
+        return {
+            {},
+            tr("\"%1\" is no kind of NFO to generate: use movie or application.").arg(request.kind),
+            true};
     const std::optional<bool> link = linkChoice(request.link, m_storedLink);
     if (!link)
-        return {{}, QStringLiteral("--link takes yes or no, not \"%1\".").arg(request.link)};
+        return {{}, tr("--link takes yes or no, not \"%1\".").arg(request.link), true};
 
     Values values;
     QString error;
     if (!request.fieldsFile.isEmpty())
         error = readFieldsFile(request.fieldsFile, request.kind, *rules, values);
-    if (error.isEmpty())
-        error = readPairs(request.fields, request.kind, *rules, values);
     if (!error.isEmpty())
         return {{}, error};
+    error = readPairs(request.fields, request.kind, *rules, values);
+    if (!error.isEmpty())
+        return {{}, error, true};
 
     // Each field as the form would hold it: a value not given is the field left empty.
     TemplateEngine::Fields fields;
@@ -98,8 +100,7 @@ BatchGeneration::Result BatchGeneration::run(const Request& request) const
             TemplateEngine::readField(value.isEmpty() ? rule.emptyValue : value, field);
         if (!refused.isEmpty())
             return {{},
-                    Messages::fieldNotGenerated(nameOf(rule), refused,
-                                                QStringLiteral("Nothing was written."))};
+                    Messages::fieldNotGenerated(nameOf(rule), refused, tr("Nothing was written."))};
         fields.insert(rule.sourceField, field);
     }
 
@@ -117,12 +118,12 @@ QString BatchGeneration::readFieldsFile(const QString& path, const QString& kind
 {
     const WholeFile::Contents file = WholeFile::read(path, kMaxFieldsFile);
     if (file.status != WholeFile::Status::Read)
-        return QStringLiteral("The fields file %1 could not be read.").arg(path);
+        return tr("The fields file %1 could not be read.").arg(path);
     const IniDocument ini = IniDocument::parse(file.bytes);
     const QByteArray section = kind.toLatin1();
     const auto keys = ini.keys(section);
     if (!keys)
-        return QStringLiteral("The fields file %1 has no [%2] section.").arg(path, kind);
+        return tr("The fields file %1 has no [%2] section.").arg(path, kind);
     const bool utf8 = isUtf8(file.bytes);
     for (const QByteArray& key : *keys) {
         if (key.startsWith(';'))
@@ -142,7 +143,7 @@ QString BatchGeneration::readPairs(const QStringList& pairs, const QString& kind
     for (const QString& pair : pairs) {
         const qsizetype equals = pair.indexOf(QLatin1Char('='));
         if (equals < 0)
-            return QStringLiteral("--field takes NAME=VALUE, not \"%1\".").arg(pair);
+            return tr("--field takes NAME=VALUE, not \"%1\".").arg(pair);
         const QString error = assign(pair.left(equals), pair.mid(equals + 1), kind, rules, values);
         if (!error.isEmpty())
             return error;
@@ -159,6 +160,6 @@ QString BatchGeneration::assign(const QString& name, const QString& value, const
             return QString();
         }
     }
-    return QStringLiteral("\"%1\" is no field of the %2 template; its fields are %3.")
+    return tr("\"%1\" is no field of the %2 template; its fields are %3.")
         .arg(name, kind, namesOf(rules));
 }

@@ -3,6 +3,7 @@
 #include "PlaceholderRule.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -21,6 +22,8 @@
 // leaves the field empty: it takes the field's default text.
 class BatchGeneration
 {
+    Q_DECLARE_TR_FUNCTIONS(BatchGeneration)
+
 public:
     struct Request
     {
@@ -35,6 +38,9 @@ public:
     {
         QByteArray bytes; // the NFO file's bytes, code page 437
         QString error;    // one line saying what is wrong; "" when generated
+        // The error is in the request itself (kind, link choice, a --field pair), not in a
+        // file or a value the NFO cannot hold.
+        bool usage = false;
     };
 
     // `templateDirectory` holds the shipped templates; `storedLink` is the stored credit-link

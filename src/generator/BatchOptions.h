@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The command-line options of generating without a window (the file to write is the tool's
@@ -11,33 +12,40 @@ struct Option
 {
     QString name;
     QString valueName;
-    QString help;
+    const char* help; // the English text; translated in the context "BatchOptions"
+
+    QString helpText() const { return QCoreApplication::translate("BatchOptions", help); }
 };
 
 inline const Option Generate{
     QStringLiteral("generate"), QStringLiteral("movie|application"),
-    QStringLiteral("Generate a movie or an application NFO file from its template without "
-                   "opening a window, and write it to the file named by --output.")};
+    QT_TRANSLATE_NOOP("BatchOptions",
+                      "Generate a movie or an application NFO file from its template without "
+                      "opening a window, and write it to the file named by --output.")};
 
 inline const Option Field{
     QStringLiteral("field"), QStringLiteral("NAME=VALUE"),
-    QStringLiteral("With --generate: fill the placeholder $NAME$ with VALUE, such as "
-                   "title=\"My Movie\". May be given many times; it overrides the same name in "
-                   "--fields. A field not given takes its default text.")};
+    QT_TRANSLATE_NOOP("BatchOptions",
+                      "With --generate: fill the placeholder $NAME$ with VALUE, such as "
+                      "title=\"My Movie\". May be given many times; it overrides the same name in "
+                      "--fields. A field not given takes its default text.")};
 
 inline const Option Fields{
     QStringLiteral("fields"), QStringLiteral("FILE"),
-    QStringLiteral("With --generate: read NAME=VALUE lines from the section [movie] or "
-                   "[application] of the INI file FILE.")};
+    QT_TRANSLATE_NOOP("BatchOptions",
+                      "With --generate: read NAME=VALUE lines from the section [movie] or "
+                      "[application] of the INI file FILE.")};
 
 inline const Option Template{
     QStringLiteral("template"), QStringLiteral("FILE"),
-    QStringLiteral("With --generate: fill FILE instead of the shipped template; it uses the "
-                   "same placeholders.")};
+    QT_TRANSLATE_NOOP("BatchOptions",
+                      "With --generate: fill FILE instead of the shipped template; it uses the "
+                      "same placeholders.")};
 
 inline const Option Link{
     QStringLiteral("link"), QStringLiteral("yes|no"),
-    QStringLiteral("With --generate: end the NFO with the Quilra credit footer (yes) or not "
-                   "(no). Without it, the \"Allow Quilra Link\" setting decides.")};
+    QT_TRANSLATE_NOOP("BatchOptions",
+                      "With --generate: end the NFO with the Quilra credit footer (yes) or not "
+                      "(no). Without it, the \"Allow Quilra Link\" setting decides.")};
 
 } // namespace BatchOptions

@@ -38,7 +38,7 @@ constexpr int kPreviewGap = 6;
 constexpr int kPreviewColumns = 80;
 constexpr int kPreviewMinimumColumns = 40;
 
-const QString kTemplateCaption = QStringLiteral("Template\u2026");
+const char* const kTemplateCaption = QT_TRANSLATE_NOOP("frmmovie", "Template…");
 
 // The designed places are in twips over the whole tab control, its tabs included; a page
 // starts below the tabs.
@@ -156,7 +156,7 @@ frmmovie::frmmovie(Dialogs& dialogs, QString templateDirectory, Config& config,
                   QDir(m_templateDirectory).filePath(SubstitutionTables::applicationTemplateFile())}
 {
     setObjectName(QStringLiteral("frmmovie"));
-    setWindowTitle(QStringLiteral("Auto Generator"));
+    setWindowTitle(tr("Auto Generator"));
     auto* client = new QWidget;
     // The form was laid out for a small dialog font; the labels fit their places in it.
     QFont font = client->font();
@@ -168,8 +168,8 @@ frmmovie::frmmovie(Dialogs& dialogs, QString templateDirectory, Config& config,
     // The tabs first: where a page starts depends on the height of the tabs above it.
     auto* moviePage = new QWidget;
     auto* applicationPage = new QWidget;
-    XTab1->addTab(moviePage, QStringLiteral("Movie Template"));
-    XTab1->addTab(applicationPage, QStringLiteral("Application Template"));
+    XTab1->addTab(moviePage, tr("Movie Template"));
+    XTab1->addTab(applicationPage, tr("Application Template"));
     buildMovieTab(moviePage);
     buildApplicationTab(applicationPage);
     buildPreview(client);
@@ -209,21 +209,23 @@ void frmmovie::buildMovieTab(QWidget* page)
     txtsummary = at.memo("txtsummary", at.place(3480, 1680, 3375, 3975), false);
 
     const std::pair<QWidget*, const char*> labelled[] = {
-        {txtupper, "Upper:"},     {txtrls, "Release Date:"},   {txtthr, "Theater Date:"},
-        {txtdvd, "Dvd Release:"}, {txtrun, "Runtime:"},        {txtlan, "Language:"},
-        {txtlink, "IMDB Link:"},  {txtrate, "IMDB Rating:"},   {txtvidcod, "Video Codec:"},
-        {txtres, "Resolution:"},  {txtaudcod, "Audio Codec:"}, {txtaudbit, "Audio Bitrate:"},
-        {txtsub, "Subtitles:"},   {txtnumber, "Size:"},
+        {txtupper, QT_TR_NOOP("Upper:")},        {txtrls, QT_TR_NOOP("Release Date:")},
+        {txtthr, QT_TR_NOOP("Theater Date:")},   {txtdvd, QT_TR_NOOP("Dvd Release:")},
+        {txtrun, QT_TR_NOOP("Runtime:")},        {txtlan, QT_TR_NOOP("Language:")},
+        {txtlink, QT_TR_NOOP("IMDB Link:")},     {txtrate, QT_TR_NOOP("IMDB Rating:")},
+        {txtvidcod, QT_TR_NOOP("Video Codec:")}, {txtres, QT_TR_NOOP("Resolution:")},
+        {txtaudcod, QT_TR_NOOP("Audio Codec:")}, {txtaudbit, QT_TR_NOOP("Audio Bitrate:")},
+        {txtsub, QT_TR_NOOP("Subtitles:")},      {txtnumber, QT_TR_NOOP("Size:")},
     };
     for (const auto& [field, text] : labelled)
-        at.labelBefore(QString::fromLatin1(text), 120, field);
-    at.labelBefore(QStringLiteral("Movie Title:"), 3120, txttitle);
-    at.labelAbove(QStringLiteral("Summary:"), 1425, txtsummary, Qt::AlignHCenter);
-    at.label(QStringLiteral("KB"), at.place(2760, 5640, 375), Qt::AlignLeft | Qt::AlignVCenter);
+        at.labelBefore(tr(text), 120, field);
+    at.labelBefore(tr("Movie Title:"), 3120, txttitle);
+    at.labelAbove(tr("Summary:"), 1425, txtsummary, Qt::AlignHCenter);
+    at.label(tr("KB"), at.place(2760, 5640, 375), Qt::AlignLeft | Qt::AlignVCenter);
 
-    Command4 = at.button("Command4", QStringLiteral("Get"), at.place(120, 5640, 495, 255));
-    cmdtemplate = at.button("cmdtemplate", kTemplateCaption, at.place(4680, 5760, 1095, 255));
-    Command2 = at.button("Command2", QStringLiteral("Create"), at.place(5880, 5760, 975, 255));
+    Command4 = at.button("Command4", tr("Get"), at.place(120, 5640, 495, 255));
+    cmdtemplate = at.button("cmdtemplate", tr(kTemplateCaption), at.place(4680, 5760, 1095, 255));
+    Command2 = at.button("Command2", tr("Create"), at.place(5880, 5760, 975, 255));
 }
 
 void frmmovie::buildApplicationTab(QWidget* page)
@@ -239,19 +241,18 @@ void frmmovie::buildApplicationTab(QWidget* page)
     txtsummary2 = at.memo("txtsummary2", at.place(480, 2520, 6255, 1575), true);
     txtinstallation = at.memo("txtinstallation", at.place(480, 4560, 6255, 975), true);
 
-    at.labelBefore(QStringLiteral("Application Title:"), 120, txtapptitle);
-    at.labelBefore(QStringLiteral("Upper:"), 120, txtupper2);
-    at.labelBefore(QStringLiteral("Cracker:"), 120, txtcracker);
-    at.labelBefore(QStringLiteral("Release Date:"), 120, txtrls2);
-    at.labelBefore(QStringLiteral("Serial Number:"), 3600, txtserial);
-    at.labelBefore(QStringLiteral("OS Type:"), 3600, txtostype);
-    at.labelBefore(QStringLiteral("Program Type:"), 3600, txtprogtype);
-    at.labelAbove(QStringLiteral("Summary:"), 2280, txtsummary2, Qt::AlignLeft);
-    at.labelAbove(QStringLiteral("Installation Instructions:"), 4320, txtinstallation,
-                  Qt::AlignLeft);
+    at.labelBefore(tr("Application Title:"), 120, txtapptitle);
+    at.labelBefore(tr("Upper:"), 120, txtupper2);
+    at.labelBefore(tr("Cracker:"), 120, txtcracker);
+    at.labelBefore(tr("Release Date:"), 120, txtrls2);
+    at.labelBefore(tr("Serial Number:"), 3600, txtserial);
+    at.labelBefore(tr("OS Type:"), 3600, txtostype);
+    at.labelBefore(tr("Program Type:"), 3600, txtprogtype);
+    at.labelAbove(tr("Summary:"), 2280, txtsummary2, Qt::AlignLeft);
+    at.labelAbove(tr("Installation Instructions:"), 4320, txtinstallation, Qt::AlignLeft);
 
-    cmdtemplate2 = at.button("cmdtemplate2", kTemplateCaption, at.place(4800, 5640, 1095, 255));
-    Command3 = at.button("Command3", QStringLiteral("Create"), at.place(6000, 5640, 735, 255));
+    cmdtemplate2 = at.button("cmdtemplate2", tr(kTemplateCaption), at.place(4800, 5640, 1095, 255));
+    Command3 = at.button("Command3", tr("Create"), at.place(6000, 5640, 735, 255));
 }
 
 void frmmovie::buildPreview(QWidget* client)
@@ -267,7 +268,7 @@ void frmmovie::buildPreview(QWidget* client)
     txtpreview->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     styleLikeDocument();
     txtpreview->resize(widthForColumns(txtpreview, kPreviewColumns), txtpreview->height());
-    lblpreview = DesignedControl::place(new QLabel(QStringLiteral("Preview")), client, "lblpreview",
+    lblpreview = DesignedControl::place(new QLabel(tr("Preview")), client, "lblpreview",
                                         QRect(left, 0, 120, top));
     lblpreview->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -385,8 +386,7 @@ void frmmovie::focusField(QWidget* field, int position)
 
 void frmmovie::Command4_Click()
 {
-    const QString path = m_dialogs.openFileName(this, QStringLiteral("Get File Size"),
-                                                QStringLiteral("all files *|*"));
+    const QString path = m_dialogs.openFileName(this, tr("Get File Size"), tr("all files *|*"));
     if (path.isEmpty())
         return;
     const QFileInfo file(path);
@@ -400,9 +400,8 @@ void frmmovie::Command4_Click()
 
 void frmmovie::chooseTemplate(Tab tab)
 {
-    const QString path =
-        m_dialogs.openFileName(this, QStringLiteral("Choose a Template"),
-                               QStringLiteral("nfo file (*.nfo)|*.nfo|all files *|*"));
+    const QString path = m_dialogs.openFileName(this, tr("Choose a Template"),
+                                                tr("nfo file (*.nfo)|*.nfo|all files *|*"));
     if (path.isEmpty())
         return;
     // Any template will do: the tab fills the placeholders it knows and keeps the rest.

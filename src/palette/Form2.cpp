@@ -25,13 +25,15 @@ constexpr int kCustomRowTop = 128;
 constexpr QRect kClearPlace(0, 144, 161, 17);
 constexpr QSize kClientSize(159, 161);
 
-const QString kAssignTitle = QStringLiteral("Custom Character");
-const QString kAssignPrompt =
-    QStringLiteral("Please Enter The character you wish to assign to this key.");
-const QString kClearTitle = QStringLiteral("Clear Custom");
-const QString kClearPrompt = QStringLiteral("Please enter the button number you wish to clear.\r\n"
-                                            "(Enter a number between 2 and 11");
-const QString kOutOfRange = QStringLiteral("Please Enter a number between 2 and 11");
+const char* const kAssignTitle = QT_TRANSLATE_NOOP("Form2", "Custom Character");
+const char* const kAssignPrompt =
+    QT_TRANSLATE_NOOP("Form2", "Please Enter The character you wish to assign to this key.");
+const char* const kClearTitle = QT_TRANSLATE_NOOP("Form2", "Clear Custom");
+const char* const kClearPrompt =
+    QT_TRANSLATE_NOOP("Form2", "Please enter the button number you wish to "
+                               "clear.\r\n(Enter a number between 2 and 11");
+const char* const kOutOfRange =
+    QT_TRANSLATE_NOOP("Form2", "Please Enter a number between 2 and 11");
 
 // A key face shows the code page 437 glyphs of the codes it inserts, so that the key looks
 // like what it puts into the document.
@@ -64,11 +66,11 @@ Form2::Form2(Config& config, Dialogs& dialogs, NfoDocument& document, QWidget* p
     : ChildWindow(parent), m_config(config), m_dialogs(dialogs), m_document(document)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Custom Characters"));
+    setWindowTitle(tr("Custom Characters"));
     auto* client = new QWidget;
     buildFixedKeys(client);
     buildCustomKeys(client);
-    cmdclear = new QPushButton(QStringLiteral("Clear Custom Characters"), client);
+    cmdclear = new QPushButton(tr("Clear Custom Characters"), client);
     cmdclear->setObjectName(QStringLiteral("cmdclear"));
     cmdclear->setGeometry(kClearPlace);
     connect(cmdclear, &QPushButton::clicked, this, &Form2::cmdclear_Click);
@@ -143,7 +145,7 @@ void Form2::Command_Click(int number)
 void Form2::assignCustomKey(int number)
 {
     // Assigning inserts nothing; the next press of the key does.
-    const QString answer = m_dialogs.text(this, kAssignTitle, kAssignPrompt);
+    const QString answer = m_dialogs.text(this, tr(kAssignTitle), tr(kAssignPrompt));
     if (answer.isEmpty())
         return;
     const std::optional<QByteArray> codes = answerCodes(answer);
@@ -160,7 +162,7 @@ std::optional<QByteArray> Form2::answerCodes(const QString& answer)
     for (const QChar ch : answer) {
         if (DocumentCodec::isLineBreak(ch)) {
             m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                              QStringLiteral("A custom key cannot hold a line break."));
+                              tr("A custom key cannot hold a line break."));
             return std::nullopt;
         }
     }
@@ -175,12 +177,12 @@ std::optional<QByteArray> Form2::answerCodes(const QString& answer)
 
 void Form2::cmdclear_Click()
 {
-    const QString answer = m_dialogs.text(this, kClearTitle, kClearPrompt);
+    const QString answer = m_dialogs.text(this, tr(kClearTitle), tr(kClearPrompt));
     if (answer.isEmpty())
         return;
     const std::optional<int> number = ClearAnswer::keyNumber(answer);
     if (!number) {
-        m_dialogs.message(this, Dialogs::Icon::None, ProductInfo::Title, kOutOfRange);
+        m_dialogs.message(this, Dialogs::Icon::None, ProductInfo::Title, tr(kOutOfRange));
         return;
     }
     setCustomCodes(*number, QByteArray());

@@ -62,3 +62,8 @@ QString ProgramFolders::templateDirectory() const
         return m_program;
     return m_installedData;
 }
+
+QString ProgramFolders::translationDirectory() const
+{
+    return QDir(templateDirectory()).filePath(QStringLiteral("translations"));
+}

@@ -23,6 +23,8 @@ public:
     bool isInstalled() const;
     QString settingsFile() const;
     QString templateDirectory() const;
+    // The translations (quilra_de.qm, ...): "translations" beside the templates.
+    QString translationDirectory() const;
     // The installed program's executable when there is one, else "".
     QString installedExecutable() const;
 

@@ -7,10 +7,12 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 
@@ -66,46 +68,106 @@ void runQuietly(const QString& program, const QStringList& arguments)
 } // namespace
 
 XdgAssociation::XdgAssociation(const QString& dataHome, const QString& configHome,
-                               const QString& executable)
-    : m_dataHome(dataHome), m_configHome(configHome), m_executable(executable)
+                               const QString& executable, Layout layout,
+                               const QStringList& systemData)
+    : m_dataHome(dataHome), m_configHome(configHome), m_executable(executable), m_layout(layout),
+      m_systemData(systemData)
 {
+}
+
+XdgAssociation XdgAssociation::forProgram(const ProgramFolders& folders)
+{
+    // A copy run from a build or another folder must not take double-clicks away from the
+    // installed program, which stays when the copy is gone.
+    QString executable = folders.installedExecutable();
+    if (executable.isEmpty())
+        executable = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QStringList systemData = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    systemData.removeAll(dataHome);
+    return XdgAssociation(
+        dataHome, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        executable, folders.isInstalled() ? Layout::Installed : Layout::Portable, systemData);
 }
 
 XdgAssociation XdgAssociation::forCurrentUser()
 {
-    // A copy run from a build or another folder must not take double-clicks away from the
-    // installed program, which stays when the copy is gone.
-    QString executable = ProgramFolders::forRunningProgram().installedExecutable();
-    if (executable.isEmpty())
-        executable = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
-    return XdgAssociation(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                          executable);
+    return forProgram(ProgramFolders::forRunningProgram());
 }
 
 void XdgAssociation::write(const XdgAssociationTexts& texts) const
 {
-    if (!texts.isValid() || m_dataHome.isEmpty())
+    if (!texts.isValid())
         return;
-    const QDir data(m_dataHome);
-    const bool mimeChanged =
-        store(data.filePath(QStringLiteral("mime/packages/") + texts.mimePackageName()),
-              texts.mimePackage());
-    bool entryChanged = false;
-    if (!m_executable.isEmpty())
-        entryChanged = store(data.filePath(QStringLiteral("applications/") +
-                                           XdgAssociationTexts::desktopEntryName()),
-                             texts.desktopEntry(m_executable));
-    entryChanged = writeIcons() || entryChanged;
+    // The installed desktop entry, icons and MIME data serve every user; copies of them in the
+    // user's folders would hide the system's and outlive the package.
+    if (!m_dataHome.isEmpty()) {
+        const bool mimeChanged = placeMimePackage(texts);
+        const bool entryChanged =
+            m_layout == Layout::Portable ? writeUserLevelEntry(texts) : removeUserLevelEntry();
+        const QDir data(m_dataHome);
+        refreshDatabase(QStringLiteral("update-mime-database"),
+                        data.filePath(QStringLiteral("mime")), QStringLiteral("mime.cache"),
+                        mimeChanged);
+        refreshDatabase(QStringLiteral("update-desktop-database"),
+                        data.filePath(QStringLiteral("applications")),
+                        QStringLiteral("mimeinfo.cache"), entryChanged);
+    }
     writeDefaultApplication(texts);
-    refreshDatabase(QStringLiteral("update-mime-database"), data.filePath(QStringLiteral("mime")),
-                    QStringLiteral("mime.cache"), mimeChanged);
-    refreshDatabase(QStringLiteral("update-desktop-database"),
-                    data.filePath(QStringLiteral("applications")), QStringLiteral("mimeinfo.cache"),
-                    entryChanged);
 }
 
-bool XdgAssociation::writeIcons() const
+bool XdgAssociation::placeMimePackage(const XdgAssociationTexts& texts) const
+{
+    // shared-mime-info defines the common types with their translations: a package of ours,
+    // maybe left by an earlier version, would replace that definition.
+    const QString package =
+        QDir(m_dataHome).filePath(QStringLiteral("mime/packages/") + texts.mimePackageName());
+    if (systemKnows(texts.mimeType()))
+        return QFileInfo::exists(package) && QFile::remove(package);
+    return m_layout == Layout::Portable && store(package, texts.mimePackage());
+}
+
+bool XdgAssociation::writeUserLevelEntry(const XdgAssociationTexts& texts) const
+{
+    bool changed = false;
+    if (!m_executable.isEmpty())
+        changed = store(QDir(m_dataHome)
+                            .filePath(QStringLiteral("applications/") +
+                                      XdgAssociationTexts::desktopEntryName()),
+                        texts.desktopEntry(m_executable));
+    return writeIcons(changed) || changed;
+}
+
+bool XdgAssociation::removeUserLevelEntry() const
+{
+    // Earlier versions wrote it at every start. Only an entry that starts this installed
+    // program is ours to take away, with its icons; a user's own entry stays.
+    const QString entry =
+        QDir(m_dataHome)
+            .filePath(QStringLiteral("applications/") + XdgAssociationTexts::desktopEntryName());
+    const QString exec =
+        QStringLiteral("\nExec=%1 %f\n").arg(XdgAssociationTexts::execArgument(m_executable));
+    const WholeFile::Contents old = WholeFile::read(entry, kMaxFileSize);
+    if (old.status != WholeFile::Status::Read || m_executable.isEmpty() ||
+        !QString::fromUtf8(old.bytes).contains(exec) || !QFile::remove(entry))
+        return false;
+    for (const int size : {48, 256})
+        QFile::remove(QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png")
+                          .arg(m_dataHome)
+                          .arg(size)
+                          .arg(XdgAssociationTexts::iconName()));
+    return true;
+}
+
+bool XdgAssociation::systemKnows(const QString& mimeType) const
+{
+    // update-mime-database writes one file for each type it knows: text/x-nfo.xml.
+    return std::any_of(m_systemData.begin(), m_systemData.end(), [&](const QString& folder) {
+        return QFileInfo::exists(QStringLiteral("%1/mime/%2.xml").arg(folder, mimeType));
+    });
+}
+
+bool XdgAssociation::writeIcons(bool replace) const
 {
     // Drawing needs the GUI application; without one the entry simply shows no icon.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
@@ -116,7 +178,10 @@ bool XdgAssociation::writeIcons() const
                                  .arg(m_dataHome)
                                  .arg(size)
                                  .arg(XdgAssociationTexts::iconName());
-        changed = store(path, pngBytes(size)) || changed;
+        // Drawing an icon costs more than the rest of the start: icons in place are redrawn
+        // only with a new desktop entry, that is when the program moved or changed.
+        if (replace || !QFileInfo::exists(path))
+            changed = store(path, pngBytes(size)) || changed;
     }
     return changed;
 }

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/CommandLineTool.h"
 #include "documents/Cp437.h"
 #include "documents/DocumentFormat.h"
@@ -235,7 +236,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("tool");
         QTest::newRow("a path with a blank") << QStringList{"quilra", "my", "art.nfo"} << false;
         QTest::newRow("--export") << QStringList{"quilra", "a.nfo", "--export", "png"} << true;
-        QTest::newRow("unknown option") << QStringList{"quilra", "--art.nfo"} << false;
+        QTest::newRow("unknown option") << QStringList{"quilra", "--art.nfo"} << true;
         QTest::newRow("after --") << QStringList{"quilra", "--", "--help"} << false;
     }
     void toolOrWindow()
@@ -243,6 +244,7 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(bool, tool);
         QCOMPARE(CommandLineTool::handles(arguments), tool);
+        QCOMPARE(CommandLine::argumentText({"quilra", "--", "--x", "y.nfo"}), "--x y.nfo");
     }
 
     void batch()
@@ -278,7 +280,7 @@ private Q_SLOTS:
         QVERIFY(nfo.contains("Night Shift") && nfo.contains("Unknown") && !nfo.contains('$'));
         const Run unknown = runProgram(
             {"--generate", "movie", "--field", "colour=red", "--output", "no.nfo"}, folder.path());
-        QCOMPARE(unknown.status, 1);
+        QCOMPARE(unknown.status, 2); // a usage error
         QCOMPARE(unknown.errors.count('\n'), 1);
         QVERIFY(!QFile::exists(folder.filePath("no.nfo")));
         QCOMPARE(runProgram({"--generate", "movie"}, folder.path()).status, 2); // no --output

@@ -1,0 +1,864 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>BatchGeneration</name>
+    <message>
+        <source>&quot;%1&quot; is no kind of NFO to generate: use movie or application.</source>
+        <translation>„%1“ ist keine Art von NFO, die erzeugt werden kann: movie oder application verwenden.</translation>
+    </message>
+    <message>
+        <source>--link takes yes or no, not &quot;%1&quot;.</source>
+        <translation>--link erwartet yes oder no, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The fields file %1 could not be read.</source>
+        <translation>Die Felddatei %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The fields file %1 has no [%2] section.</source>
+        <translation>Die Felddatei %1 hat keinen Abschnitt [%2].</translation>
+    </message>
+    <message>
+        <source>--field takes NAME=VALUE, not &quot;%1&quot;.</source>
+        <translation>--field erwartet NAME=WERT, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no field of the %2 template; its fields are %3.</source>
+        <translation>„%1“ ist kein Feld der Vorlage %2; ihre Felder sind %3.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchOptions</name>
+    <message>
+        <source>Generate a movie or an application NFO file from its template without opening a window, and write it to the file named by --output.</source>
+        <translation>Erzeugt eine Film- oder Programm-NFO-Datei aus ihrer Vorlage, ohne ein Fenster zu öffnen, und schreibt sie in die mit --output genannte Datei.</translation>
+    </message>
+    <message>
+        <source>With --generate: fill the placeholder $NAME$ with VALUE, such as title=&quot;My Movie&quot;. May be given many times; it overrides the same name in --fields. A field not given takes its default text.</source>
+        <translation>Mit --generate: füllt den Platzhalter $NAME$ mit WERT, etwa title=&quot;Mein Film&quot;. Darf mehrfach angegeben werden und hat Vorrang vor demselben Namen in --fields. Ein nicht angegebenes Feld erhält seinen Standardtext.</translation>
+    </message>
+    <message>
+        <source>With --generate: read NAME=VALUE lines from the section [movie] or [application] of the INI file FILE.</source>
+        <translation>Mit --generate: liest Zeilen NAME=WERT aus dem Abschnitt [movie] oder [application] der INI-Datei DATEI.</translation>
+    </message>
+    <message>
+        <source>With --generate: fill FILE instead of the shipped template; it uses the same placeholders.</source>
+        <translation>Mit --generate: füllt DATEI statt der mitgelieferten Vorlage aus; sie verwendet dieselben Platzhalter.</translation>
+    </message>
+    <message>
+        <source>With --generate: end the NFO with the Quilra credit footer (yes) or not (no). Without it, the &quot;Allow Quilra Link&quot; setting decides.</source>
+        <translation>Mit --generate: beendet die NFO mit der Quilra-Fußzeile (yes) oder nicht (no). Ohne diese Option entscheidet die Einstellung „Quilra-Link erlauben“.</translation>
+    </message>
+</context>
+<context>
+    <name>ClockStatusBar</name>
+    <message>
+        <source>Please visit %1</source>
+        <translation>Besuchen Sie %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineTool</name>
+    <message>
+        <source>Views and creates NFO files. Without options, opens FILE in the window.
+With --export, writes each FILE as a PNG picture, a web page or UTF-8 text, without a window or a display.
+With --generate, writes a movie or an application NFO filled from --field and --fields to --output.
+With --thumbnail, writes a small picture of the top of INPUT to OUTPUT, as file managers show it.</source>
+        <translation>Zeigt NFO-Dateien an und erstellt sie. Ohne Optionen wird DATEI im Fenster geöffnet.
+Mit --export wird jede DATEI als PNG-Bild, Webseite oder UTF-8-Text geschrieben, ohne Fenster und ohne Bildschirm.
+Mit --generate wird eine Film- oder Programm-NFO, gefüllt aus --field und --fields, nach --output geschrieben.
+Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschrieben, wie Dateimanager es zeigen.</translation>
+    </message>
+    <message>
+        <source>The NFO files.</source>
+        <translation>Die NFO-Dateien.</translation>
+    </message>
+    <message>
+        <source>Writes each FILE as FORMAT: png, html or txt (UTF-8), beside it (art.nfo gives art.png) unless --output says otherwise.</source>
+        <translation>Schreibt jede DATEI im FORMAT png, html oder txt (UTF-8) daneben (aus art.nfo wird art.png), sofern --output nichts anderes angibt.</translation>
+    </message>
+    <message>
+        <source>With --export, the folder to write into, or for one FILE the file to write. With --generate, the NFO file to write; nothing is written when a field name is unknown, a value holds a character without a code in code page 437, or a file cannot be read. - is standard output.</source>
+        <translation>Mit --export der Ordner, in den geschrieben wird, oder bei einer einzigen DATEI die zu schreibende Datei. Mit --generate die zu schreibende NFO-Datei; es wird nichts geschrieben, wenn ein Feldname unbekannt ist, ein Wert ein Zeichen ohne Code in Codepage 437 enthält oder eine Datei nicht gelesen werden kann. - ist die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Each pixel of a picture as N x N pixels, N from 1 to 4.</source>
+        <translation>Jedes Pixel eines Bildes als N × N Pixel, N von 1 bis 4.</translation>
+    </message>
+    <message>
+        <source>Cells of a picture 8 or 9 pixels wide; the ninth column repeats the eighth for the line-drawing codes C0-DF, as VGA does.</source>
+        <translation>Zellen eines Bildes 8 oder 9 Pixel breit; die neunte Spalte wiederholt bei den Rahmenzeichen C0–DF die achte, wie VGA es tut.</translation>
+    </message>
+    <message>
+        <source>Writes a PNG picture of the top of INPUT, its longer side at most SIZE pixels, black on white, to OUTPUT: quilra --thumbnail SIZE INPUT OUTPUT. Reads no settings and writes nothing else.</source>
+        <translation>Schreibt ein PNG-Bild vom Anfang von EINGABE, mit der längeren Seite höchstens GRÖSSE Pixel, schwarz auf weiß, nach AUSGABE: quilra --thumbnail GRÖSSE EINGABE AUSGABE. Liest keine Einstellungen und schreibt sonst nichts.</translation>
+    </message>
+    <message>
+        <source>--generate needs --output, the NFO file to write.</source>
+        <translation>--generate braucht --output, die zu schreibende NFO-Datei.</translation>
+    </message>
+    <message>
+        <source>--generate takes no FILE; its values come from --field and --fields.</source>
+        <translation>--generate nimmt keine DATEI; seine Werte kommen aus --field und --fields.</translation>
+    </message>
+    <message>
+        <source>--export, --generate and --thumbnail are different things; say one.</source>
+        <translation>--export, --generate und --thumbnail sind verschiedene Dinge; bitte nur eines angeben.</translation>
+    </message>
+    <message>
+        <source>say what to do with the files, such as --export png.</source>
+        <translation>bitte angeben, was mit den Dateien geschehen soll, etwa --export png.</translation>
+    </message>
+    <message>
+        <source>(quilra --help tells more)</source>
+        <translation>(mehr dazu unter quilra --help)</translation>
+    </message>
+    <message>
+        <source>standard output did not take all of the file.</source>
+        <translation>die Standardausgabe hat nicht die ganze Datei aufgenommen.</translation>
+    </message>
+    <message>
+        <source>--thumbnail takes a SIZE from 1 to %1 pixels.</source>
+        <translation>--thumbnail erwartet eine GRÖSSE von 1 bis %1 Pixel.</translation>
+    </message>
+    <message>
+        <source>--thumbnail takes SIZE INPUT OUTPUT.</source>
+        <translation>--thumbnail erwartet GRÖSSE EINGABE AUSGABE.</translation>
+    </message>
+    <message>
+        <source>--export takes png, html or txt.</source>
+        <translation>--export erwartet png, html oder txt.</translation>
+    </message>
+    <message>
+        <source>--scale takes 1, 2, 3 or 4.</source>
+        <translation>--scale erwartet 1, 2, 3 oder 4.</translation>
+    </message>
+    <message>
+        <source>--columns takes 8 or 9.</source>
+        <translation>--columns erwartet 8 oder 9.</translation>
+    </message>
+    <message>
+        <source>no FILE to export.</source>
+        <translation>keine DATEI zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>--output - writes one FILE to standard output, not several.</source>
+        <translation>--output - schreibt eine einzige DATEI auf die Standardausgabe, nicht mehrere.</translation>
+    </message>
+    <message>
+        <source>--output must name a folder for several files.</source>
+        <translation>--output muss bei mehreren Dateien einen Ordner nennen.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentEditor</name>
+    <message>
+        <source>Open Link</source>
+        <translation>Link öffnen</translation>
+    </message>
+    <message>
+        <source>Copy Link Address</source>
+        <translation>Linkadresse kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFiles</name>
+    <message>
+        <source>NFO File, %1 (*.nfo) | *.nfo</source>
+        <translation>NFO-Datei, %1 (*.nfo) | *.nfo</translation>
+    </message>
+    <message>
+        <source>Save NFO File...</source>
+        <translation>NFO-Datei speichern...</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>%1 is too large to open.</source>
+        <translation>%1 ist zu groß zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file but a folder, a device or a pipe.</source>
+        <translation>%1 ist keine Datei, sondern ein Ordner, ein Gerät oder eine Pipe.</translation>
+    </message>
+    <message>
+        <source>You may not read %1.</source>
+        <translation>Sie dürfen %1 nicht lesen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be found or read.</source>
+        <translation>%1 wurde nicht gefunden oder konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Another program changed %1 since it was opened here. Overwrite it with this document?</source>
+        <translation>Ein anderes Programm hat %1 geändert, seit die Datei hier geöffnet wurde. Mit diesem Dokument überschreiben?</translation>
+    </message>
+    <message>
+        <source>%1 is no longer where it was opened from. Save this document there anew?</source>
+        <translation>%1 ist nicht mehr dort, wo die Datei geöffnet wurde. Dieses Dokument dort neu speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>FileChangedBar</name>
+    <message>
+        <source>Another program changed this file.</source>
+        <translation>Ein anderes Programm hat diese Datei geändert.</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ausblenden</translation>
+    </message>
+</context>
+<context>
+    <name>FileEncoding</name>
+    <message>
+        <source>%1, repaired twice from CP437</source>
+        <translation>%1, zweifach aus CP437 repariert</translation>
+    </message>
+    <message>
+        <source>%1, repaired from CP437</source>
+        <translation>%1, aus CP437 repariert</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Replace with</source>
+        <translation>Ersetzen durch</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace All</source>
+        <translation>Alle ersetzen</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Keine Treffer</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <translation>%1 Treffer</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 replaced</source>
+        <translation>%1 ersetzt</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Custom Character</source>
+        <translation>Eigenes Zeichen</translation>
+    </message>
+    <message>
+        <source>Please Enter The character you wish to assign to this key.</source>
+        <translation>Bitte geben Sie das Zeichen ein, das Sie dieser Taste zuweisen möchten.</translation>
+    </message>
+    <message>
+        <source>Clear Custom</source>
+        <translation>Eigenes Zeichen löschen</translation>
+    </message>
+    <message>
+        <source>Please enter the button number you wish to clear.<byte value="xd"/>
+(Enter a number between 2 and 11</source>
+        <translation>Bitte geben Sie die Nummer der Taste ein, die Sie leeren möchten.<byte value="xd"/>
+(Eine Zahl zwischen 2 und 11 eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter a number between 2 and 11</source>
+        <translation>Bitte eine Zahl zwischen 2 und 11 eingeben</translation>
+    </message>
+    <message>
+        <source>Custom Characters</source>
+        <translation>Eigene Zeichen</translation>
+    </message>
+    <message>
+        <source>Clear Custom Characters</source>
+        <translation>Eigene Zeichen löschen</translation>
+    </message>
+    <message>
+        <source>A custom key cannot hold a line break.</source>
+        <translation>Eine eigene Taste kann keinen Zeilenumbruch enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>MDIForm1</name>
+    <message>
+        <source>&amp;Custom Characters</source>
+        <translation>&amp;Eigene Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Generate</source>
+        <translation>&amp;Automatisch erzeugen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>&amp;Eigenschaften</translation>
+    </message>
+    <message>
+        <source>No History</source>
+        <translation>Kein Verlauf</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>&amp;PNG Picture...</source>
+        <translation>&amp;PNG-Bild...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML Page...</source>
+        <translation>&amp;HTML-Seite...</translation>
+    </message>
+    <message>
+        <source>&amp;UTF-8 Text...</source>
+        <translation>&amp;UTF-8-Text...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace...</source>
+        <translation>Ers&amp;etzen...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>Rück&amp;wärts suchen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding</source>
+        <translation>&amp;Kodierung</translation>
+    </message>
+    <message>
+        <source>&amp;Word Wrap</source>
+        <translation>&amp;Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Misc Settings</source>
+        <translation>&amp;Sonstige Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Color Settings</source>
+        <translation>&amp;Farben</translation>
+    </message>
+    <message>
+        <source>&amp;Font Settings</source>
+        <translation>&amp;Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Program Settings</source>
+        <translation>&amp;Programmeinstellungen</translation>
+    </message>
+    <message>
+        <source>Allow Quilra &amp;Link</source>
+        <translation>Quilra-&amp;Link erlauben</translation>
+    </message>
+    <message>
+        <source>&amp;Associate Files</source>
+        <translation>Dateien &amp;verknüpfen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About this Program</source>
+        <translation>&amp;Über dieses Programm</translation>
+    </message>
+    <message>
+        <source>Online &amp;Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Spenden</translation>
+    </message>
+    <message>
+        <source>Load NFO file</source>
+        <translation>NFO-Datei laden</translation>
+    </message>
+    <message>
+        <source>nfo file (*.nfo)|*.nfo</source>
+        <translation>NFO-Datei (*.nfo)|*.nfo</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>This file has no SAUCE record.</source>
+        <translation>Diese Datei hat keinen SAUCE-Eintrag.</translation>
+    </message>
+    <message>
+        <source>PNG Picture</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>HTML Page</source>
+        <translation>HTML-Seite</translation>
+    </message>
+    <message>
+        <source>UTF-8 Text</source>
+        <translation>UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>Export %1</source>
+        <translation>%1 exportieren</translation>
+    </message>
+    <message>
+        <source>Title: %1</source>
+        <translation>Titel: %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>Group: %1</source>
+        <translation>Gruppe: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Font: %1</source>
+        <translation>Schrift: %1</translation>
+    </message>
+    <message>
+        <source>Repaired from CP437</source>
+        <translation>Aus CP437 repariert</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>File not found.</source>
+        <translation>Datei nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>File could not be saved.</source>
+        <translation>Die Datei konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>File is too large to open.</source>
+        <translation>Die Datei ist zu groß zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>Template file not found.</source>
+        <translation>Vorlagendatei nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>code page 437</source>
+        <translation>Codepage 437</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no code in %2 and was not inserted.</source>
+        <translation>„%1“ hat keinen Code in %2 und wurde nicht eingefügt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no code in code page 437, so the key was not assigned.</source>
+        <translation>„%1“ hat keinen Code in Codepage 437, daher wurde die Taste nicht belegt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no code in %2, so it cannot go into the NFO file. Nothing was changed.</source>
+        <translation>„%1“ hat keinen Code in %2 und kann daher nicht in die NFO-Datei. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; holds &quot;%2&quot;, which has no code in code page 437, so it cannot go into the NFO file.</source>
+        <translation>Das Feld „%1“ enthält „%2“, das keinen Code in Codepage 437 hat; es kann daher nicht in die NFO-Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no code in %2, so the file was not saved.</source>
+        <translation>„%1“ hat keinen Code in %2, daher wurde die Datei nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The document cannot be read as %1 without losing characters.</source>
+        <translation>Das Dokument kann nicht ohne Zeichenverlust als %1 gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>Ü&amp;berschreiben</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+</context>
+<context>
+    <name>Thumbnail</name>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file holds no text to draw.</source>
+        <translation>Die Datei enthält keinen Text zum Zeichnen.</translation>
+    </message>
+    <message>
+        <source>The VGA font Px IBM VGA8 (Debian package fonts-pc) was not found.</source>
+        <translation>Die VGA-Schrift Px IBM VGA8 (Debian-Paket fonts-pc) wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The picture could not be made.</source>
+        <translation>Das Bild konnte nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewCommands</name>
+    <message>
+        <source> BOM</source>
+        <translation> BOM</translation>
+    </message>
+</context>
+<context>
+    <name>frmabout</name>
+    <message>
+        <source>Quilra is a small application that will allow you to create as well as view NFO files.  I have seen many NFO viewers and many NFO creators but I have never seen one that will do both.  If you have any questions or any comments you would like to share please visit the Quilra website.</source>
+        <translation>Quilra ist ein kleines Programm, mit dem Sie NFO-Dateien sowohl erstellen als auch ansehen können.  Ich habe viele NFO-Betrachter und viele NFO-Editoren gesehen, aber noch nie eines, das beides kann.  Wenn Sie Fragen haben oder uns etwas mitteilen möchten, besuchen Sie bitte die Quilra-Website.</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Times Opened</source>
+        <translation>Mal geöffnet</translation>
+    </message>
+</context>
+<context>
+    <name>frmcolor</name>
+    <message>
+        <source>Color Picker</source>
+        <translation>Farbauswahl</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>frmfont</name>
+    <message>
+        <source>Font Chooser</source>
+        <translation>Schriftauswahl</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Schrift:</translation>
+    </message>
+    <message>
+        <source>Font Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please choose a font size.</source>
+        <translation>Bitte wählen Sie eine Schriftgröße.</translation>
+    </message>
+</context>
+<context>
+    <name>frmmovie</name>
+    <message>
+        <source>Template…</source>
+        <translation>Vorlage…</translation>
+    </message>
+    <message>
+        <source>Auto Generator</source>
+        <translation>Automatisch erzeugen</translation>
+    </message>
+    <message>
+        <source>Movie Template</source>
+        <translation>Filmvorlage</translation>
+    </message>
+    <message>
+        <source>Application Template</source>
+        <translation>Programmvorlage</translation>
+    </message>
+    <message>
+        <source>Upper:</source>
+        <translation>Uploader:</translation>
+    </message>
+    <message>
+        <source>Release Date:</source>
+        <translation>Erschienen:</translation>
+    </message>
+    <message>
+        <source>Theater Date:</source>
+        <translation>Kinostart:</translation>
+    </message>
+    <message>
+        <source>Dvd Release:</source>
+        <translation>DVD-Start:</translation>
+    </message>
+    <message>
+        <source>Runtime:</source>
+        <translation>Laufzeit:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>IMDB Link:</source>
+        <translation>IMDb-Link:</translation>
+    </message>
+    <message>
+        <source>IMDB Rating:</source>
+        <translation>IMDb-Note:</translation>
+    </message>
+    <message>
+        <source>Video Codec:</source>
+        <translation>Videocodec:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Auflösung:</translation>
+    </message>
+    <message>
+        <source>Audio Codec:</source>
+        <translation>Audiocodec:</translation>
+    </message>
+    <message>
+        <source>Audio Bitrate:</source>
+        <translation>Audiobitrate:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Untertitel:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Movie Title:</source>
+        <translation>Filmtitel:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Inhalt:</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Holen</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Application Title:</source>
+        <translation>Programmtitel:</translation>
+    </message>
+    <message>
+        <source>Cracker:</source>
+        <translation>Cracker:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>OS Type:</source>
+        <translation>Betriebssystem:</translation>
+    </message>
+    <message>
+        <source>Program Type:</source>
+        <translation>Programmart:</translation>
+    </message>
+    <message>
+        <source>Installation Instructions:</source>
+        <translation>Installationsanleitung:</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Get File Size</source>
+        <translation>Dateigröße ermitteln</translation>
+    </message>
+    <message>
+        <source>all files *|*</source>
+        <translation>alle Dateien *|*</translation>
+    </message>
+    <message>
+        <source>Choose a Template</source>
+        <translation>Vorlage auswählen</translation>
+    </message>
+    <message>
+        <source>nfo file (*.nfo)|*.nfo|all files *|*</source>
+        <translation>NFO-Datei (*.nfo)|*.nfo|alle Dateien *|*</translation>
+    </message>
+</context>
+<context>
+    <name>frmpilvo</name>
+    <message>
+        <source>I Love Pilvo</source>
+        <translation>Ich liebe Pilvo</translation>
+    </message>
+    <message>
+        <source>PILVO</source>
+        <translation>PILVO</translation>
+    </message>
+    <message>
+        <source>LOVE</source>
+        <translation>LIEBE</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>ICH</translation>
+    </message>
+</context>
+</TS>

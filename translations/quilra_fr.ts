@@ -1,0 +1,864 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>BatchGeneration</name>
+    <message>
+        <source>&quot;%1&quot; is no kind of NFO to generate: use movie or application.</source>
+        <translation>« %1 » n&apos;est pas un type de NFO à générer : utilisez movie ou application.</translation>
+    </message>
+    <message>
+        <source>--link takes yes or no, not &quot;%1&quot;.</source>
+        <translation>--link attend yes ou no, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The fields file %1 could not be read.</source>
+        <translation>Le fichier de champs %1 n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The fields file %1 has no [%2] section.</source>
+        <translation>Le fichier de champs %1 n&apos;a pas de section [%2].</translation>
+    </message>
+    <message>
+        <source>--field takes NAME=VALUE, not &quot;%1&quot;.</source>
+        <translation>--field attend NOM=VALEUR, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no field of the %2 template; its fields are %3.</source>
+        <translation>« %1 » n&apos;est pas un champ du modèle %2 ; ses champs sont %3.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchOptions</name>
+    <message>
+        <source>Generate a movie or an application NFO file from its template without opening a window, and write it to the file named by --output.</source>
+        <translation>Génère un fichier NFO de film ou de logiciel à partir de son modèle sans ouvrir de fenêtre, et l&apos;écrit dans le fichier indiqué par --output.</translation>
+    </message>
+    <message>
+        <source>With --generate: fill the placeholder $NAME$ with VALUE, such as title=&quot;My Movie&quot;. May be given many times; it overrides the same name in --fields. A field not given takes its default text.</source>
+        <translation>Avec --generate : remplit l&apos;espace réservé $NAME$ avec VALEUR, par exemple title=&quot;Mon film&quot;. Peut être donné plusieurs fois ; il remplace le même nom dans --fields. Un champ non donné prend son texte par défaut.</translation>
+    </message>
+    <message>
+        <source>With --generate: read NAME=VALUE lines from the section [movie] or [application] of the INI file FILE.</source>
+        <translation>Avec --generate : lit des lignes NOM=VALEUR dans la section [movie] ou [application] du fichier INI FICHIER.</translation>
+    </message>
+    <message>
+        <source>With --generate: fill FILE instead of the shipped template; it uses the same placeholders.</source>
+        <translation>Avec --generate : remplit FICHIER au lieu du modèle fourni ; il utilise les mêmes espaces réservés.</translation>
+    </message>
+    <message>
+        <source>With --generate: end the NFO with the Quilra credit footer (yes) or not (no). Without it, the &quot;Allow Quilra Link&quot; setting decides.</source>
+        <translation>Avec --generate : termine le NFO par le pied de page de Quilra (yes) ou non (no). Sans cette option, le réglage « Autoriser le lien Quilra » décide.</translation>
+    </message>
+</context>
+<context>
+    <name>ClockStatusBar</name>
+    <message>
+        <source>Please visit %1</source>
+        <translation>Rendez-vous sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineTool</name>
+    <message>
+        <source>Views and creates NFO files. Without options, opens FILE in the window.
+With --export, writes each FILE as a PNG picture, a web page or UTF-8 text, without a window or a display.
+With --generate, writes a movie or an application NFO filled from --field and --fields to --output.
+With --thumbnail, writes a small picture of the top of INPUT to OUTPUT, as file managers show it.</source>
+        <translation>Affiche et crée des fichiers NFO. Sans option, ouvre FICHIER dans la fenêtre.
+Avec --export, écrit chaque FICHIER sous forme d&apos;image PNG, de page web ou de texte UTF-8, sans fenêtre ni écran.
+Avec --generate, écrit dans --output un NFO de film ou de logiciel rempli à partir de --field et --fields.
+Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle que l&apos;affichent les gestionnaires de fichiers.</translation>
+    </message>
+    <message>
+        <source>The NFO files.</source>
+        <translation>Les fichiers NFO.</translation>
+    </message>
+    <message>
+        <source>Writes each FILE as FORMAT: png, html or txt (UTF-8), beside it (art.nfo gives art.png) unless --output says otherwise.</source>
+        <translation>Écrit chaque FICHIER au FORMAT png, html ou txt (UTF-8), à côté de lui (art.nfo donne art.png), sauf si --output indique autre chose.</translation>
+    </message>
+    <message>
+        <source>With --export, the folder to write into, or for one FILE the file to write. With --generate, the NFO file to write; nothing is written when a field name is unknown, a value holds a character without a code in code page 437, or a file cannot be read. - is standard output.</source>
+        <translation>Avec --export, le dossier où écrire, ou pour un seul FICHIER le fichier à écrire. Avec --generate, le fichier NFO à écrire ; rien n&apos;est écrit si un nom de champ est inconnu, si une valeur contient un caractère sans code dans la page de code 437 ou si un fichier ne peut pas être lu. - désigne la sortie standard.</translation>
+    </message>
+    <message>
+        <source>Each pixel of a picture as N x N pixels, N from 1 to 4.</source>
+        <translation>Chaque pixel d&apos;une image en N × N pixels, N de 1 à 4.</translation>
+    </message>
+    <message>
+        <source>Cells of a picture 8 or 9 pixels wide; the ninth column repeats the eighth for the line-drawing codes C0-DF, as VGA does.</source>
+        <translation>Cellules d&apos;une image larges de 8 ou 9 pixels ; la neuvième colonne répète la huitième pour les caractères de cadre C0-DF, comme le fait la VGA.</translation>
+    </message>
+    <message>
+        <source>Writes a PNG picture of the top of INPUT, its longer side at most SIZE pixels, black on white, to OUTPUT: quilra --thumbnail SIZE INPUT OUTPUT. Reads no settings and writes nothing else.</source>
+        <translation>Écrit dans SORTIE une image PNG du haut de ENTRÉE, dont le plus grand côté mesure au plus TAILLE pixels, en noir sur blanc : quilra --thumbnail TAILLE ENTRÉE SORTIE. Ne lit aucun réglage et n&apos;écrit rien d&apos;autre.</translation>
+    </message>
+    <message>
+        <source>--generate needs --output, the NFO file to write.</source>
+        <translation>--generate a besoin de --output, le fichier NFO à écrire.</translation>
+    </message>
+    <message>
+        <source>--generate takes no FILE; its values come from --field and --fields.</source>
+        <translation>--generate ne prend pas de FICHIER ; ses valeurs viennent de --field et --fields.</translation>
+    </message>
+    <message>
+        <source>--export, --generate and --thumbnail are different things; say one.</source>
+        <translation>--export, --generate et --thumbnail sont des choses différentes ; indiquez-en une seule.</translation>
+    </message>
+    <message>
+        <source>say what to do with the files, such as --export png.</source>
+        <translation>indiquez quoi faire des fichiers, par exemple --export png.</translation>
+    </message>
+    <message>
+        <source>(quilra --help tells more)</source>
+        <translation>(quilra --help en dit plus)</translation>
+    </message>
+    <message>
+        <source>standard output did not take all of the file.</source>
+        <translation>la sortie standard n&apos;a pas pris tout le fichier.</translation>
+    </message>
+    <message>
+        <source>--thumbnail takes a SIZE from 1 to %1 pixels.</source>
+        <translation>--thumbnail attend une TAILLE de 1 à %1 pixels.</translation>
+    </message>
+    <message>
+        <source>--thumbnail takes SIZE INPUT OUTPUT.</source>
+        <translation>--thumbnail attend TAILLE ENTRÉE SORTIE.</translation>
+    </message>
+    <message>
+        <source>--export takes png, html or txt.</source>
+        <translation>--export attend png, html ou txt.</translation>
+    </message>
+    <message>
+        <source>--scale takes 1, 2, 3 or 4.</source>
+        <translation>--scale attend 1, 2, 3 ou 4.</translation>
+    </message>
+    <message>
+        <source>--columns takes 8 or 9.</source>
+        <translation>--columns attend 8 ou 9.</translation>
+    </message>
+    <message>
+        <source>no FILE to export.</source>
+        <translation>aucun FICHIER à exporter.</translation>
+    </message>
+    <message>
+        <source>--output - writes one FILE to standard output, not several.</source>
+        <translation>--output - écrit un seul FICHIER sur la sortie standard, pas plusieurs.</translation>
+    </message>
+    <message>
+        <source>--output must name a folder for several files.</source>
+        <translation>--output doit désigner un dossier pour plusieurs fichiers.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentEditor</name>
+    <message>
+        <source>Open Link</source>
+        <translation>Ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>Copy Link Address</source>
+        <translation>Copier l&apos;adresse du lien</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFiles</name>
+    <message>
+        <source>NFO File, %1 (*.nfo) | *.nfo</source>
+        <translation>Fichier NFO, %1 (*.nfo) | *.nfo</translation>
+    </message>
+    <message>
+        <source>Save NFO File...</source>
+        <translation>Enregistrer le fichier NFO...</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>%1 is too large to open.</source>
+        <translation>%1 est trop volumineux pour être ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file but a folder, a device or a pipe.</source>
+        <translation>%1 n’est pas un fichier mais un dossier, un périphérique ou un tube.</translation>
+    </message>
+    <message>
+        <source>You may not read %1.</source>
+        <translation>Vous n’avez pas le droit de lire %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be found or read.</source>
+        <translation>%1 est introuvable ou illisible.</translation>
+    </message>
+    <message>
+        <source>Another program changed %1 since it was opened here. Overwrite it with this document?</source>
+        <translation>Un autre programme a modifié %1 depuis son ouverture ici. L’écraser avec ce document ?</translation>
+    </message>
+    <message>
+        <source>%1 is no longer where it was opened from. Save this document there anew?</source>
+        <translation>%1 n’est plus à l’endroit d’où il a été ouvert. Y enregistrer de nouveau ce document ?</translation>
+    </message>
+</context>
+<context>
+    <name>FileChangedBar</name>
+    <message>
+        <source>Another program changed this file.</source>
+        <translation>Un autre programme a modifié ce fichier.</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Recharger</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ignorer</translation>
+    </message>
+</context>
+<context>
+    <name>FileEncoding</name>
+    <message>
+        <source>%1, repaired twice from CP437</source>
+        <translation>%1, réparé deux fois depuis CP437</translation>
+    </message>
+    <message>
+        <source>%1, repaired from CP437</source>
+        <translation>%1, réparé depuis CP437</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Replace with</source>
+        <translation>Remplacer par</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Replace All</source>
+        <translation>Tout remplacer</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Aucun résultat</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <translation>%1 résultats</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 replaced</source>
+        <translation>%1 remplacé(s)</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Custom Character</source>
+        <translation>Caractère personnalisé</translation>
+    </message>
+    <message>
+        <source>Please Enter The character you wish to assign to this key.</source>
+        <translation>Veuillez saisir le caractère à attribuer à cette touche.</translation>
+    </message>
+    <message>
+        <source>Clear Custom</source>
+        <translation>Effacer un caractère</translation>
+    </message>
+    <message>
+        <source>Please enter the button number you wish to clear.<byte value="xd"/>
+(Enter a number between 2 and 11</source>
+        <translation>Veuillez saisir le numéro de la touche à effacer.<byte value="xd"/>
+(Saisissez un nombre entre 2 et 11</translation>
+    </message>
+    <message>
+        <source>Please Enter a number between 2 and 11</source>
+        <translation>Veuillez saisir un nombre entre 2 et 11</translation>
+    </message>
+    <message>
+        <source>Custom Characters</source>
+        <translation>Caractères personnalisés</translation>
+    </message>
+    <message>
+        <source>Clear Custom Characters</source>
+        <translation>Effacer les caractères</translation>
+    </message>
+    <message>
+        <source>A custom key cannot hold a line break.</source>
+        <translation>Une touche personnalisée ne peut pas contenir de saut de ligne.</translation>
+    </message>
+</context>
+<context>
+    <name>MDIForm1</name>
+    <message>
+        <source>&amp;Custom Characters</source>
+        <translation>&amp;Caractères personnalisés</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Generate</source>
+        <translation>&amp;Génération automatique</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Charger</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>P&amp;ropriétés</translation>
+    </message>
+    <message>
+        <source>No History</source>
+        <translation>Aucun historique</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <source>&amp;PNG Picture...</source>
+        <translation>Image &amp;PNG...</translation>
+    </message>
+    <message>
+        <source>&amp;HTML Page...</source>
+        <translation>Page &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>&amp;UTF-8 Text...</source>
+        <translation>Texte &amp;UTF-8...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Rechercher...</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace...</source>
+        <translation>R&amp;emplacer...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Rechercher le &amp;suivant</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>Rechercher le &amp;précédent</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding</source>
+        <translation>&amp;Encodage</translation>
+    </message>
+    <message>
+        <source>&amp;Word Wrap</source>
+        <translation>&amp;Retour à la ligne</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Misc Settings</source>
+        <translation>Réglages &amp;divers</translation>
+    </message>
+    <message>
+        <source>&amp;Color Settings</source>
+        <translation>&amp;Couleurs</translation>
+    </message>
+    <message>
+        <source>&amp;Font Settings</source>
+        <translation>&amp;Police</translation>
+    </message>
+    <message>
+        <source>&amp;Program Settings</source>
+        <translation>Réglages du &amp;programme</translation>
+    </message>
+    <message>
+        <source>Allow Quilra &amp;Link</source>
+        <translation>Autoriser le &amp;lien Quilra</translation>
+    </message>
+    <message>
+        <source>&amp;Associate Files</source>
+        <translation>&amp;Associer les fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About this Program</source>
+        <translation>À &amp;propos de ce programme</translation>
+    </message>
+    <message>
+        <source>Online &amp;Help</source>
+        <translation>&amp;Aide en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Faire un don</translation>
+    </message>
+    <message>
+        <source>Load NFO file</source>
+        <translation>Charger un fichier NFO</translation>
+    </message>
+    <message>
+        <source>nfo file (*.nfo)|*.nfo</source>
+        <translation>fichier nfo (*.nfo)|*.nfo</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>This file has no SAUCE record.</source>
+        <translation>Ce fichier n&apos;a pas d&apos;enregistrement SAUCE.</translation>
+    </message>
+    <message>
+        <source>PNG Picture</source>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <source>HTML Page</source>
+        <translation>Page HTML</translation>
+    </message>
+    <message>
+        <source>UTF-8 Text</source>
+        <translation>Texte UTF-8</translation>
+    </message>
+    <message>
+        <source>Export %1</source>
+        <translation>Exporter : %1</translation>
+    </message>
+    <message>
+        <source>Title: %1</source>
+        <translation>Titre : %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Auteur : %1</translation>
+    </message>
+    <message>
+        <source>Group: %1</source>
+        <translation>Groupe : %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Font: %1</source>
+        <translation>Police : %1</translation>
+    </message>
+    <message>
+        <source>Repaired from CP437</source>
+        <translation>Réparé depuis CP437</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>File not found.</source>
+        <translation>Fichier introuvable.</translation>
+    </message>
+    <message>
+        <source>File could not be saved.</source>
+        <translation>Le fichier n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>File is too large to open.</source>
+        <translation>Le fichier est trop volumineux pour être ouvert.</translation>
+    </message>
+    <message>
+        <source>Template file not found.</source>
+        <translation>Fichier modèle introuvable.</translation>
+    </message>
+    <message>
+        <source>code page 437</source>
+        <translation>la page de code 437</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no code in %2 and was not inserted.</source>
+        <translation>« %1 » n&apos;a pas de code dans %2 et n&apos;a pas été inséré.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no code in code page 437, so the key was not assigned.</source>
+        <translation>« %1 » n&apos;a pas de code dans la page de code 437 : la touche n&apos;a pas été attribuée.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no code in %2, so it cannot go into the NFO file. Nothing was changed.</source>
+        <translation>« %1 » n&apos;a pas de code dans %2 et ne peut donc pas aller dans le fichier NFO. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; holds &quot;%2&quot;, which has no code in code page 437, so it cannot go into the NFO file.</source>
+        <translation>Le champ « %1 » contient « %2 », qui n&apos;a pas de code dans la page de code 437 : il ne peut donc pas aller dans le fichier NFO.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no code in %2, so the file was not saved.</source>
+        <translation>« %1 » n&apos;a pas de code dans %2 : le fichier n&apos;a donc pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>The document cannot be read as %1 without losing characters.</source>
+        <translation>Le document ne peut pas être lu en %1 sans perdre de caractères.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>É&amp;craser</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+</context>
+<context>
+    <name>Thumbnail</name>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file holds no text to draw.</source>
+        <translation>Le fichier ne contient aucun texte à dessiner.</translation>
+    </message>
+    <message>
+        <source>The VGA font Px IBM VGA8 (Debian package fonts-pc) was not found.</source>
+        <translation>La police VGA Px IBM VGA8 (paquet Debian fonts-pc) est introuvable.</translation>
+    </message>
+    <message>
+        <source>The picture could not be made.</source>
+        <translation>L&apos;image n&apos;a pas pu être créée.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewCommands</name>
+    <message>
+        <source> BOM</source>
+        <translation> BOM</translation>
+    </message>
+</context>
+<context>
+    <name>frmabout</name>
+    <message>
+        <source>Quilra is a small application that will allow you to create as well as view NFO files.  I have seen many NFO viewers and many NFO creators but I have never seen one that will do both.  If you have any questions or any comments you would like to share please visit the Quilra website.</source>
+        <translation>Quilra est une petite application qui vous permet aussi bien de créer que d&apos;afficher des fichiers NFO.  J&apos;ai vu beaucoup de visionneuses NFO et beaucoup d&apos;éditeurs NFO, mais jamais un seul qui fasse les deux.  Si vous avez des questions ou des commentaires à partager, rendez-vous sur le site de Quilra.</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Times Opened</source>
+        <translation>Ouvertures</translation>
+    </message>
+</context>
+<context>
+    <name>frmcolor</name>
+    <message>
+        <source>Color Picker</source>
+        <translation>Choix des couleurs</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+</context>
+<context>
+    <name>frmfont</name>
+    <message>
+        <source>Font Chooser</source>
+        <translation>Choix de la police</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Police :</translation>
+    </message>
+    <message>
+        <source>Font Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Please choose a font size.</source>
+        <translation>Veuillez choisir une taille de police.</translation>
+    </message>
+</context>
+<context>
+    <name>frmmovie</name>
+    <message>
+        <source>Template…</source>
+        <translation>Modèle…</translation>
+    </message>
+    <message>
+        <source>Auto Generator</source>
+        <translation>Génération automatique</translation>
+    </message>
+    <message>
+        <source>Movie Template</source>
+        <translation>Modèle de film</translation>
+    </message>
+    <message>
+        <source>Application Template</source>
+        <translation>Modèle de logiciel</translation>
+    </message>
+    <message>
+        <source>Upper:</source>
+        <translation>Uploader :</translation>
+    </message>
+    <message>
+        <source>Release Date:</source>
+        <translation>Sortie :</translation>
+    </message>
+    <message>
+        <source>Theater Date:</source>
+        <translation>En salle :</translation>
+    </message>
+    <message>
+        <source>Dvd Release:</source>
+        <translation>Sortie DVD :</translation>
+    </message>
+    <message>
+        <source>Runtime:</source>
+        <translation>Durée :</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <source>IMDB Link:</source>
+        <translation>Lien IMDb :</translation>
+    </message>
+    <message>
+        <source>IMDB Rating:</source>
+        <translation>Note IMDb :</translation>
+    </message>
+    <message>
+        <source>Video Codec:</source>
+        <translation>Codec vidéo :</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Résolution :</translation>
+    </message>
+    <message>
+        <source>Audio Codec:</source>
+        <translation>Codec audio :</translation>
+    </message>
+    <message>
+        <source>Audio Bitrate:</source>
+        <translation>Débit audio :</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Sous-titres :</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>Movie Title:</source>
+        <translation>Titre du film :</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Résumé :</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Application Title:</source>
+        <translation>Titre du logiciel :</translation>
+    </message>
+    <message>
+        <source>Cracker:</source>
+        <translation>Cracker :</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Numéro de série :</translation>
+    </message>
+    <message>
+        <source>OS Type:</source>
+        <translation>Système :</translation>
+    </message>
+    <message>
+        <source>Program Type:</source>
+        <translation>Type de logiciel :</translation>
+    </message>
+    <message>
+        <source>Installation Instructions:</source>
+        <translation>Instructions d&apos;installation :</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Get File Size</source>
+        <translation>Lire la taille d&apos;un fichier</translation>
+    </message>
+    <message>
+        <source>all files *|*</source>
+        <translation>tous les fichiers *|*</translation>
+    </message>
+    <message>
+        <source>Choose a Template</source>
+        <translation>Choisir un modèle</translation>
+    </message>
+    <message>
+        <source>nfo file (*.nfo)|*.nfo|all files *|*</source>
+        <translation>fichier nfo (*.nfo)|*.nfo|tous les fichiers *|*</translation>
+    </message>
+</context>
+<context>
+    <name>frmpilvo</name>
+    <message>
+        <source>I Love Pilvo</source>
+        <translation>J&apos;aime Pilvo</translation>
+    </message>
+    <message>
+        <source>PILVO</source>
+        <translation>PILVO</translation>
+    </message>
+    <message>
+        <source>LOVE</source>
+        <translation>AIME</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>J&apos;</translation>
+    </message>
+</context>
+</TS>
