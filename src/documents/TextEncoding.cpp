@@ -1,6 +1,7 @@
 #include "TextEncoding.h"
 
 #include "product/Messages.h"
+
 #include <QCoreApplication>
 #include <QStringDecoder>
 
