@@ -96,6 +96,7 @@ QList<QCommandLineOption> CommandLineTool::commandOptions()
         option(BatchOptions::Fields),
         option(BatchOptions::Template),
         option(BatchOptions::Link),
+        option(BatchOptions::Media),
     };
 }
 
@@ -111,7 +112,7 @@ int CommandLineTool::generateFile()
     const BatchGeneration::Result result = batch.run(
         {m_parser.value(BatchOptions::Generate.name), m_parser.values(BatchOptions::Field.name),
          m_parser.value(BatchOptions::Fields.name), m_parser.value(BatchOptions::Template.name),
-         m_parser.value(BatchOptions::Link.name)});
+         m_parser.value(BatchOptions::Link.name), m_parser.value(BatchOptions::Media.name)});
     if (!result.error.isEmpty()) {
         m_errors << "quilra: " << result.error << '\n';
         return 1;
