@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The command-line options of generating without a window (the file to write is the tool's
@@ -40,11 +41,13 @@ inline const Option Link{
     QStringLiteral("With --generate: end the NFO with the Quilra credit footer (yes) or not "
                    "(no). Without it, the \"Allow Quilra Link\" setting decides.")};
 
+// Its help is marked for translation under the context "BatchOptions".
 inline const Option Media{
     QStringLiteral("media"), QStringLiteral("FILE"),
-    QStringLiteral("With --generate movie: fill runtime, language, videocodec, resolution, "
-                   "audiocodec, audiobitrate, subtitles and files from what the video FILE "
-                   "tells; --field and --fields win over it. A file that tells nothing is an "
-                   "error.")};
+    QString::fromUtf8(QT_TRANSLATE_NOOP(
+        "BatchOptions", "With --generate movie: fill runtime, language, videocodec, resolution, "
+                        "audiocodec, audiobitrate, subtitles and files from what the video FILE "
+                        "tells; --field and --fields win over it. A file that tells nothing is an "
+                        "error."))};
 
 } // namespace BatchOptions
