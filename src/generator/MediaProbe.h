@@ -6,8 +6,8 @@
 
 // Reads a video file's facts for the movie form with MediaInfo. The MediaInfo library is
 // loaded at the first read, not when the program starts, and a read looks only at what
-// MediaInfo needs to name the tracks (the headers and a little of the data, never a whole
-// pass over a file of many gigabytes).
+// MediaInfo needs to name the tracks: the headers and a little of the data, at most 64 MiB of
+// any file, never a whole pass over one of many gigabytes.
 class MediaProbe
 {
 public:
