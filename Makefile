@@ -52,6 +52,7 @@ bench: build
 	$(BUILD)/bench/quilra_bench_documents
 	$(BUILD)/bench/quilra_bench_editing
 	$(BUILD)/bench/quilra_bench_generator
+	$(BUILD)/bench/quilra_bench_media
 	$(BUILD)/bench/quilra_bench_palette
 	$(BUILD)/bench/quilra_bench_preview
 	$(BUILD)/bench/quilra_bench_export

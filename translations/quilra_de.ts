@@ -31,6 +31,10 @@
         <source>&quot;%1&quot; is no field of the %2 template; its fields are %3.</source>
         <translation>„%1“ ist kein Feld der Vorlage %2; ihre Felder sind %3.</translation>
     </message>
+    <message>
+        <source>--media fills the movie template only.</source>
+        <translation>--media füllt nur die Film-Vorlage.</translation>
+    </message>
 </context>
 <context>
     <name>BatchOptions</name>
@@ -53,6 +57,10 @@
     <message>
         <source>With --generate: end the NFO with the Quilra credit footer (yes) or not (no). Without it, the &quot;Allow Quilra Link&quot; setting decides.</source>
         <translation>Mit --generate: beendet die NFO mit der Quilra-Fußzeile (yes) oder nicht (no). Ohne diese Option entscheidet die Einstellung „Quilra-Link erlauben“.</translation>
+    </message>
+    <message>
+        <source>With --generate movie: fill runtime, language, videocodec, resolution, audiocodec, audiobitrate, subtitles and files from what the video FILE tells; --field and --fields win over it. A file that tells nothing is an error.</source>
+        <translation>Mit --generate movie: runtime, language, videocodec, resolution, audiocodec, audiobitrate, subtitles und files mit dem füllen, was die Videodatei FILE angibt; --field und --fields haben Vorrang. Eine Datei, die nichts angibt, ist ein Fehler.</translation>
     </message>
 </context>
 <context>
@@ -551,6 +559,17 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>MediaInfo (libmediainfo.so.0) could not be loaded, so no video facts can be read. Install the package libmediainfo0v5.</source>
+        <translation>MediaInfo (libmediainfo.so.0) konnte nicht geladen werden, daher lassen sich keine Videodaten lesen. Installieren Sie das Paket libmediainfo0v5.</translation>
+    </message>
+    <message>
+        <source>No video facts found in %1.</source>
+        <translation>In %1 wurden keine Videodaten gefunden.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>File not found.</source>
@@ -840,6 +859,38 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     <message>
         <source>nfo file (*.nfo)|*.nfo|all files *|*</source>
         <translation>NFO-Datei (*.nfo)|*.nfo|alle Dateien *|*</translation>
+    </message>
+    <message>
+        <source>From Video…</source>
+        <translation>Aus Video…</translation>
+    </message>
+    <message>
+        <source>Fill the empty fields from a video file: runtime, codecs, resolution, languages, subtitles and size.</source>
+        <translation>Die leeren Felder aus einer Videodatei füllen: Laufzeit, Codecs, Auflösung, Sprachen, Untertitel und Größe.</translation>
+    </message>
+    <message>
+        <source>Fill From a Video</source>
+        <translation>Aus einem Video füllen</translation>
+    </message>
+    <message>
+        <source>video files</source>
+        <translation>Videodateien</translation>
+    </message>
+    <message>
+        <source>all files *</source>
+        <translation>alle Dateien *</translation>
+    </message>
+    <message>
+        <source>Nothing filled from %1.</source>
+        <translation>Aus %1 wurde nichts gefüllt.</translation>
+    </message>
+    <message>
+        <source>Filled from %1: %2.</source>
+        <translation>Aus %1 gefüllt: %2.</translation>
+    </message>
+    <message>
+        <source>Kept as typed: %1.</source>
+        <translation>Wie eingegeben belassen: %1.</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,10 @@
         <source>&quot;%1&quot; is no field of the %2 template; its fields are %3.</source>
         <translation>« %1 » n&apos;est pas un champ du modèle %2 ; ses champs sont %3.</translation>
     </message>
+    <message>
+        <source>--media fills the movie template only.</source>
+        <translation>--media ne remplit que le modèle de film.</translation>
+    </message>
 </context>
 <context>
     <name>BatchOptions</name>
@@ -53,6 +57,10 @@
     <message>
         <source>With --generate: end the NFO with the Quilra credit footer (yes) or not (no). Without it, the &quot;Allow Quilra Link&quot; setting decides.</source>
         <translation>Avec --generate : termine le NFO par le pied de page de Quilra (yes) ou non (no). Sans cette option, le réglage « Autoriser le lien Quilra » décide.</translation>
+    </message>
+    <message>
+        <source>With --generate movie: fill runtime, language, videocodec, resolution, audiocodec, audiobitrate, subtitles and files from what the video FILE tells; --field and --fields win over it. A file that tells nothing is an error.</source>
+        <translation>Avec --generate movie : remplit runtime, language, videocodec, resolution, audiocodec, audiobitrate, subtitles et files d’après ce qu’indique la vidéo FILE ; --field et --fields l’emportent. Un fichier qui n’indique rien est une erreur.</translation>
     </message>
 </context>
 <context>
@@ -551,6 +559,17 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     </message>
 </context>
 <context>
+    <name>MediaProbe</name>
+    <message>
+        <source>MediaInfo (libmediainfo.so.0) could not be loaded, so no video facts can be read. Install the package libmediainfo0v5.</source>
+        <translation>MediaInfo (libmediainfo.so.0) n’a pas pu être chargé : aucune information vidéo ne peut être lue. Installez le paquet libmediainfo0v5.</translation>
+    </message>
+    <message>
+        <source>No video facts found in %1.</source>
+        <translation>Aucune information vidéo trouvée dans %1.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>File not found.</source>
@@ -840,6 +859,38 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     <message>
         <source>nfo file (*.nfo)|*.nfo|all files *|*</source>
         <translation>fichier nfo (*.nfo)|*.nfo|tous les fichiers *|*</translation>
+    </message>
+    <message>
+        <source>From Video…</source>
+        <translation>Depuis une vidéo…</translation>
+    </message>
+    <message>
+        <source>Fill the empty fields from a video file: runtime, codecs, resolution, languages, subtitles and size.</source>
+        <translation>Remplir les champs vides depuis un fichier vidéo : durée, codecs, résolution, langues, sous-titres et taille.</translation>
+    </message>
+    <message>
+        <source>Fill From a Video</source>
+        <translation>Remplir depuis une vidéo</translation>
+    </message>
+    <message>
+        <source>video files</source>
+        <translation>fichiers vidéo</translation>
+    </message>
+    <message>
+        <source>all files *</source>
+        <translation>tous les fichiers *</translation>
+    </message>
+    <message>
+        <source>Nothing filled from %1.</source>
+        <translation>Rien n’a été rempli depuis %1.</translation>
+    </message>
+    <message>
+        <source>Filled from %1: %2.</source>
+        <translation>Rempli depuis %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Kept as typed: %1.</source>
+        <translation>Conservé tel que saisi : %1.</translation>
     </message>
 </context>
 <context>

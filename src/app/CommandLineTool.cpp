@@ -112,6 +112,7 @@ QList<QCommandLineOption> CommandLineTool::commandOptions()
             "pixels, black on white, to OUTPUT: quilra --thumbnail SIZE INPUT OUTPUT. "
             "Reads no settings and writes nothing else."),
          QStringLiteral("SIZE")},
+        option(BatchOptions::Media),
     };
 }
 
@@ -127,7 +128,7 @@ int CommandLineTool::generateFile()
     const BatchGeneration::Result result = batch.run(
         {m_parser.value(BatchOptions::Generate.name), m_parser.values(BatchOptions::Field.name),
          m_parser.value(BatchOptions::Fields.name), m_parser.value(BatchOptions::Template.name),
-         m_parser.value(BatchOptions::Link.name)});
+         m_parser.value(BatchOptions::Link.name), m_parser.value(BatchOptions::Media.name)});
     if (result.usage)
         return usageError(result.error);
     if (!result.error.isEmpty()) {

@@ -54,6 +54,8 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
           // Over the document, at the work area's top-left corner.
           generator->move(0, 0);
           generator->setReplaceGuard([this] { return m_files.maySetAside(); });
+          connect(generator, &frmmovie::statusMessage, this,
+                  [this](const QString& text) { statusBar()->showMessage(text, 5000); });
           return generator;
       }),
       m_colours(

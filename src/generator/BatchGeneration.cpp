@@ -1,5 +1,6 @@
 #include "BatchGeneration.h"
 
+#include "MediaProbe.h"
 #include "SubstitutionTables.h"
 #include "TemplateEngine.h"
 #include "documents/DocumentCodec.h"
@@ -8,6 +9,7 @@
 #include "product/Messages.h"
 #include "settings/IniDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringDecoder>
 
@@ -83,7 +85,9 @@ BatchGeneration::Result BatchGeneration::run(const Request& request) const
 
     Values values;
     QString error;
-    if (!request.fieldsFile.isEmpty())
+    if (!request.mediaFile.isEmpty())
+        error = readMediaFile(request.mediaFile, request.kind, values);
+    if (error.isEmpty() && !request.fieldsFile.isEmpty())
         error = readFieldsFile(request.fieldsFile, request.kind, *rules, values);
     if (!error.isEmpty())
         return {{}, error};
@@ -111,6 +115,19 @@ BatchGeneration::Result BatchGeneration::run(const Request& request) const
     if (file.status != NfoFile::Status::Read)
         return {{}, Messages::TemplateNotFound + QLatin1Char(' ') + path};
     return {TemplateEngine::generate(file.bytes, *rules, fields, *link), QString()};
+}
+
+QString BatchGeneration::readMediaFile(const QString& path, const QString& kind, Values& values)
+{
+    if (kind != QLatin1String("movie"))
+        return QCoreApplication::translate("BatchGeneration",
+                                           "--media fills the movie template only.");
+    const MediaProbe::Result media = MediaProbe::read(path);
+    if (media.status != MediaProbe::Status::Read)
+        return MediaProbe::message(media.status, path);
+    for (const auto& [field, value] : media.facts.byField())
+        values.insert(field, value);
+    return QString();
 }
 
 QString BatchGeneration::readFieldsFile(const QString& path, const QString& kind,

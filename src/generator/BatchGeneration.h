@@ -13,8 +13,10 @@
 // would from the same values typed into its fields.
 //
 // A field's name is its placeholder without the dollar signs ("title" for "$title$"), matched
-// without regard to letter case. Values come from the fields file first, then from the NAME=VALUE
-// pairs in their order, a later value of a name replacing an earlier one. The fields file is an
+// without regard to letter case. Values come from a video file's facts first (the movie kind
+// only, as the form's "From Video…" reads them), then from the fields file, then from the
+// NAME=VALUE pairs in their order, a later value of a name replacing an earlier one. A video
+// file that tells no facts is an error. The fields file is an
 // INI file (the profile semantics of Settings.ini) whose section named after the kind,
 // "[movie]" or "[application]", holds NAME=VALUE lines; other sections are not read, so one
 // file may serve both kinds, and a key starting with ";" is a comment. A file that is valid
@@ -32,6 +34,9 @@ public:
         QString fieldsFile;   // "" for none
         QString templateFile; // "" for the kind's template in the template folder
         QString link;         // "yes" or "no"; "" for the stored option
+        // A video file whose facts fill the movie fields; "" for none. Its initializer lets a
+        // request list only the members before it.
+        QString mediaFile{};
     };
 
     struct Result
@@ -52,6 +57,7 @@ public:
 private:
     using Values = QHash<QString, QString>; // by the rule's source field
 
+    static QString readMediaFile(const QString& path, const QString& kind, Values& values);
     static QString readFieldsFile(const QString& path, const QString& kind,
                                   const QList<PlaceholderRule>& rules, Values& values);
     static QString readPairs(const QStringList& pairs, const QString& kind,

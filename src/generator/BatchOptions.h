@@ -48,4 +48,12 @@ inline const Option Link{
                       "With --generate: end the NFO with the Quilra credit footer (yes) or not "
                       "(no). Without it, the \"Allow Quilra Link\" setting decides.")};
 
+inline const Option Media{
+    QStringLiteral("media"), QStringLiteral("FILE"),
+    QT_TRANSLATE_NOOP("BatchOptions",
+                      "With --generate movie: fill runtime, language, videocodec, resolution, "
+                      "audiocodec, audiobitrate, subtitles and files from what the video FILE "
+                      "tells; --field and --fields win over it. A file that tells nothing is an "
+                      "error.")};
+
 } // namespace BatchOptions

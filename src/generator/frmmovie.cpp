@@ -3,6 +3,7 @@
 #include "FileSizeRounding.h"
 #include "FocusHighlight.h"
 #include "MaskEdBox.h"
+#include "MediaProbe.h"
 #include "SubstitutionTables.h"
 #include "TemplateEngine.h"
 #include "documents/DocumentCodec.h"
@@ -136,6 +137,25 @@ QString fieldText(const QWidget* widget)
     return QString();
 }
 
+// Puts the text into the field, a masked box too.
+void setFieldText(QWidget* widget, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        line->setText(text);
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
+        memo->setPlainText(text);
+}
+
+// The text the movie field holds while nothing has been typed into it.
+QString emptyTextOf(const QString& field)
+{
+    for (const PlaceholderRule& rule : SubstitutionTables::movie()) {
+        if (rule.sourceField == field)
+            return rule.emptyValue;
+    }
+    return QString();
+}
+
 // The text box's width for that many columns of its font, frame, margins and scroll bar
 // included.
 int widthForColumns(const QPlainTextEdit* box, int columns)
@@ -184,6 +204,7 @@ frmmovie::frmmovie(Dialogs& dialogs, QString templateDirectory, Config& config,
             [this] { GenerateFromTemplate(ApplicationTab); });
     connect(cmdtemplate, &QPushButton::clicked, this, [this] { chooseTemplate(MovieTab); });
     connect(cmdtemplate2, &QPushButton::clicked, this, [this] { chooseTemplate(ApplicationTab); });
+    connect(cmdfromvideo, &QPushButton::clicked, this, &frmmovie::cmdfromvideo_Click);
     watchFields();
     updatePreview();
 }
@@ -226,6 +247,11 @@ void frmmovie::buildMovieTab(QWidget* page)
     Command4 = at.button("Command4", tr("Get"), at.place(120, 5640, 495, 255));
     cmdtemplate = at.button("cmdtemplate", tr(kTemplateCaption), at.place(4680, 5760, 1095, 255));
     Command2 = at.button("Command2", tr("Create"), at.place(5880, 5760, 975, 255));
+    // Beside "Template…", under the summary: the designed controls keep their places.
+    cmdfromvideo =
+        at.button("cmdfromvideo", tr("From Video\u2026"), at.place(3480, 5760, 1095, 255));
+    cmdfromvideo->setToolTip(tr("Fill the empty fields from a video file: runtime, codecs, "
+                                "resolution, languages, subtitles and size."));
 }
 
 void frmmovie::buildApplicationTab(QWidget* page)
@@ -281,6 +307,8 @@ void frmmovie::setMovieTabOrder()
                                    txtsummary, Command2,  cmdtemplate, Command4};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order.at(i), order.at(i + 1));
+    // "From Video…" after "Template…", before "Get".
+    setTabOrder(cmdtemplate, cmdfromvideo);
 }
 
 void frmmovie::setApplicationTabOrder()
@@ -413,6 +441,45 @@ void frmmovie::chooseTemplate(Tab tab)
     m_templates[tab] = path;
     (tab == MovieTab ? cmdtemplate : cmdtemplate2)->setToolTip(path);
     updatePreview();
+}
+
+void frmmovie::cmdfromvideo_Click()
+{
+    const QString path = m_dialogs.openFileName(
+        this, tr("Fill From a Video"),
+        tr("video files") +
+            QStringLiteral("|*.mkv *.mp4 *.m4v *.avi *.mov *.ts *.m2ts *.webm *.wmv *.mpg|") +
+            tr("all files *") + QStringLiteral("|*"));
+    if (path.isEmpty())
+        return;
+    const QString name = QFileInfo(path).fileName();
+    const MediaProbe::Result media = MediaProbe::read(path);
+    if (media.status != MediaProbe::Status::Read) {
+        m_dialogs.message(this, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                          MediaProbe::message(media.status, name));
+        return;
+    }
+    QStringList filled;
+    QStringList kept;
+    for (const auto& [fieldName, value] : media.facts.byField()) {
+        QWidget* field = findChild<QWidget*>(fieldName);
+        const bool empty = fieldText(field) == emptyTextOf(fieldName);
+        if (empty)
+            setFieldText(field, value);
+        (empty ? filled : kept).append(fieldCaption(field));
+    }
+    Q_EMIT statusMessage(fillReport(name, filled, kept));
+}
+
+QString frmmovie::fillReport(const QString& file, const QStringList& filled,
+                             const QStringList& kept)
+{
+    const QString separator = QStringLiteral(", ");
+    QString report = filled.isEmpty() ? tr("Nothing filled from %1.").arg(file)
+                                      : tr("Filled from %1: %2.").arg(file, filled.join(separator));
+    if (!kept.isEmpty())
+        report += QLatin1Char(' ') + tr("Kept as typed: %1.").arg(kept.join(separator));
+    return report;
 }
 
 void frmmovie::GenerateFromTemplate(Tab tab)

@@ -49,9 +49,10 @@ public:
     QLineEdit* txtsub = nullptr;
     QLineEdit* txtnumber = nullptr;
     QPlainTextEdit* txtsummary = nullptr;
-    QPushButton* Command4 = nullptr;    // "Get"
-    QPushButton* Command2 = nullptr;    // "Create"
-    QPushButton* cmdtemplate = nullptr; // "Template…"
+    QPushButton* Command4 = nullptr;     // "Get"
+    QPushButton* Command2 = nullptr;     // "Create"
+    QPushButton* cmdtemplate = nullptr;  // "Template…"
+    QPushButton* cmdfromvideo = nullptr; // "From Video…"
 
     // "Application Template"
     QLineEdit* txtapptitle = nullptr;
@@ -79,6 +80,10 @@ public:
 
     // Asked before Create replaces the document; false (a modified document kept) stops it.
     void setReplaceGuard(std::function<bool()> mayReplace) { m_mayReplace = std::move(mayReplace); }
+
+Q_SIGNALS:
+    // A note for the status bar, such as which fields "From Video…" filled and which it kept.
+    void statusMessage(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -111,6 +116,12 @@ private:
 
     void Command4_Click();
     void chooseTemplate(Tab tab);
+    // Fills the movie fields that are still empty from a chosen video file's facts; a field
+    // that holds text keeps it. A file without facts is reported and changes nothing.
+    void cmdfromvideo_Click();
+    // Which fields a video file filled and which kept their text, as the status bar says it.
+    static QString fillReport(const QString& file, const QStringList& filled,
+                              const QStringList& kept);
     // Fills the tab's template from its fields, replaces the document's text with the result
     // and closes the form. A template that cannot be read, or a field holding a character
     // without a code, is reported (that field gets the focus) and changes nothing.
