@@ -14,7 +14,6 @@
 #include "ui/DesignedControl.h"
 #include "ui/Dialogs.h"
 #include "ui/DocumentAppearance.h"
-#include "ui/DocumentFont.h"
 #include "ui/NfoDocument.h"
 
 #include <QDir>
@@ -531,17 +530,8 @@ void frmmovie::updatePreview()
 
 void frmmovie::styleLikeDocument()
 {
-    // The document's font at 100 %, drawn as the document draws it.
-    QFont font = m_appearance.font();
-    if (font.family() == DocumentFont::family()) {
-        font.setStyleStrategy(QFont::NoAntialias);
-        font.setHintingPreference(QFont::PreferFullHinting);
-    }
-    txtpreview->setFont(font);
-    QPalette palette = txtpreview->palette();
-    palette.setColor(QPalette::Text, m_appearance.textColour());
-    palette.setColor(QPalette::Base, m_appearance.backgroundColour());
-    txtpreview->setPalette(palette);
+    // The document's font at 100 %, drawn as the document draws it, in its colours.
+    m_appearance.style(*txtpreview, 100);
 }
 
 void frmmovie::showEvent(QShowEvent* event)

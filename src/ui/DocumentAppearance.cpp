@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QWidget>
 #include <algorithm>
 
 DocumentAppearance::DocumentAppearance(Config& config, QObject* parent)
@@ -25,6 +26,34 @@ void DocumentAppearance::readStored()
     const Stored<Config::Font> font = m_config.font();
     if (font.isPresent())
         setFont(font.value.face, font.value.points);
+}
+
+QFont DocumentAppearance::drawnFont(int percent) const
+{
+    // Pixel sizes scale by whole pixels, so that the VGA face's glyphs at 200 % are exactly
+    // twice as large; that face is drawn as the pixels it is made of, without smoothing, and
+    // fully hinted, which puts every glyph on whole pixels.
+    QFont font = m_font;
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qMax(1, font.pixelSize() * percent / 100));
+    else
+        font.setPointSizeF(font.pointSizeF() * percent / 100.0);
+    if (font.family() == DocumentFont::family()) {
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setHintingPreference(QFont::PreferFullHinting);
+    }
+    return font;
+}
+
+void DocumentAppearance::style(QWidget& textBox, int percent) const
+{
+    QPalette colours = textBox.palette();
+    colours.setColor(QPalette::Text, m_text);
+    colours.setColor(QPalette::Base, m_background);
+    textBox.setPalette(colours);
+    const QFont font = drawnFont(percent);
+    if (font != textBox.font())
+        textBox.setFont(font);
 }
 
 void DocumentAppearance::setColours(const QColor& text, const QColor& background)

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QObject>
 
+class QWidget;
+
 class Config;
 
 // How documents look, one for the run: the text and background colours, the font at 100 % and
@@ -24,6 +26,10 @@ public:
     // The font documents are drawn in at 100 %; the zoom scales it for the view only.
     QFont font() const { return m_font; }
     int zoom() const { return m_zoom; }
+    // The font as a view draws it at `percent` of its size.
+    QFont drawnFont(int percent) const;
+    // Gives a text box the documents' font at `percent` and their colours.
+    void style(QWidget& textBox, int percent) const;
 
     // Takes the stored colours and font; what is not stored, or not usable, stays as shown.
     void readStored();

@@ -1,7 +1,6 @@
 #include "DocumentEditor.h"
 
 #include "DocumentAppearance.h"
-#include "DocumentFont.h"
 #include "NfoDocument.h"
 #include "documents/DocumentCodec.h"
 #include "settings/Config.h"
@@ -265,29 +264,12 @@ void DocumentEditor::resizeEvent(QResizeEvent* event)
 
 void DocumentEditor::applyAppearance()
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Text, m_appearance.textColour());
-    colours.setColor(QPalette::Base, m_appearance.backgroundColour());
-    setPalette(colours);
-    // Pixel sizes scale by whole pixels, so that the VGA face's glyphs at 200 % are exactly
-    // twice as large; that face is drawn as the pixels it is made of, without smoothing, and
-    // fully hinted, which puts every glyph on whole pixels.
-    const int zoom = m_appearance.zoom();
-    QFont font = m_appearance.font();
-    if (font.pixelSize() > 0)
-        font.setPixelSize(qMax(1, font.pixelSize() * zoom / 100));
-    else
-        font.setPointSizeF(font.pointSizeF() * zoom / 100.0);
-    if (font.family() == DocumentFont::family()) {
-        font.setStyleStrategy(QFont::NoAntialias);
-        font.setHintingPreference(QFont::PreferFullHinting);
-    }
-    if (font == this->font())
-        return;
-    // The view keeps the line at its top.
+    // The view keeps the line at its top when the zoom changes the font.
     const int top = firstVisibleBlock().blockNumber();
-    setFont(font);
-    verticalScrollBar()->setValue(top);
+    const QFont before = font();
+    m_appearance.style(*this, m_appearance.zoom());
+    if (font() != before)
+        verticalScrollBar()->setValue(top);
 }
 
 void DocumentEditor::wheelEvent(QWheelEvent* event)
