@@ -26,4 +26,11 @@ public:
     QString date; // as stored: CCYYMMDD
     QString font;
     QStringList comments;
+    // What the file holds: DataType 1 is character art, whose FileType 1 is ANSi; TInfo1 is
+    // then its width in characters, and bit 0 of TFlags asks for iCE colours (blink as a
+    // bright background).
+    int dataType = 0;
+    int fileType = 0;
+    int tInfo1 = 0;
+    int tFlags = 0;
 };

@@ -25,8 +25,8 @@ public:
     // Bytes of one row: a bit for each pixel, the leftmost in the highest bit, 1 for text.
     qsizetype rowBytes() const { return (width() + 7) / 8; }
 
-    // Hands every row, top to bottom, to `row`.
-    void render(const std::function<void(const uchar* row)>& row) const;
+    // Hands every row, top to bottom, to `row` while it returns true; false when it stopped.
+    bool render(const std::function<bool(const uchar* row)>& row) const;
 
 private:
     void measure();
