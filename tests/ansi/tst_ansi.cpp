@@ -1,3 +1,4 @@
+#include "ansi/AnsiDocument.h"
 #include "ansi/AnsiInterpreter.h"
 #include "export/DocumentExport.h"
 #include "export/VgaFace.h"
@@ -47,57 +48,57 @@ class TestAnsi : public QObject
 private Q_SLOTS:
     void cells_data()
     {
+        struct Case
+        {
+            const char* name;
+            QByteArray bytes;
+            bool ice;
+            QPoint at;
+            const char* cell; // the character, foreground, background
+        };
+        const QByteArray sgr = "\x1b[1;31;44mA\x1b[0mB";
+        const QByteArray wide = QByteArray(80, 'x');
+        const Case cases[] = {
+            {"bold, then reset", sgr, false, {0, 0}, "A 9 4"},
+            {"after reset", sgr, false, {1, 0}, "B 7 0"},
+            {"empty SGR resets", "\x1b[32mA\x1b[mB", false, {1, 0}, "B 7 0"},
+            {"reverse", "\x1b[31;44;7mR", false, {0, 0}, "R 4 1"},
+            {"39/49 defaults", "\x1b[31;44m\x1b[39;49mD", false, {0, 0}, "D 7 0"},
+            {"blink, iCE off", "\x1b[5;45mB", false, {0, 0}, "B 7 5"},
+            {"blink, iCE on", "\x1b[5;45mB", true, {0, 0}, "B 7 13"},
+            {"up, right", "AB\r\n\x1b[A\x1b[3CZ", false, {3, 0}, "Z 7 0"},
+            {"left, down", "ABC\x1b[2D\x1b[2Bz", false, {1, 2}, "z 7 0"},
+            {"position", "\x1b[3;5HP", false, {4, 2}, "P 7 0"},
+            {"save, restore", "ab\x1b[s\x1b[5;5Hx\x1b[uc", false, {2, 0}, "c 7 0"},
+            {"erase to the end", "ABCD\x1b[2D\x1b[44m\x1b[K", false, {2, 0}, "  7 4"},
+            {"erase keeps the start", "ABCD\x1b[2D\x1b[K", false, {1, 0}, "B 7 0"},
+            {"wrap at the width", wide + "y", false, {0, 1}, "y 7 0"},
+            {"full line, CR LF: an empty row", wide + "\r\ny", false, {0, 2}, "y 7 0"},
+            {"tab", "\tT", false, {8, 0}, "T 7 0"},
+            {"malformed, skipped", "\x1b[3\x1b[32mG", false, {0, 0}, "G 2 0"},
+            {"unknown, skipped", "\x1b[?7h\x1b[2zQ", false, {0, 0}, "Q 7 0"},
+            {"far right, clamped", "\x1b[9999Cq", false, {79, 0}, "q 7 0"},
+            {"far up, clamped", "\x1b[99Aq", false, {0, 0}, "q 7 0"},
+            {"Ctrl-Z ends the art",
+             QByteArray("A\x1a"
+                        "B"),
+             false,
+             {1, 0},
+             "  7 0"},
+            {"SAUCE width 132",
+             QByteArray(100, 'x') + "y" + sauce(1, 132, 0),
+             false,
+             {100, 0},
+             "y 7 0"},
+            {"SAUCE iCE", "\x1b[5;41mI" + sauce(1, 0, 1), false, {0, 0}, "I 7 9"},
+            {"CP437 code", "\x1b[0;33m\xdb\xb0", false, {1, 0}, "\u2591 3 0"},
+        };
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("ice");
         QTest::addColumn<QPoint>("at");
-        QTest::addColumn<QString>("cell"); // the character, foreground, background
-        QTest::newRow("bold, then reset")
-            << QByteArray("\x1b[1;31;44mA\x1b[0mB") << false << QPoint(0, 0) << "A 9 4";
-        QTest::newRow("after reset")
-            << QByteArray("\x1b[1;31;44mA\x1b[0mB") << false << QPoint(1, 0) << "B 7 0";
-        QTest::newRow("empty SGR resets")
-            << QByteArray("\x1b[32mA\x1b[mB") << false << QPoint(1, 0) << "B 7 0";
-        QTest::newRow("reverse") << QByteArray("\x1b[31;44;7mR") << false << QPoint(0, 0)
-                                 << "R 4 1";
-        QTest::newRow("39/49 defaults")
-            << QByteArray("\x1b[31;44m\x1b[39;49mD") << false << QPoint(0, 0) << "D 7 0";
-        QTest::newRow("blink, iCE off")
-            << QByteArray("\x1b[5;45mB") << false << QPoint(0, 0) << "B 7 5";
-        QTest::newRow("blink, iCE on")
-            << QByteArray("\x1b[5;45mB") << true << QPoint(0, 0) << "B 7 13";
-        QTest::newRow("up, right")
-            << QByteArray("AB\r\n\x1b[A\x1b[3CZ") << false << QPoint(3, 0) << "Z 7 0";
-        QTest::newRow("left, down")
-            << QByteArray("ABC\x1b[2D\x1b[2Bz") << false << QPoint(1, 2) << "z 7 0";
-        QTest::newRow("position") << QByteArray("\x1b[3;5HP") << false << QPoint(4, 2) << "P 7 0";
-        QTest::newRow("save, restore")
-            << QByteArray("ab\x1b[s\x1b[5;5Hx\x1b[uc") << false << QPoint(2, 0) << "c 7 0";
-        QTest::newRow("erase to the end")
-            << QByteArray("ABCD\x1b[2D\x1b[44m\x1b[K") << false << QPoint(2, 0) << "  7 4";
-        QTest::newRow("erase keeps the start")
-            << QByteArray("ABCD\x1b[2D\x1b[K") << false << QPoint(1, 0) << "B 7 0";
-        QTest::newRow("wrap at the width")
-            << QByteArray(80, 'x') + "y" << false << QPoint(0, 1) << "y 7 0";
-        QTest::newRow("full line, CR LF: an empty row")
-            << QByteArray(80, 'x') + "\r\ny" << false << QPoint(0, 2) << "y 7 0";
-        QTest::newRow("tab") << QByteArray("\tT") << false << QPoint(8, 0) << "T 7 0";
-        QTest::newRow("malformed, skipped")
-            << QByteArray("\x1b[3\x1b[32mG") << false << QPoint(0, 0) << "G 2 0";
-        QTest::newRow("unknown, skipped")
-            << QByteArray("\x1b[?7h\x1b[2zQ") << false << QPoint(0, 0) << "Q 7 0";
-        QTest::newRow("far right, clamped")
-            << QByteArray("\x1b[9999Cq") << false << QPoint(79, 0) << "q 7 0";
-        QTest::newRow("far up, clamped")
-            << QByteArray("\x1b[99Aq") << false << QPoint(0, 0) << "q 7 0";
-        QTest::newRow("Ctrl-Z ends the art") << QByteArray("A\x1a"
-                                                           "B")
-                                             << false << QPoint(1, 0) << "  7 0";
-        QTest::newRow("SAUCE width 132")
-            << QByteArray(100, 'x') + "y" + sauce(1, 132, 0) << false << QPoint(100, 0) << "y 7 0";
-        QTest::newRow("SAUCE iCE")
-            << QByteArray("\x1b[5;41mI") + sauce(1, 0, 1) << false << QPoint(0, 0) << "I 7 9";
-        QTest::newRow("CP437 code")
-            << QByteArray("\x1b[0;33m\xdb\xb0") << false << QPoint(1, 0) << "\u2591 3 0";
+        QTest::addColumn<QString>("cell");
+        for (const Case& c : cases)
+            QTest::newRow(c.name) << c.bytes << c.ice << c.at << QString::fromUtf8(c.cell);
     }
     void cells()
     {
@@ -132,6 +133,18 @@ private Q_SLOTS:
         QFETCH(int, width);
         const std::optional<AnsiArt::Settings> settings = AnsiArt::detect(bytes);
         QCOMPARE(settings ? settings->width : 0, width);
+    }
+
+    void document()
+    {
+        QVERIFY(!AnsiDocument::open("Hi \x1b[1m there"));
+        const auto art = AnsiDocument::open("\x1b[5;41mAB\r\nC  \x1b[1m\x1b[2m\x1b[3m\x1b[4m");
+        QVERIFY(art);
+        QCOMPARE(art->text(), "AB\nC");
+        QCOMPARE(art->cellAt(3), QPoint(0, 1));
+        QCOMPARE(art->canvas().cell(0, 0).background(), 1);
+        QCOMPARE(art->withIceColours(true).canvas().cell(0, 0).background(), 9);
+        QCOMPARE(art->note(), QString());
     }
 
     void rowLimit()
