@@ -36,8 +36,8 @@ inline QByteArray randomArt(int lines)
     return bytes;
 }
 
-// ANSI art in full colour: rows of 80 cells, each run of 1 to 16 cells in one of the 16
-// foreground and 8 background colours, drawn with shades, blocks and box drawing; every row
+// ANSI art in full colour: rows of 80 cells, each run of 1 to 16 cells one code of the shades,
+// blocks and box drawing in one of the 16 foreground and 8 background colours; every row
 // fills the width, so the cursor wraps to the next without a line end, as real art does.
 inline QByteArray colourArt(int rows)
 {
@@ -59,8 +59,7 @@ inline QByteArray colourArt(int rows)
             bytes.append(QByteArray::number(30 + colours % 8) + ';' +
                          QByteArray::number(40 + (colours >> 3) % 8) + 'm');
             const int run = qMin(80 - column, int(1 + (colours >> 9) % 16));
-            for (int i = 0; i < run; ++i)
-                bytes.append(codes.at(next() % codes.size()));
+            bytes.append(QByteArray(run, codes.at(next() % codes.size())));
             column += run;
         }
     }

@@ -93,7 +93,7 @@ bool PngWriter::fits(qint64 width, qint64 height)
 PngWriter::PngWriter(QIODevice& sink, qint64 width, qint64 height, int depth,
                      const QList<quint32>& palette)
     : m_sink(sink), m_rowBytes((width * depth + 7) / 8), m_rowsLeft(height),
-      m_workers(std::max(2u, std::thread::hardware_concurrency()))
+      m_workers(std::max(2u, std::thread::hardware_concurrency())), m_tryUp(depth == 1)
 {
     m_failed = !fits(width, height) || palette.isEmpty() || palette.size() > (1 << depth);
     if (m_failed)
@@ -131,8 +131,8 @@ void PngWriter::writeRow(const uchar* row)
     m_band.resize(at + 1 + m_rowBytes);
     auto* out = reinterpret_cast<uchar*>(m_band.data()) + at;
     auto* above = reinterpret_cast<uchar*>(m_previous.data());
-    const qsizetype upZeros = upFiltered(row, above, m_rowBytes, out + 1);
-    if (upZeros > zeroBytes(row, m_rowBytes)) {
+    const qsizetype upZeros = m_tryUp ? upFiltered(row, above, m_rowBytes, out + 1) : 0;
+    if (m_tryUp && upZeros > zeroBytes(row, m_rowBytes)) {
         out[0] = kUpFilter;
     } else {
         out[0] = kNoFilter;

@@ -9,8 +9,10 @@
 class QIODevice;
 
 // A PNG file with a palette, written row by row into a device as the rows come, so that
-// memory holds a few rows, never the picture. Each row is filtered as itself or as its
-// difference from the one above, whichever leaves more zero bytes. The rows are gathered into
+// memory holds a few rows, never the picture. At one bit a pixel each row is filtered as itself
+// or as its difference from the one above, whichever leaves more zero bytes; at more bits a
+// pixel, where the differences of colour numbers are no smaller than the numbers and break the
+// repeats that deflate finds, every row is left as it is. The rows are gathered into
 // bands that are deflated at zlib's fastest level on every core at once, each band a deflate
 // stream of its own ended on a byte boundary, so that the bands joined in order are one zlib
 // stream (as pigz does); each band starts with the end of the one before as its dictionary,
@@ -63,6 +65,7 @@ private:
     QByteArray m_before;   // the end of the band before
     std::deque<std::future<Band>> m_working;
     size_t m_workers;
+    bool m_tryUp;
     quint32 m_checksum = 1;
     bool m_streamStarted = false;
 };
