@@ -20,6 +20,9 @@ public:
 
     qint64 width() const;
     qint64 height() const;
+    // A cell's width and a pixel's side, in pixels of the picture.
+    int cellWidth() const { return m_cellWidth * m_scale; }
+    int scale() const { return m_scale; }
     qsizetype rowBytes() const { return (width() * Depth + 7) / 8; }
 
     // Hands every row, top to bottom, to `row` while it returns true; false when it stopped.

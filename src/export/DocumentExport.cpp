@@ -100,7 +100,8 @@ QString DocumentExport::stream(const Picture& picture, int depth, const QList<qu
     const qint64 total = picture.height();
     if (!PngWriter::fits(picture.width(), total))
         return tooLarge();
-    PngWriter png(sink, picture.width(), total, depth, palette);
+    PngWriter png(sink, picture.width(), total, depth, palette, picture.cellWidth(),
+                  VgaFace::Height * picture.scale());
     qint64 done = 0;
     bool stopped = false;
     picture.render([&](const uchar* row) {

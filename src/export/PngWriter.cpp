@@ -1,5 +1,7 @@
 #include "PngWriter.h"
 
+#include "PictureDeflate.h"
+
 #include <QIODevice>
 #include <QtAlgorithms>
 #include <algorithm>
@@ -53,31 +55,18 @@ qsizetype zeroBytes(const uchar* row, qsizetype size)
     return qsizetype(std::count(row, row + size, uchar(0)));
 }
 
-// One band as a raw deflate stream that may refer back into `before` (the end of the band
-// before it): ended by a sync flush (an empty stored block, which ends on a byte boundary
-// without ending the stream), or finished when it is the last.
-PngWriter::Band deflateBand(const QByteArray& rows, const QByteArray& before, bool last)
+// One band of rows deflated as a run of blocks that may refer back into `before` (the end of
+// the band before it), and its checksum.
+PngWriter::Band deflateBand(const QByteArray& rows, const QByteArray& before,
+                            const PngWriter::Layout& layout, bool last)
 {
     PngWriter::Band band;
     band.size = rows.size();
     band.last = last;
-    z_stream zlib = {};
-    if (deflateInit2(&zlib, Z_BEST_SPEED, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
-        band.failed = true;
-        return band;
-    }
-    if (!before.isEmpty())
-        deflateSetDictionary(&zlib, reinterpret_cast<const Bytef*>(before.constData()),
-                             uInt(before.size()));
-    band.deflated.resize(qsizetype(deflateBound(&zlib, uLong(rows.size()))) + 16);
-    zlib.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(rows.constData()));
-    zlib.avail_in = uInt(rows.size());
-    zlib.next_out = reinterpret_cast<Bytef*>(band.deflated.data());
-    zlib.avail_out = uInt(band.deflated.size());
-    const int status = deflate(&zlib, last ? Z_FINISH : Z_SYNC_FLUSH);
-    band.failed = last ? status != Z_STREAM_END : (status != Z_OK || zlib.avail_out == 0);
-    band.deflated.truncate(band.deflated.size() - qsizetype(zlib.avail_out));
-    deflateEnd(&zlib);
+    const QByteArray window = before + rows;
+    band.deflated = PictureDeflate::compress(reinterpret_cast<const uchar*>(window.constData()),
+                                             before.size(), window.size(), layout.stride,
+                                             layout.cellBytes, layout.lineRows, last);
     band.checksum = quint32(
         adler32_z(1, reinterpret_cast<const Bytef*>(rows.constData()), size_t(rows.size())));
     return band;
@@ -91,7 +80,7 @@ bool PngWriter::fits(qint64 width, qint64 height)
 }
 
 PngWriter::PngWriter(QIODevice& sink, qint64 width, qint64 height, int depth,
-                     const QList<quint32>& palette)
+                     const QList<quint32>& palette, int cellWidth, int lineRows)
     : m_sink(sink), m_rowBytes((width * depth + 7) / 8), m_rowsLeft(height),
       m_workers(std::max(2u, std::thread::hardware_concurrency())), m_tryUp(depth == 1)
 {
@@ -110,6 +99,9 @@ PngWriter::PngWriter(QIODevice& sink, qint64 width, qint64 height, int depth,
         colours.append(char(rgb >> 16)).append(char(rgb >> 8)).append(char(rgb));
     writeChunk("PLTE", colours);
     m_previous.fill('\0', m_rowBytes);
+    m_layout.stride = m_rowBytes + 1;
+    m_layout.cellBytes = cellWidth * depth % 8 == 0 ? cellWidth * depth / 8 : 0;
+    m_layout.lineRows = lineRows;
     m_band.reserve(std::max(kBand, m_rowBytes + 1) + m_rowBytes + 1);
 }
 
@@ -150,7 +142,7 @@ void PngWriter::submitBand(bool last)
     const QByteArray before = m_before;
     m_before = m_band.right(kWindow);
     m_working.push_back(
-        std::async(std::launch::async, deflateBand, std::move(m_band), before, last));
+        std::async(std::launch::async, deflateBand, std::move(m_band), before, m_layout, last));
     m_band = QByteArray();
     m_band.reserve(std::max(kBand, m_rowBytes + 1) + m_rowBytes + 1);
 }

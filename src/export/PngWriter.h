@@ -12,10 +12,10 @@ class QIODevice;
 // memory holds a few rows, never the picture. At one bit a pixel each row is filtered as itself
 // or as its difference from the one above, whichever leaves more zero bytes; at more bits a
 // pixel, where the differences of colour numbers are no smaller than the numbers and break the
-// repeats that deflate finds, every row is left as it is. The rows are gathered into
-// bands that are deflated at zlib's fastest level on every core at once, each band a deflate
-// stream of its own ended on a byte boundary, so that the bands joined in order are one zlib
-// stream (as pigz does); each band starts with the end of the one before as its dictionary,
+// repeats that deflate finds, every row is left as it is. The rows are gathered into bands
+// that are deflated by PictureDeflate (which knows where a picture of text repeats itself) on
+// every core at once, each band ended on a byte boundary, so that the bands joined in order
+// are one zlib stream (as pigz does); each band may refer back into the end of the one before,
 // and their checksums are combined.
 class PngWriter
 {
@@ -24,6 +24,15 @@ public:
     // well below what the format allows; the height only by the format.
     static constexpr qint64 MaxWidth = qint64(1) << 22;
     static constexpr qint64 MaxHeight = 0x7FFFFFFF;
+
+    // Where the picture repeats itself: the bytes of a row with its filter byte, of a cell when
+    // that is a whole number, and the rows of a line of text.
+    struct Layout
+    {
+        qsizetype stride = 0;
+        qsizetype cellBytes = 0;
+        int lineRows = 0;
+    };
 
     struct Band
     {
@@ -37,9 +46,10 @@ public:
     static bool fits(qint64 width, qint64 height);
 
     // `depth` is 1, 2, 4 or 8 bits a pixel; `palette` holds 0xRRGGBB colours, at most
-    // 2^depth. The file's start is written at once.
+    // 2^depth; a cell is `cellWidth` pixels wide and a line of text `lineRows` rows high (0 when
+    // unknown). The file's start is written at once.
     PngWriter(QIODevice& sink, qint64 width, qint64 height, int depth,
-              const QList<quint32>& palette);
+              const QList<quint32>& palette, int cellWidth = 0, int lineRows = 0);
     ~PngWriter();
     PngWriter(const PngWriter&) = delete;
     PngWriter& operator=(const PngWriter&) = delete;
@@ -48,7 +58,7 @@ public:
     qsizetype rowBytes() const { return m_rowBytes; }
     // One row of the picture, rowBytes() long.
     void writeRow(const uchar* row);
-    // Ends the file; false when a row was missing, a write failed or zlib did.
+    // Ends the file; false when a row was missing or a write failed.
     bool finish();
 
 private:
@@ -66,6 +76,7 @@ private:
     std::deque<std::future<Band>> m_working;
     size_t m_workers;
     bool m_tryUp;
+    Layout m_layout;
     quint32 m_checksum = 1;
     bool m_streamStarted = false;
 };
