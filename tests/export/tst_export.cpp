@@ -2,6 +2,7 @@
 #include "documents/Cp437.h"
 #include "documents/DocumentFormat.h"
 #include "export/DocumentExport.h"
+#include "export/HuffmanCode.h"
 #include "export/VgaFace.h"
 #include "support/ProgramHarness.h"
 #include "support/TestFiles.h"
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <atomic>
+#include <cmath>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -359,6 +361,21 @@ private Q_SLOTS:
         QCOMPARE(exported(QString(600000, 'x'), DocumentExport::Format::Png, 9, 1).error,
                  "The picture would be wider than 4194304 or taller than 2147483647 pixels, so "
                  "no picture was made.");
+    }
+
+    void huffmanLengthLimit()
+    {
+        // Frequencies that grow as Fibonacci's numbers make a tree 24 deep; deflate allows 15.
+        std::vector<quint32> frequencies{1, 1};
+        while (frequencies.size() < 25)
+            frequencies.push_back(frequencies.back() + frequencies[frequencies.size() - 2]);
+        const HuffmanCode code(frequencies, 15);
+        double kraft = 0;
+        for (const quint8 length : code.lengths())
+            kraft += std::ldexp(1.0, -length);
+        QCOMPARE(*std::max_element(code.lengths().begin(), code.lengths().end()), 15);
+        QCOMPARE(kraft, 1.0);
+        QCOMPARE(code.length(24), 1);
     }
 
     void generateWithoutAWindow()
