@@ -6,6 +6,7 @@
 #include <QtAlgorithms>
 #include <algorithm>
 #include <cstring>
+#include <system_error>
 #include <thread>
 #include <zlib.h>
 
@@ -141,8 +142,14 @@ void PngWriter::submitBand(bool last)
         collectBand();
     const QByteArray before = m_before;
     m_before = m_band.right(kWindow);
-    m_working.push_back(
-        std::async(std::launch::async, deflateBand, std::move(m_band), before, m_layout, last));
+    std::future<Band> band;
+    try {
+        band = std::async(std::launch::async, deflateBand, m_band, before, m_layout, last);
+    } catch (const std::system_error&) {
+        // No thread to be had: the band is deflated here when it is collected.
+        band = std::async(std::launch::deferred, deflateBand, m_band, before, m_layout, last);
+    }
+    m_working.push_back(std::move(band));
     m_band = QByteArray();
     m_band.reserve(std::max(kBand, m_rowBytes + 1) + m_rowBytes + 1);
 }
