@@ -203,8 +203,8 @@ void writeBlock(DeflateBits& bits, const quint32* tokens, size_t count, bool fin
 
 } // namespace
 
-PictureDeflate::PictureDeflate(const uchar* data, qsizetype start, qsizetype end)
-    : m_data(data), m_floor(std::max<qsizetype>(0, start - kWindow)), m_end(end),
+PictureDeflate::PictureDeflate(const uchar* data, qsizetype start, qsizetype end, bool lazy)
+    : m_data(data), m_floor(std::max<qsizetype>(0, start - kWindow)), m_end(end), m_lazy(lazy),
       m_heads(size_t(1) << kHashBits, -1)
 {
 }
@@ -252,7 +252,7 @@ std::vector<quint32> PictureDeflate::tokens(qsizetype start)
     for (qsizetype at = start; at < m_end;) {
         if (match.first >= kMinMatch) {
             // A match longer by two or more one byte on is worth a literal first.
-            const Match next = at + 1 < m_end ? longestAt(at + 1) : Match{0, 0};
+            const Match next = m_lazy && at + 1 < m_end ? longestAt(at + 1) : Match{0, 0};
             if (next.first <= match.first + 1) {
                 tokens.push_back(kMatch | (quint32(match.first) << 16) | quint32(match.second - 1));
                 at += match.first;
@@ -270,13 +270,19 @@ std::vector<quint32> PictureDeflate::tokens(qsizetype start)
 }
 
 QByteArray PictureDeflate::compress(const uchar* data, qsizetype start, qsizetype end,
-                                    qsizetype stride, qsizetype cell, int lineRows, bool last)
+                                    const Layout& layout, bool last)
 {
-    PictureDeflate deflater(data, start, end);
+    PictureDeflate deflater(data, start, end, layout.thorough);
     // The row above first, then the cell to the left, then rows further up.
-    for (const qsizetype distance : {stride, cell, 2 * stride, 2 * cell, 4 * stride, 3 * stride,
-                                     8 * stride, lineRows * stride})
-        deflater.addDistance(distance);
+    const qsizetype stride = layout.stride;
+    deflater.addDistance(stride);
+    deflater.addDistance(layout.cell);
+    deflater.addDistance(2 * stride);
+    if (layout.thorough) {
+        for (const qsizetype distance : {2 * layout.cell, 4 * stride, 3 * stride, 8 * stride})
+            deflater.addDistance(distance);
+    }
+    deflater.addDistance(layout.lineRows * stride);
     const std::vector<quint32> tokens = deflater.tokens(start);
     std::vector<uchar> out;
     out.reserve(size_t(end - start) / 4 + 64);

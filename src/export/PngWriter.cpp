@@ -59,15 +59,14 @@ qsizetype zeroBytes(const uchar* row, qsizetype size)
 // One band of rows deflated as a run of blocks that may refer back into `before` (the end of
 // the band before it), and its checksum.
 PngWriter::Band deflateBand(const QByteArray& rows, const QByteArray& before,
-                            const PngWriter::Layout& layout, bool last)
+                            const PictureDeflate::Layout& layout, bool last)
 {
     PngWriter::Band band;
     band.size = rows.size();
     band.last = last;
     const QByteArray window = before + rows;
     band.deflated = PictureDeflate::compress(reinterpret_cast<const uchar*>(window.constData()),
-                                             before.size(), window.size(), layout.stride,
-                                             layout.cellBytes, layout.lineRows, last);
+                                             before.size(), window.size(), layout, last);
     band.checksum = quint32(
         adler32_z(1, reinterpret_cast<const Bytef*>(rows.constData()), size_t(rows.size())));
     return band;
@@ -101,8 +100,11 @@ PngWriter::PngWriter(QIODevice& sink, qint64 width, qint64 height, int depth,
     writeChunk("PLTE", colours);
     m_previous.fill('\0', m_rowBytes);
     m_layout.stride = m_rowBytes + 1;
-    m_layout.cellBytes = cellWidth * depth % 8 == 0 ? cellWidth * depth / 8 : 0;
+    m_layout.cell = cellWidth * depth % 8 == 0 ? cellWidth * depth / 8 : 0;
     m_layout.lineRows = lineRows;
+    // At one bit a pixel a cell's glyph row is a byte, whose repeats the row above, the cell to
+    // the left and the line above find; more effort gains little there.
+    m_layout.thorough = depth > 1;
     m_band.reserve(std::max(kBand, m_rowBytes + 1) + m_rowBytes + 1);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureDeflate.h"
+
 #include <QByteArray>
 #include <QList>
 #include <deque>
@@ -24,15 +26,6 @@ public:
     // well below what the format allows; the height only by the format.
     static constexpr qint64 MaxWidth = qint64(1) << 22;
     static constexpr qint64 MaxHeight = 0x7FFFFFFF;
-
-    // Where the picture repeats itself: the bytes of a row with its filter byte, of a cell when
-    // that is a whole number, and the rows of a line of text.
-    struct Layout
-    {
-        qsizetype stride = 0;
-        qsizetype cellBytes = 0;
-        int lineRows = 0;
-    };
 
     struct Band
     {
@@ -76,7 +69,7 @@ private:
     std::deque<std::future<Band>> m_working;
     size_t m_workers;
     bool m_tryUp;
-    Layout m_layout;
+    PictureDeflate::Layout m_layout;
     quint32 m_checksum = 1;
     bool m_streamStarted = false;
 };

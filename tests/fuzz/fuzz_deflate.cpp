@@ -9,14 +9,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 3)
         return 0;
-    const qsizetype stride = 1 + data[0];
-    const qsizetype cell = data[1] % 10;
+    PictureDeflate::Layout layout;
+    layout.stride = 1 + data[0];
+    layout.cell = data[1] % 10;
+    layout.lineRows = 16;
+    layout.thorough = data[1] >= 128;
     const QByteArray bytes = fuzzBytes(data + 3, size - 3);
     const qsizetype cut = bytes.size() * data[2] / 255;
     const auto* raw = reinterpret_cast<const uchar*>(bytes.constData());
-    const QByteArray deflated =
-        PictureDeflate::compress(raw, 0, cut, stride, cell, 16, false) +
-        PictureDeflate::compress(raw, cut, bytes.size(), stride, cell, 16, true);
+    const QByteArray deflated = PictureDeflate::compress(raw, 0, cut, layout, false) +
+                                PictureDeflate::compress(raw, cut, bytes.size(), layout, true);
     z_stream zlib = {};
     require(inflateInit2(&zlib, -15) == Z_OK, "zlib starts");
     QByteArray inflated(bytes.size() + 1, '\0');
