@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>AnsiDocument</name>
+    <message>
+        <source>The art draws more than %1 rows; it is shown up to there.</source>
+        <translation>Das Bild hat mehr als %1 Zeilen; es wird bis dorthin gezeigt.</translation>
+    </message>
+</context>
+<context>
     <name>BatchGeneration</name>
     <message>
         <source>&quot;%1&quot; is no kind of NFO to generate: use movie or application.</source>
@@ -175,6 +182,25 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     </message>
 </context>
 <context>
+    <name>DocumentExport</name>
+    <message>
+        <source>The VGA font Px IBM VGA8 (Debian package fonts-pc) was not found, so no picture was made.</source>
+        <translation>Die VGA-Schrift Px IBM VGA8 (Debian-Paket fonts-pc) wurde nicht gefunden, daher wurde kein Bild erstellt.</translation>
+    </message>
+    <message>
+        <source>The picture would be wider than %1 or taller than %2 pixels, so no picture was made.</source>
+        <translation>Das Bild wäre breiter als %1 oder höher als %2 Pixel, daher wurde kein Bild erstellt.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written, so no picture was made.</source>
+        <translation>Das Bild konnte nicht geschrieben werden, daher wurde kein Bild erstellt.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled, so nothing was written.</source>
+        <translation>Der Export wurde abgebrochen, daher wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentFiles</name>
     <message>
         <source>NFO File, %1 (*.nfo) | *.nfo</source>
@@ -215,6 +241,13 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     <message>
         <source>%1 is no longer where it was opened from. Save this document there anew?</source>
         <translation>%1 ist nicht mehr dort, wo die Datei geöffnet wurde. Dieses Dokument dort neu speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>the art draws more than %1 rows; the export stops there.</source>
+        <translation>das Bild hat mehr als %1 Zeilen; der Export endet dort.</translation>
     </message>
 </context>
 <context>

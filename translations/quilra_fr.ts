@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>AnsiDocument</name>
+    <message>
+        <source>The art draws more than %1 rows; it is shown up to there.</source>
+        <translation>L’image dépasse %1 lignes ; elle est affichée jusque-là.</translation>
+    </message>
+</context>
+<context>
     <name>BatchGeneration</name>
     <message>
         <source>&quot;%1&quot; is no kind of NFO to generate: use movie or application.</source>
@@ -175,6 +182,25 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     </message>
 </context>
 <context>
+    <name>DocumentExport</name>
+    <message>
+        <source>The VGA font Px IBM VGA8 (Debian package fonts-pc) was not found, so no picture was made.</source>
+        <translation>La police VGA Px IBM VGA8 (paquet Debian fonts-pc) est introuvable : aucune image n’a été créée.</translation>
+    </message>
+    <message>
+        <source>The picture would be wider than %1 or taller than %2 pixels, so no picture was made.</source>
+        <translation>L’image dépasserait %1 pixels de large ou %2 pixels de haut : aucune image n’a été créée.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written, so no picture was made.</source>
+        <translation>L’image n’a pas pu être écrite : aucune image n’a été créée.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled, so nothing was written.</source>
+        <translation>L’export a été annulé : rien n’a été écrit.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentFiles</name>
     <message>
         <source>NFO File, %1 (*.nfo) | *.nfo</source>
@@ -215,6 +241,13 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     <message>
         <source>%1 is no longer where it was opened from. Save this document there anew?</source>
         <translation>%1 n’est plus à l’endroit d’où il a été ouvert. Y enregistrer de nouveau ce document ?</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>the art draws more than %1 rows; the export stops there.</source>
+        <translation>l’image dépasse %1 lignes ; l’export s’arrête là.</translation>
     </message>
 </context>
 <context>

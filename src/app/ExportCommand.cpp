@@ -1,11 +1,14 @@
 #include "ExportCommand.h"
 
+#include "ansi/AnsiInterpreter.h"
 #include "documents/DocumentFormat.h"
 #include "documents/NfoFile.h"
 #include "product/Messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -27,7 +30,10 @@ bool ExportCommand::run(const QStringList& files, QTextStream& errors)
 {
     bool allWritten = true;
     for (const QString& file : files) {
+        m_note.clear();
         const QString failed = exportFile(file);
+        if (!m_note.isEmpty())
+            errors << failure(file, m_note) << '\n';
         if (failed.isEmpty())
             continue;
         errors << failed << '\n';
@@ -66,15 +72,39 @@ QString ExportCommand::exportFile(const QString& source)
         const bool tooLarge = file.status == NfoFile::Status::TooLarge;
         return failure(source, tooLarge ? Messages::FileTooLarge : Messages::FileNotFound);
     }
-    DocumentFormat::Opened opened = DocumentFormat::open(file.bytes);
-    file.bytes = QByteArray();
     DocumentExport::Options options = m_options;
     options.title = QFileInfo(source).fileName();
-    const DocumentExport::Result result = m_exporter.render(opened.display, options);
-    if (!result.error.isEmpty())
-        return failure(source, result.error);
-    if (!NfoFile::write(target, result.bytes))
+    // The export goes into a file beside the target, which replaces it only when complete: a
+    // failed export leaves no half-written picture and any old file as it was.
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return failure(target, Messages::FileNotSaved);
+    const QString error = write(file.bytes, options, out);
+    if (!error.isEmpty()) {
+        out.cancelWriting();
+        return failure(source, error);
+    }
+    if (!out.commit())
         return failure(target, Messages::FileNotSaved);
     m_written.insert(canonical);
     return QString();
+}
+
+QString ExportCommand::write(QByteArray& bytes, const DocumentExport::Options& options,
+                             QIODevice& out)
+{
+    // ANSI art is drawn in its colours; any other file as the document window shows it.
+    if (const std::optional<AnsiArt::Settings> ansi = AnsiArt::detect(bytes)) {
+        const AnsiCanvas canvas = AnsiInterpreter::interpret(bytes, *ansi);
+        bytes = QByteArray();
+        if (canvas.truncated())
+            m_note = QCoreApplication::translate("ExportCommand",
+                                                 "the art draws more than %1 rows; the export "
+                                                 "stops there.")
+                         .arg(canvas.maxRows());
+        return m_exporter.write(canvas, options, out, {});
+    }
+    const QString display = DocumentFormat::open(bytes).display;
+    bytes = QByteArray();
+    return m_exporter.write(display, options, out, {});
 }

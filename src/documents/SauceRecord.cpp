@@ -74,6 +74,10 @@ std::optional<SauceRecord> SauceRecord::read(const QByteArray& trailer)
     sauce.group = field(record, 62, 20);
     sauce.date = field(record, 82, 8);
     sauce.font = field(record, 106, 22);
+    sauce.dataType = uchar(record.at(94));
+    sauce.fileType = uchar(record.at(95));
+    sauce.tInfo1 = uchar(record.at(96)) | (uchar(record.at(97)) << 8);
+    sauce.tFlags = uchar(record.at(105));
     const qsizetype comments = trailer.indexOf("COMNT");
     if (comments >= 0 && comments < trailer.size() - kRecordSize) {
         for (qsizetype at = comments + 5; at + kCommentLine <= trailer.size() - kRecordSize;

@@ -31,4 +31,11 @@ public:
     // The record is not 128 bytes long, or claims comment lines that are not there (as when its
     // NULs were turned into blanks): its fields are read where they would be.
     bool damaged = false;
+    // What the file holds: DataType 1 is character art, whose FileType 1 is ANSi; TInfo1 is
+    // then its width in characters, and bit 0 of TFlags asks for iCE colours (blink as a
+    // bright background).
+    int dataType = 0;
+    int fileType = 0;
+    int tInfo1 = 0;
+    int tFlags = 0;
 };

@@ -1,16 +1,56 @@
 #include "DocumentExport.h"
 
+#include "AnsiPage.h"
+#include "AnsiPicture.h"
 #include "HtmlPage.h"
 #include "PngWriter.h"
 #include "TextPicture.h"
+#include "ansi/VgaColours.h"
 #include "documents/DocumentCodec.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
 
 namespace {
 
-const QString kNoFace = QStringLiteral(
-    "The VGA font Px IBM VGA8 (Debian package fonts-pc) was not found, so no picture was made.");
-const QString kTooLarge =
-    QStringLiteral("The document is too large for a PNG picture, so no picture was made.");
+// Progress is reported about this often, in rows of pixels.
+constexpr qint64 kReportEvery = 4096;
+
+QString noFace()
+{
+    return QCoreApplication::translate(
+        "DocumentExport",
+        "The VGA font Px IBM VGA8 (Debian package fonts-pc) was not found, so no picture "
+        "was made.");
+}
+
+QString tooLarge()
+{
+    return QCoreApplication::translate("DocumentExport",
+                                       "The picture would be wider than %1 or taller than %2 "
+                                       "pixels, so no picture was made.")
+        .arg(PngWriter::MaxWidth)
+        .arg(PngWriter::MaxHeight);
+}
+
+QString notWritten()
+{
+    return QCoreApplication::translate("DocumentExport",
+                                       "The picture could not be written, so no picture was made.");
+}
+
+QString writeAll(QIODevice& sink, const QByteArray& bytes)
+{
+    return sink.write(bytes) == bytes.size() ? QString() : notWritten();
+}
+
+QList<quint32> vgaPalette()
+{
+    QList<quint32> palette;
+    for (int colour = 0; colour < VgaColours::Count; ++colour)
+        palette.append(VgaColours::rgb(colour));
+    return palette;
+}
 
 } // namespace
 
@@ -38,36 +78,107 @@ std::optional<DocumentExport::Format> DocumentExport::formatNamed(const QString&
     return std::nullopt;
 }
 
-DocumentExport::Result DocumentExport::render(const QString& display, const Options& options)
+QString DocumentExport::cancelled()
 {
-    switch (options.format) {
-    case Format::Png:
-        return picture(display, options);
-    case Format::Html:
-        return {HtmlPage::write(display, options.title, options.text, options.background), {}};
-    case Format::Text:
-        break;
-    }
-    return {DocumentCodec::toForeignText(display).toUtf8(), {}};
+    return QCoreApplication::translate("DocumentExport",
+                                       "The export was cancelled, so nothing was written.");
 }
 
-DocumentExport::Result DocumentExport::picture(const QString& display, const Options& options)
+const VgaFace* DocumentExport::face()
 {
     if (!m_faceRead) {
         m_face = VgaFace::load(m_facePath);
         m_faceRead = true;
     }
-    if (!m_face)
-        return {{}, kNoFace};
-    const int columns = options.columns == 9 ? 9 : 8;
-    const int scale = qBound(1, options.scale, MaxScale);
-    const TextPicture picture(*m_face, display, columns, scale);
-    if (picture.width() > PngWriter::MaxSide || picture.height() > PngWriter::MaxSide)
-        return {{}, kTooLarge};
-    PngWriter png(picture.width(), picture.height(), options.background, options.text);
-    picture.render([&png](const uchar* row) { png.writeRow(row); });
-    QByteArray bytes = png.finish();
-    if (bytes.isEmpty())
-        return {{}, kTooLarge};
-    return {std::move(bytes), {}};
+    return m_face ? &*m_face : nullptr;
+}
+
+template <typename Picture>
+QString DocumentExport::stream(const Picture& picture, int depth, const QList<quint32>& palette,
+                               QIODevice& sink, const Progress& progress)
+{
+    const qint64 total = picture.height();
+    if (!PngWriter::fits(picture.width(), total))
+        return tooLarge();
+    PngWriter png(sink, picture.width(), total, depth, palette, picture.cellWidth(),
+                  VgaFace::Height * picture.scale());
+    qint64 done = 0;
+    bool stopped = false;
+    picture.render([&](const uchar* row) {
+        png.writeRow(row);
+        if (++done % kReportEvery != 0)
+            return true;
+        stopped = progress.cancel && progress.cancel->load(std::memory_order_relaxed);
+        if (progress.report && !stopped)
+            progress.report(done, total);
+        return !stopped;
+    });
+    if (stopped)
+        return cancelled();
+    if (!png.finish())
+        return notWritten();
+    if (progress.report)
+        progress.report(total, total);
+    return QString();
+}
+
+QString DocumentExport::write(const QString& display, const Options& options, QIODevice& sink,
+                              const Progress& progress)
+{
+    switch (options.format) {
+    case Format::Png:
+        break;
+    case Format::Html:
+        return writeAll(sink,
+                        HtmlPage::write(display, options.title, options.text, options.background));
+    case Format::Text:
+        return writeAll(sink, DocumentCodec::toForeignText(display).toUtf8());
+    }
+    const VgaFace* vga = face();
+    if (!vga)
+        return noFace();
+    const TextPicture picture(*vga, display, options.columns == 9 ? 9 : 8,
+                              qBound(1, options.scale, MaxScale));
+    return stream(picture, 1, {options.background, options.text}, sink, progress);
+}
+
+QString DocumentExport::write(const AnsiCanvas& canvas, const Options& options, QIODevice& sink,
+                              const Progress& progress)
+{
+    switch (options.format) {
+    case Format::Png:
+        break;
+    case Format::Html:
+        return writeAll(sink, AnsiPage::write(canvas, options.title));
+    case Format::Text:
+        return writeAll(sink, canvas.text().toUtf8());
+    }
+    const VgaFace* vga = face();
+    if (!vga)
+        return noFace();
+    const AnsiPicture picture(*vga, canvas, options.columns == 9 ? 9 : 8,
+                              qBound(1, options.scale, MaxScale));
+    return stream(picture, AnsiPicture::Depth, vgaPalette(), sink, progress);
+}
+
+DocumentExport::Result DocumentExport::render(const QString& display, const Options& options)
+{
+    Result result;
+    QBuffer buffer(&result.bytes);
+    buffer.open(QIODevice::WriteOnly);
+    result.error = write(display, options, buffer, Progress());
+    if (!result.error.isEmpty())
+        result.bytes.clear();
+    return result;
+}
+
+DocumentExport::Result DocumentExport::render(const AnsiCanvas& canvas, const Options& options)
+{
+    Result result;
+    QBuffer buffer(&result.bytes);
+    buffer.open(QIODevice::WriteOnly);
+    result.error = write(canvas, options, buffer, Progress());
+    if (!result.error.isEmpty())
+        result.bytes.clear();
+    return result;
 }

@@ -5,8 +5,6 @@
 
 namespace {
 
-// VGA faces under the names their packages give them, then monospaced faces that have the
-// box-drawing characters.
 const QString kFonts = QStringLiteral(
     "\"Px437 IBM VGA 8x16\", \"PxPlus IBM VGA8\", \"Px IBM VGA8\", \"Web437 IBM VGA 8x16\", "
     "\"Perfect DOS VGA 437\", \"DejaVu Sans Mono\", Consolas, monospace");
@@ -45,6 +43,11 @@ void appendText(QString& page, QStringView display)
 }
 
 } // namespace
+
+QString HtmlPage::fontFamilies()
+{
+    return kFonts;
+}
 
 QString HtmlPage::escaped(QStringView text)
 {

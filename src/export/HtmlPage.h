@@ -15,4 +15,8 @@ public:
 
     // The text with <, >, &, " and ' written as character references.
     static QString escaped(QStringView text);
+
+    // The CSS font list: VGA faces under the names their packages give them, then monospaced
+    // faces that have the box-drawing characters.
+    static QString fontFamilies();
 };

@@ -142,7 +142,7 @@ void TextPicture::drawRow(const std::vector<quint16>& cells, int glyphRow, uchar
     std::memset(out, 0, size_t(row + rowBytes() - out));
 }
 
-void TextPicture::render(const std::function<void(const uchar* row)>& row) const
+bool TextPicture::render(const std::function<bool(const uchar* row)>& row) const
 {
     std::vector<uchar> pixels(static_cast<size_t>(rowBytes()));
     std::vector<quint16> cells;
@@ -151,8 +151,11 @@ void TextPicture::render(const std::function<void(const uchar* row)>& row) const
         next = lineCells(next, cells);
         for (int y = 0; y < VgaFace::Height; ++y) {
             drawRow(cells, y, pixels.data());
-            for (int s = 0; s < m_scale; ++s)
-                row(pixels.data());
+            for (int s = 0; s < m_scale; ++s) {
+                if (!row(pixels.data()))
+                    return false;
+            }
         }
     }
+    return true;
 }

@@ -22,11 +22,14 @@ public:
     // The picture's size in pixels: at least one cell, so that an empty text gives a picture.
     qint64 width() const;
     qint64 height() const;
+    // A cell's width and a pixel's side, in pixels of the picture.
+    int cellWidth() const { return m_cellWidth * m_scale; }
+    int scale() const { return m_scale; }
     // Bytes of one row: a bit for each pixel, the leftmost in the highest bit, 1 for text.
     qsizetype rowBytes() const { return (width() + 7) / 8; }
 
-    // Hands every row, top to bottom, to `row`.
-    void render(const std::function<void(const uchar* row)>& row) const;
+    // Hands every row, top to bottom, to `row` while it returns true; false when it stopped.
+    bool render(const std::function<bool(const uchar* row)>& row) const;
 
 private:
     void measure();

@@ -50,6 +50,7 @@ QByteArray shrink(const TextPicture& picture, int width, int height)
             ++count[at];
         }
         ++y;
+        return true;
     });
     QByteArray grey(qsizetype(lit.size()), Qt::Uninitialized);
     for (size_t i = 0; i < lit.size(); ++i)

@@ -3,16 +3,24 @@
 #include "documents/Cp437.h"
 #include "documents/DocumentFormat.h"
 #include "export/DocumentExport.h"
+#include "export/HuffmanCode.h"
 #include "export/VgaFace.h"
 #include "support/ProgramHarness.h"
 #include "support/TestFiles.h"
 #include "ui/Form1.h"
 
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <atomic>
+#include <cmath>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -69,6 +77,49 @@ Run runProgram(const QStringList& arguments, const QString& folder)
     program.start(QUILRA_EXECUTABLE, arguments);
     program.waitForFinished(60000);
     return {program.exitCode(), program.readAllStandardOutput(), program.readAllStandardError()};
+}
+
+// The peak resident memory (VmHWM) in KB of the real program run with `arguments` in
+// `folder`, as the kernel reports it for that one child to wait4(); -1 when the run failed.
+// Under the sanitizers, freed memory is held back only briefly, so that it is not counted.
+long peakKilobytes(const QStringList& arguments, const QString& folder)
+{
+    std::vector<QByteArray> strings{QUILRA_EXECUTABLE};
+    for (const QString& argument : arguments)
+        strings.push_back(argument.toLocal8Bit());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    if (environment.contains("ASAN_OPTIONS"))
+        environment.insert("ASAN_OPTIONS",
+                           environment.value("ASAN_OPTIONS") + ":quarantine_size_mb=4");
+    std::vector<QByteArray> variables;
+    for (const QString& variable : environment.toStringList())
+        variables.push_back(variable.toLocal8Bit());
+    std::vector<char*> argv;
+    std::vector<char*> envp;
+    for (QByteArray& string : strings)
+        argv.push_back(string.data());
+    for (QByteArray& variable : variables)
+        envp.push_back(variable.data());
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
+    const QByteArray where = QFile::encodeName(folder);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int quiet = open("/dev/null", O_WRONLY);
+        if (quiet >= 0)
+            dup2(quiet, STDOUT_FILENO);
+        if (chdir(where.constData()) == 0)
+            execve(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage = {};
+    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return -1;
+    return usage.ru_maxrss;
 }
 
 } // namespace
@@ -266,6 +317,70 @@ private Q_SLOTS:
         QCOMPARE(into.status, 0);
         QCOMPARE(TestFiles::read(folder.filePath("sub/art.txt")),
                  "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\r\n");
+    }
+
+    void streamingMemory()
+    {
+        // 25,000 lines of random dense art at scale 4: a picture of 513 MB at one bit a pixel,
+        // a PNG file of about 15 MB, exported with less memory than the file beyond the
+        // program's own.
+        QTemporaryDir folder;
+        QByteArray art;
+        quint32 state = 1;
+        for (int line = 0; line < 25000; ++line) {
+            for (int column = 0; column < 80; ++column) {
+                state = state * 1103515245u + 12345u;
+                art.append(char(0xB0 + (state >> 16) % 48));
+            }
+            art.append("\r\n");
+        }
+        TestFiles::write(folder.filePath("big.nfo"), art);
+        const long idle = peakKilobytes({"--version"}, folder.path());
+        const long exporting =
+            peakKilobytes({"--export", "png", "--scale", "4", "big.nfo"}, folder.path());
+        QVERIFY(idle > 0 && exporting > 0);
+        QVERIFY(QFileInfo(folder.filePath("big.png")).size() > 12 * 1024 * 1024);
+        QVERIFY2(exporting - idle < 12 * 1024,
+                 qPrintable(QStringLiteral("%1 KB beyond %2 KB").arg(exporting - idle).arg(idle)));
+    }
+
+    void progressAndCancel()
+    {
+        // 300 lines: 4,800 rows of pixels.
+        const QString display = QString("A\n").repeated(300);
+        DocumentExport exporter(VgaFace::locate());
+        QList<qint64> reports;
+        std::atomic<bool> cancel = false;
+        DocumentExport::Progress progress;
+        progress.report = [&reports](qint64 done, qint64 total) { reports << done << total; };
+        progress.cancel = &cancel;
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QCOMPARE(exporter.write(display, {}, buffer, progress), QString());
+        QCOMPARE(reports, (QList<qint64>{4096, 4800, 4800, 4800}));
+        QCOMPARE(QImage::fromData(bytes).size(), QSize(8, 4800));
+        cancel = true;
+        QCOMPARE(exporter.write(display, {}, buffer, progress),
+                 "The export was cancelled, so nothing was written.");
+        QCOMPARE(exported(QString(600000, 'x'), DocumentExport::Format::Png, 9, 1).error,
+                 "The picture would be wider than 4194304 or taller than 2147483647 pixels, so "
+                 "no picture was made.");
+    }
+
+    void huffmanLengthLimit()
+    {
+        // Frequencies that grow as Fibonacci's numbers make a tree 24 deep; deflate allows 15.
+        std::vector<quint32> frequencies{1, 1};
+        while (frequencies.size() < 25)
+            frequencies.push_back(frequencies.back() + frequencies[frequencies.size() - 2]);
+        const HuffmanCode code(frequencies, 15);
+        double kraft = 0;
+        for (const quint8 length : code.lengths())
+            kraft += std::ldexp(1.0, -length);
+        QCOMPARE(*std::max_element(code.lengths().begin(), code.lengths().end()), 15);
+        QCOMPARE(kraft, 1.0);
+        QCOMPARE(code.length(24), 1);
     }
 
     void generateWithoutAWindow()

@@ -5,7 +5,7 @@
 set -uo pipefail
 cd "${1:?the src folder}" || exit 1
 
-core='product|files|documents|settings|export'
+core='product|files|documents|settings|export|ansi'
 features='appearance|palette|generator|shell|about'
 status=0
 refuse() { # refuse FILES PATTERN WHY
