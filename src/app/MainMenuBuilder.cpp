@@ -134,6 +134,10 @@ void MainMenuBuilder::buildViewMenu()
     encodings->addAction(m.mnuencrepaired);
     m.mnuwordwrap = addItem(m.mnuview, "mnuwordwrap", tr("&Word Wrap"));
     m.mnuwordwrap->setCheckable(true);
+    m.mnushowcodes = addItem(m.mnuview, "mnushowcodes", tr("Show &Codes"));
+    m.mnushowcodes->setCheckable(true);
+    m.mnuice = addItem(m.mnuview, "mnuice", tr("i&CE Colours"));
+    m.mnuice->setCheckable(true);
     m.mnuview->addSeparator();
     m.mnuzoomin = addItem(m.mnuview, "mnuzoomin", tr("Zoom &In"));
     m.mnuzoomin->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});

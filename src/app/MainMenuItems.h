@@ -43,6 +43,9 @@ struct MainMenuItems
     // The repaired reading of CP437 art that went through another code page, when the file is.
     QAction* mnuencrepaired = nullptr;
     QAction* mnuwordwrap = nullptr;
+    // ANSI art: its codes as text instead of the drawing, and blink as bright backgrounds.
+    QAction* mnushowcodes = nullptr;
+    QAction* mnuice = nullptr;
     QAction* mnuzoomin = nullptr;
     QAction* mnuzoomout = nullptr;
     QAction* mnuzoomreset = nullptr;

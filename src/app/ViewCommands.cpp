@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <algorithm>
 
 ViewCommands::ViewCommands(MainMenuItems& items, ClockStatusBar& statusBar, Dialogs& dialogs,
@@ -30,6 +31,14 @@ ViewCommands::ViewCommands(MainMenuItems& items, ClockStatusBar& statusBar, Dial
         updateDocumentStatus();
     });
     connect(m.mnuwordwrap, &QAction::triggered, this, &ViewCommands::mnuwordwrap_Click);
+    connect(m.mnushowcodes, &QAction::triggered, this, [this](bool show) {
+        if (!m_document.setShowCodes(show))
+            m_dialogs.message(m_parent, Dialogs::Icon::Exclamation, ProductInfo::Title,
+                              tr("The codes no longer draw ANSI art, so they stay shown."));
+        updateDocumentStatus();
+    });
+    connect(m.mnuice, &QAction::triggered, &document, &NfoDocument::setIceColours);
+    connect(&document, &NfoDocument::artChanged, this, &ViewCommands::updateDocumentStatus);
     connect(m.mnuzoomin, &QAction::triggered, &appearance, &DocumentAppearance::zoomIn);
     connect(m.mnuzoomout, &QAction::triggered, &appearance, &DocumentAppearance::zoomOut);
     connect(m.mnuzoomreset, &QAction::triggered, this, [this] { m_appearance.setZoom(100); });
@@ -70,8 +79,15 @@ void ViewCommands::updateDocumentStatus()
         m.mnuencrepaired->setChecked(true);
     else if (at != all.end())
         m.mnuenc.at(at - all.begin())->setChecked(true);
-    m_statusBar.encodingPanel->setText(encoding.name() +
-                                       (encoding.byteOrderMark ? tr(" BOM") : QString()));
+    m_statusBar.encodingPanel->setText(
+        m_document.isDrawnArt() ? tr("ANSI")
+                                : encoding.name() + (encoding.byteOrderMark ? tr(" BOM") : QString()));
+    // The art's own commands, for art only; the encodings read a text, not a drawing.
+    m.mnushowcodes->setEnabled(m_document.isArt());
+    m.mnushowcodes->setChecked(m_document.showsCodes());
+    m.mnuice->setEnabled(m_document.isDrawnArt());
+    m.mnuice->setChecked(m_document.iceColours());
+    m.mnuencoding->setEnabled(!m_document.isDrawnArt());
 }
 
 void ViewCommands::showZoom()

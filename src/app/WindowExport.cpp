@@ -41,8 +41,12 @@ void WindowExport::run(DocumentExport::Format format)
                                QStringLiteral("%1 (*.%2)|*.%2").arg(kind, suffix), nullptr);
     if (path.isEmpty())
         return;
+    // Drawn art as it is drawn, in its colours; a text in the appearance's.
+    DocumentExport exporter(VgaFace::locate());
+    const AnsiDocument* art = m_document.isDrawnArt() ? m_document.art() : nullptr;
     const DocumentExport::Result result =
-        DocumentExport(VgaFace::locate()).render(m_document.displayText(), options(format));
+        art ? exporter.render(art->canvas(), options(format))
+            : exporter.render(m_document.displayText(), options(format));
     // A failed write leaves any old file as it was and says so, as Save does.
     if (result.error.isEmpty() && NfoFile::write(path, result.bytes))
         return;

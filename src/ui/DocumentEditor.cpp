@@ -59,6 +59,11 @@ DocumentEditor::DocumentEditor(NfoDocument& document, DocumentAppearance& appear
             &DocumentEditor::refreshHighlights);
     connect(&appearance, &DocumentAppearance::changed, this, &DocumentEditor::applyAppearance);
     connect(&document, &NfoDocument::reset, this, &DocumentEditor::documentReset);
+    // Drawn art is read as it is drawn, on its own black.
+    connect(&document, &NfoDocument::artChanged, this, [this] {
+        setReadOnly(m_document.isDrawnArt());
+        applyAppearance();
+    });
     connect(&document, &NfoDocument::appended, this, [this] {
         // After a palette key the caret goes to the start of the text and the top shows.
         setTextCursor(QTextCursor(this->document()));
@@ -268,6 +273,12 @@ void DocumentEditor::applyAppearance()
     const int top = firstVisibleBlock().blockNumber();
     const QFont before = font();
     m_appearance.style(*this, m_appearance.zoom());
+    if (m_document.isDrawnArt()) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Text, QColor::fromRgb(0xAAAAAA));
+        colours.setColor(QPalette::Base, Qt::black);
+        setPalette(colours);
+    }
     if (font() != before)
         verticalScrollBar()->setValue(top);
 }
@@ -385,6 +396,13 @@ void DocumentEditor::keyPressEvent(QKeyEvent* event)
     // effect; the key then goes on as usual.
     if (!text.isEmpty())
         Q_EMIT characterKeyPressed();
+    // Drawn art takes no typing: the key is refused with a note, not silently dropped.
+    if (isReadOnly() && !text.isEmpty() && !(event->modifiers() & Qt::ControlModifier) &&
+        (text.at(0).isPrint() || event->key() == Qt::Key_Return)) {
+        m_document.refuses(text);
+        event->accept();
+        return;
+    }
     // Alt and a letter belong to the menus: never typed into the document.
     if (event->modifiers() & Qt::AltModifier) {
         event->ignore();

@@ -66,12 +66,15 @@ void Form1::copy()
 
 void Form1::cut()
 {
-    txtvimb->cut();
+    if (!m_document.refuses(QString()))
+        txtvimb->cut();
 }
 
 void Form1::paste()
 {
-    txtvimb->paste();
+    // Drawn art takes no paste: said, not silently ignored.
+    if (!m_document.refuses(QString()))
+        txtvimb->paste();
 }
 
 void Form1::undo()

@@ -1,5 +1,7 @@
 #include "NfoDocument.h"
 
+#include "ansi/VgaColours.h"
+#include "documents/Cp437.h"
 #include "documents/DocumentCodec.h"
 #include "documents/DocumentFormat.h"
 #include "documents/LineEnd.h"
@@ -69,6 +71,15 @@ NfoDocument::~NfoDocument() = default;
 
 void NfoDocument::open(QByteArray fileBytes)
 {
+    m_showCodes = false;
+    m_art = AnsiDocument::open(fileBytes);
+    if (m_art) {
+        m_detected = FileEncoding();
+        m_encoding = FileEncoding();
+        m_trailer.clear();
+        loadDrawn();
+        return;
+    }
     DocumentFormat::Opened opened = DocumentFormat::open(fileBytes);
     // The bytes are let go before the text is built, to keep the peak low.
     fileBytes = QByteArray();
@@ -78,6 +89,8 @@ void NfoDocument::open(QByteArray fileBytes)
 
 void NfoDocument::clear()
 {
+    m_art.reset();
+    m_showCodes = false;
     m_detected = FileEncoding();
     load(QString(), FileEncoding(), QByteArray());
     setFilePath(QString());
@@ -86,6 +99,8 @@ void NfoDocument::clear()
 
 void NfoDocument::load(QString display, const FileEncoding& encoding, QByteArray trailer)
 {
+    if (!m_showCodes)
+        m_art.reset();
     m_encoding = encoding;
     m_trailer = std::move(trailer);
     const QList<LinkFinder::Link> found = LinkFinder::find(display);
@@ -131,11 +146,100 @@ void NfoDocument::load(QString display, const FileEncoding& encoding, QByteArray
     }
     Q_EMIT reset();
     Q_EMIT encodingChanged();
+    Q_EMIT artChanged();
 }
 
 QByteArray NfoDocument::bytes() const
 {
+    if (isDrawnArt())
+        return m_art->bytes();
     return DocumentFormat::save(displayText(), m_encoding, m_trailer);
+}
+
+void NfoDocument::loadDrawn()
+{
+    // Each row as it is drawn, up to its last character or coloured cell, in runs of one
+    // foreground and background; set in one edit, outside any history.
+    const AnsiCanvas& canvas = m_art->canvas();
+    m_links.clear();
+    m_text->setUndoRedoEnabled(false);
+    m_text->clear();
+    QTextCursor cursor(m_text);
+    cursor.beginEditBlock();
+    for (int y = 0; y < canvas.rows(); ++y) {
+        const AnsiCanvas::Cell* row = canvas.row(y);
+        int end = canvas.width();
+        while (end > 0 && (row[end - 1].code == ' ' || row[end - 1].code == 0) &&
+               row[end - 1].background() == 0)
+            --end;
+        if (y > 0)
+            cursor.insertBlock();
+        for (int start = 0; start < end;) {
+            int stop = start + 1;
+            while (stop < end && row[stop].colours == row[start].colours)
+                ++stop;
+            QString run(stop - start, QLatin1Char(' '));
+            for (int x = start; x < stop; ++x) {
+                if (row[x].code != 0)
+                    run[x - start] = Cp437::toUnicode(row[x].code);
+            }
+            QTextCharFormat colours;
+            colours.setForeground(QColor::fromRgb(VgaColours::rgb(row[start].foreground())));
+            colours.setBackground(QColor::fromRgb(VgaColours::rgb(row[start].background())));
+            cursor.insertText(run, colours);
+            start = stop;
+        }
+    }
+    cursor.endEditBlock();
+    m_text->setUndoRedoEnabled(true);
+    m_text->setModified(false);
+    Q_EMIT reset();
+    Q_EMIT encodingChanged();
+    Q_EMIT artChanged();
+}
+
+bool NfoDocument::setShowCodes(bool show)
+{
+    if (!m_art || show == m_showCodes)
+        return m_art.has_value();
+    const bool modified = isModified();
+    if (show) {
+        // The codes as a text: the file's bytes read as code page 437, ESC and all.
+        m_showCodes = true;
+        DocumentFormat::Opened opened = DocumentFormat::open(m_art->bytes());
+        load(std::move(opened.display), opened.encoding, std::move(opened.trailer));
+    } else {
+        auto drawn = AnsiDocument::open(bytes(), m_art->settings().iceColours);
+        if (!drawn)
+            return false;
+        m_art = std::move(drawn);
+        m_showCodes = false;
+        loadDrawn();
+    }
+    if (modified)
+        markUnsaved();
+    Q_EMIT artChanged();
+    return true;
+}
+
+void NfoDocument::setIceColours(bool on)
+{
+    if (!isDrawnArt() || on == iceColours())
+        return;
+    const bool modified = isModified();
+    m_art = m_art->withIceColours(on);
+    loadDrawn();
+    if (modified)
+        markUnsaved();
+}
+
+bool NfoDocument::refusesDrawn()
+{
+    if (!isDrawnArt())
+        return false;
+    Q_EMIT textRefused(tr("ANSI art is shown as it is drawn and cannot be edited; View > Show "
+                          "Codes edits its codes."));
+    return true;
 }
 
 bool NfoDocument::reinterpret(TextEncoding::Kind kind)
@@ -145,6 +249,8 @@ bool NfoDocument::reinterpret(TextEncoding::Kind kind)
 
 bool NfoDocument::reinterpret(const FileEncoding& encoding)
 {
+    if (isDrawnArt())
+        return false;
     auto opened = encoding.isRepaired() ? DocumentFormat::reinterpret(bytes(), encoding)
                                         : DocumentFormat::reinterpret(bytes(), encoding.kind);
     if (!opened)
@@ -235,6 +341,8 @@ QString NfoDocument::refusal(const QString& text) const
 
 bool NfoDocument::refuses(const QString& text)
 {
+    if (refusesDrawn())
+        return true;
     const QString refused = refusal(text);
     if (refused.isEmpty())
         return false;
@@ -245,6 +353,14 @@ bool NfoDocument::refuses(const QString& text)
 
 QString NfoDocument::replaceText(const QString& display)
 {
+    // Drawn art is not edited but replaced as a whole: its codes become the text that the
+    // new one replaces, so that undo brings them back.
+    if (isDrawnArt()) {
+        setShowCodes(true);
+        m_art.reset();
+        m_showCodes = false;
+        Q_EMIT artChanged();
+    }
     const QString refused = refusal(display);
     if (!refused.isEmpty())
         return refused;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ansi/AnsiDocument.h"
 #include "documents/TextEncoding.h"
 #include "files/FileStamp.h"
 
@@ -93,6 +94,19 @@ public:
     std::optional<FileStamp> stamp() const { return m_stamp; }
     void setStamp(std::optional<FileStamp> stamp) { m_stamp = stamp; }
 
+    // ANSI art: shown as it is drawn, in its colours, and read as drawn (nothing can be typed
+    // into the drawing); with its codes shown, it is a text like any other. Plain files are
+    // never art.
+    bool isArt() const { return m_art.has_value(); }
+    bool isDrawnArt() const { return m_art && !m_showCodes; }
+    const AnsiDocument* art() const { return m_art ? &*m_art : nullptr; }
+    bool showsCodes() const { return m_showCodes; }
+    // Shows the art's codes as text, or draws the (maybe edited) codes again; false when the
+    // codes no longer draw art.
+    bool setShowCodes(bool show);
+    bool iceColours() const { return m_art && m_art->settings().iceColours; }
+    void setIceColours(bool on);
+
     // Whether the content changed since it was opened, saved or made; undo back to that state
     // clears it.
     bool isModified() const;
@@ -104,6 +118,8 @@ Q_SIGNALS:
     // The content was replaced as a whole (opened, cleared, read anew): views let go of
     // positions they keep.
     void reset();
+    // The content turned from text to drawn art or back.
+    void artChanged();
     // The text was replaced by or added to from outside the views: a closed document window
     // opens to show it.
     void changedFromOutside();
@@ -117,6 +133,9 @@ Q_SIGNALS:
 
 private:
     void load(QString display, const FileEncoding& encoding, QByteArray trailer);
+    void loadDrawn();
+    // The text of drawn art cannot be edited: says so, true when the art is drawn.
+    bool refusesDrawn();
     void insertDisplay(QTextCursor& cursor, const QString& display);
     bool hasMarkedBreaks() const;
     void findLinks(const QString& display);
@@ -129,6 +148,8 @@ private:
     QChar m_ownBreak = QLatin1Char('\n');
     QChar m_lineBreak = QLatin1Char('\n');
     QList<Link> m_links;
+    std::optional<AnsiDocument> m_art;
+    bool m_showCodes = false;
     QString m_filePath;
     std::optional<FileStamp> m_stamp;
 };
