@@ -103,13 +103,26 @@ BatchGeneration::Result BatchGeneration::run(const Request& request) const
         fields.insert(rule.sourceField, field);
     }
 
-    const QString path = request.templateFile.isEmpty()
-                             ? QDir(m_templateDirectory).filePath(templateOf(request.kind))
-                             : request.templateFile;
+    const QString path = templatePath(request);
     const NfoFile::Contents file = NfoFile::read(path);
     if (file.status != NfoFile::Status::Read)
         return {{}, Messages::TemplateNotFound + QLatin1Char(' ') + path};
     return {TemplateEngine::generate(file.bytes, *rules, fields, *link), QString()};
+}
+
+QStringList BatchGeneration::inputs(const Request& request) const
+{
+    QStringList paths{templatePath(request)};
+    if (!request.fieldsFile.isEmpty())
+        paths.append(request.fieldsFile);
+    return paths;
+}
+
+QString BatchGeneration::templatePath(const Request& request) const
+{
+    return request.templateFile.isEmpty()
+               ? QDir(m_templateDirectory).filePath(templateOf(request.kind))
+               : request.templateFile;
 }
 
 QString BatchGeneration::readFieldsFile(const QString& path, const QString& kind,
