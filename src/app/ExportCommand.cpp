@@ -4,6 +4,7 @@
 #include "documents/NfoFile.h"
 #include "product/Messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -25,9 +26,11 @@ ExportCommand::ExportCommand(DocumentExport& exporter, DocumentExport::Options o
 
 bool ExportCommand::run(const QStringList& files, QTextStream& errors)
 {
+    // Every input is taken down before the first file is written.
+    const InputFiles inputs(files);
     bool allWritten = true;
     for (const QString& file : files) {
-        const QString failed = exportFile(file);
+        const QString failed = exportFile(file, inputs);
         if (failed.isEmpty())
             continue;
         errors << failed << '\n';
@@ -43,20 +46,29 @@ QString ExportCommand::targetFor(const QString& source) const
     const QString name =
         info.completeBaseName() + QLatin1Char('.') + DocumentExport::suffix(m_options.format);
     if (m_output.isEmpty())
-        return info.dir().filePath(name);
+        return QDir::cleanPath(info.dir().filePath(name));
     if (QFileInfo(m_output).isDir())
         return QDir(m_output).filePath(name);
     return m_output;
 }
 
-QString ExportCommand::exportFile(const QString& source)
+QString ExportCommand::refusal(const QString& source, const QString& target,
+                               const InputFiles& inputs)
+{
+    if (InputFiles({source}).contains(target))
+        return QCoreApplication::translate("ExportCommand",
+                                           "the export would replace the file itself.");
+    return inputs.refusal(target);
+}
+
+QString ExportCommand::exportFile(const QString& source, const InputFiles& inputs)
 {
     const QString target = targetFor(source);
     const QString canonical = QFileInfo(target).absoluteFilePath();
-    // Neither the file itself nor what another file of this run gave may be written over.
-    const QString self = QFileInfo(source).canonicalFilePath();
-    if (!self.isEmpty() && self == QFileInfo(target).canonicalFilePath())
-        return failure(source, QStringLiteral("the export would replace the file itself."));
+    const QString refused = refusal(source, target, inputs);
+    if (!refused.isEmpty())
+        return failure(source, refused);
+    // What another file of this run gave is not written over either.
     if (m_written.contains(canonical))
         return failure(source, QStringLiteral("%1 was written from another file already.")
                                    .arg(QDir::toNativeSeparators(target)));
@@ -73,7 +85,12 @@ QString ExportCommand::exportFile(const QString& source)
     const DocumentExport::Result result = m_exporter.render(opened.display, options);
     if (!result.error.isEmpty())
         return failure(source, result.error);
-    if (!NfoFile::write(target, result.bytes))
+    // A link or a device put there since the check is refused all the same.
+    const WholeFile::Replaced written =
+        WholeFile::replace(target, result.bytes, WholeFile::Links::Refuse);
+    if (written.outcome == WholeFile::Outcome::Refused)
+        return failure(source, WholeFile::refusal(target, written.kind));
+    if (!written.written())
         return failure(target, Messages::FileNotSaved);
     m_written.insert(canonical);
     return QString();

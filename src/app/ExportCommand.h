@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/DocumentExport.h"
+#include "files/InputFiles.h"
 
 #include <QSet>
 #include <QStringList>
@@ -10,6 +11,8 @@ class QTextStream;
 // `quilra --export`: each NFO file written in the chosen form, beside it (art.nfo gives
 // art.png) or where the output path says: a folder, or the target itself for a single file.
 // A file that fails is named on one line with the reason, and the others are still written.
+// No export goes over one of the files to export, whatever name it goes by, through a symbolic
+// link, or into anything but a regular file: such a target is an error for its file alone.
 class ExportCommand
 {
 public:
@@ -22,7 +25,9 @@ public:
 private:
     QString targetFor(const QString& source) const;
     // "" when done, else the line that says what failed.
-    QString exportFile(const QString& source);
+    QString exportFile(const QString& source, const InputFiles& inputs);
+    // "" when the target may be written, else why not.
+    static QString refusal(const QString& source, const QString& target, const InputFiles& inputs);
 
     DocumentExport& m_exporter;
     DocumentExport::Options m_options;

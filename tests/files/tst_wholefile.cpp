@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QProcess>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -107,6 +109,93 @@ private Q_SLOTS:
         QVERIFY(replaced);
         QCOMPARE(TestFiles::read(path), "new, and longer"_ba);
         QCOMPARE(entries, QStringList{u"mine.nfo"_s});
+    }
+
+    void refusesAllButRegularFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<WholeFile::Kind>("kind");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("a planted link")
+            << u"link.txt"_s << WholeFile::Kind::Link
+            << u"%1 is a symbolic link; nothing is written through it."_s;
+        const QString special = u"%1 is a device, a pipe or a socket, not a file; nothing is "
+                                "written to it."_s;
+        QTest::newRow("a FIFO") << u"fifo"_s << WholeFile::Kind::Special << special;
+        QTest::newRow("a device node") << u"null"_s << WholeFile::Kind::Special << special;
+        QTest::newRow("a folder") << u"folder"_s << WholeFile::Kind::Folder << u"%1 is a folder."_s;
+    }
+    void refusesAllButRegularFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(WholeFile::Kind, kind);
+        QFETCH(QString, refusal);
+        const QString victim = TestFiles::write(pathOf(u"victim"_s), "old");
+        const QString path = pathOf(name);
+        QFile::remove(path);
+        const QByteArray native = QFile::encodeName(path);
+        if (name == u"link.txt"_s)
+            QVERIFY(QFile::link(victim, path));
+        else if (name == u"fifo"_s)
+            QCOMPARE(::mkfifo(native.constData(), 0644), 0);
+        else if (name == u"folder"_s)
+            QVERIFY(QDir().mkpath(path));
+        else if (::mknod(native.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("Only root may make the device node.");
+        QCOMPARE(WholeFile::kindOf(path), kind);
+        const WholeFile::Replaced replaced =
+            WholeFile::replace(path, "new", WholeFile::Links::Refuse);
+        QCOMPARE(replaced.outcome, WholeFile::Outcome::Refused);
+        QCOMPARE(replaced.kind, kind);
+        QCOMPARE(WholeFile::refusal(path, kind), refusal.arg(path));
+        QCOMPARE(WholeFile::kindOf(path), kind); // still there as it was
+        QCOMPARE(TestFiles::read(victim), "old"_ba);
+        QCOMPARE(QDir(TestEnvironment::instance().root()).entryList({u".quilra-*"_s}, QDir::Hidden),
+                 QStringList());
+    }
+
+    void followsALinkWhenAsked()
+    {
+        // A file opened through a link is saved through it: the link stays, its file changes.
+        const QString real = TestFiles::write(pathOf(u"real/art.nfo"_s), "old");
+        const QString link = pathOf(u"art.nfo"_s);
+        QFile::remove(link);
+        QVERIFY(QFile::link(u"real/art.nfo"_s, link));
+        QVERIFY(WholeFile::replace(link, "new", WholeFile::Links::Follow).written());
+        QCOMPARE(WholeFile::kindOf(link), WholeFile::Kind::Link);
+        QCOMPARE(TestFiles::read(real), "new"_ba);
+    }
+
+    void keepsOwnerAndPermissions()
+    {
+        const QString path = TestFiles::write(pathOf(u"owned.nfo"_s), "old");
+        const QByteArray native = QFile::encodeName(path);
+        const bool root = ::geteuid() == 0;
+        QVERIFY(!root || ::chown(native.constData(), 1234, 2345) == 0);
+        QCOMPARE(::chmod(native.constData(), 06751), 0);
+        const WholeFile::Replaced replaced =
+            WholeFile::replace(path, "new", WholeFile::Links::Refuse);
+        QVERIFY(replaced.written());
+        QVERIFY(!replaced.ownershipChanged);
+        QVERIFY(!replaced.hardLinkBroken);
+        struct stat info = {};
+        QCOMPARE(::stat(native.constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, 06751u);
+        if (root)
+            QCOMPARE(QList<uint>({info.st_uid, info.st_gid}), QList<uint>({1234, 2345}));
+        QCOMPARE(TestFiles::read(path), "new"_ba);
+    }
+
+    void saysWhenAHardLinkIsBroken()
+    {
+        const QString path = TestFiles::write(pathOf(u"first.nfo"_s), "old");
+        const QString second = pathOf(u"second.nfo"_s);
+        QFile::remove(second);
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(second).constData()),
+                 0);
+        QVERIFY(WholeFile::replace(path, "new", WholeFile::Links::Refuse).hardLinkBroken);
+        QCOMPARE(TestFiles::read(second), "old"_ba);
+        QVERIFY(!WholeFile::replace(path, "newer", WholeFile::Links::Refuse).hardLinkBroken);
     }
 
     void aFullDiskKeepsTheOldFile()
