@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real X window: started under Xvfb, found by its caption, photographed,
-# driven by real key presses, and its files checked. No step relies on the program being quick:
-# each waits for the window it needs, by caption and kind, to be shown (or gone), or for the file
-# to be written, so a busy machine only makes the test slower. Fixed pauses are left only before
-# the photographs, for the paint to settle.
+# driven by real key presses, and its files checked. Each step waits for the window it needs (by
+# caption and kind, shown or gone) or for the file to be written, never a fixed time but before
+# a photograph, so a busy machine only makes the test slower.
 #   run-e2e.sh QUILRA_EXECUTABLE OUTPUT_FOLDER
 # Exit 77 (skipped, with the reason) when the X tools are missing.
 set -euo pipefail
@@ -18,6 +17,16 @@ for tool in Xvfb xdotool xprop xwininfo import; do
     fi
 done
 
+# Runs the command every tenth of a second until it succeeds, for at most the given seconds.
+poll() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
 if [ "${QUILRA_E2E_INSIDE_X:-}" != 1 ]; then
     # A server of its own, on a display number that the server itself finds free (-displayfd),
     # so that tests started at the same moment never take the same one. -noreset: the server
@@ -25,22 +34,11 @@ if [ "${QUILRA_E2E_INSIDE_X:-}" != 1 ]; then
     numbers=$(mktemp)
     Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x800x24 3>"$numbers" 2>/dev/null &
     server=$!
-    for _ in $(seq 300); do
-        [ -s "$numbers" ] || ! kill -0 "$server" 2>/dev/null && break
-        sleep 0.1
-    done
-    display=$(cat "$numbers")
-    rm -f "$numbers"
-    if [ -z "$display" ]; then
-        kill "$server" 2>/dev/null
-        echo "FAIL: Xvfb did not start"
-        exit 1
-    fi
-    status=0
-    QUILRA_E2E_INSIDE_X=1 DISPLAY=":$display" "$0" "$@" || status=$?
-    kill "$server" 2>/dev/null
-    wait "$server" 2>/dev/null || true
-    exit $status
+    trap 'kill "$server" 2>/dev/null; rm -f "$numbers"' EXIT
+    trap 'exit 143' TERM INT
+    poll 30 test -s "$numbers" || { echo "FAIL: Xvfb did not start"; exit 1; }
+    QUILRA_E2E_INSIDE_X=1 DISPLAY=":$(cat "$numbers")" "$0" "$@"
+    exit
 fi
 
 mkdir -p "$output"
@@ -58,20 +56,8 @@ done
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 unset QT_QPA_PLATFORM
 
-# What the test is doing, with the time, so that a slow or stuck step shows in the log.
-step() {
-    echo "$(date +%T.%N | cut -c1-12) $*"
-}
-
-# Every X tool is given a time limit: no step can hang the test.
-press() {
-    timeout 10 xdotool key "$@" || fail "xdotool key $* did not return"
-}
-
-# A picture for people to look at, not a check: one that cannot be taken is said and skipped.
-photograph() {
-    timeout 20 import -window root "$output/$1" || step "no picture $1 (import failed)"
-}
+# What the test is doing, with the time, so that a slow step shows in the log.
+step() { echo "$(date +%T.%N | cut -c1-12) $*"; }
 
 fail() {
     echo "FAIL: $*"
@@ -79,92 +65,53 @@ fail() {
     exit 1
 }
 
-# The ids of the shown windows whose caption matches the pattern. Windows come and go while
-# xdotool walks the window tree, and one that goes meanwhile makes it fail (BadWindow): that
-# counts as no match this time round.
-shown_windows() {
-    timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null || true
-}
+# Every X tool has a time limit, so that no step can hang. A picture is for people to look at,
+# not a check: one that cannot be taken is skipped.
+press() { timeout 10 xdotool key "$@" || fail "xdotool key $* did not return"; }
+photograph() { timeout 20 import -window root "$output/$1" || step "no picture $1"; }
+# Gives the window the keyboard, so that the keys pressed next go to it.
+focus() { timeout 10 xdotool windowfocus --sync "$1" 2>/dev/null || true; }
+# (grep reads all the tool says, so that no tool is cut short by a closed pipe.)
+is_gone() { ! timeout 5 xwininfo -id "$1" 2>/dev/null | grep 'State: IsViewable' >/dev/null; }
 
-# The kind of a window: menu (a popup, which no window manager places), dialog (a window that
-# stands for another, such as a question) or normal; nothing when it is gone. Qt gives a menu
-# that it makes anew no window type of its own, so the type is not asked.
+# The kind of a window: menu (a popup: override-redirect), dialog (one that stands for another,
+# as a question does) or normal. Qt gives a menu it makes anew no window type, so none is asked.
 window_kind() {
-    local info transient
-    info=$(timeout 5 xwininfo -id "$1" 2>/dev/null) || return 0
-    transient=$(timeout 5 xprop -id "$1" WM_TRANSIENT_FOR 2>/dev/null) || return 0
-    if grep -q 'Override Redirect State: yes' <<<"$info"; then
-        echo menu
-    elif [[ $transient == *"window id"* ]]; then
-        echo dialog
-    else
-        echo normal
-    fi
+    timeout 5 xwininfo -id "$1" 2>/dev/null | grep 'Redirect State: yes' >/dev/null &&
+        echo menu && return
+    timeout 5 xprop -id "$1" WM_TRANSIENT_FOR 2>/dev/null | grep 'window id' >/dev/null &&
+        echo dialog && return
+    echo normal
 }
 
-is_shown() {
-    timeout 5 xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
-}
-
-# Waits up to 30 seconds for a shown window of the kind (normal, dialog or menu) whose caption
-# matches the pattern; prints its id. The main window without a file and a question share the
-# caption "Quilra": the kind tells them apart. A menu has no caption ("" matches it).
-wait_for_window() {
-    local deadline=$((SECONDS + 30)) id
-    while [ $SECONDS -lt $deadline ]; do
-        for id in $(shown_windows "$1"); do
-            if [ "$(window_kind "$id")" = "$2" ]; then
-                echo "$id"
-                return 0
-            fi
-        done
-        sleep 0.1
+# Prints the first shown window of the kind whose caption matches the pattern. The main window
+# without a file and a question share the caption "Quilra"; a menu has none ("" matches it).
+# A window that goes while xdotool walks the window tree makes it fail (BadWindow): that counts
+# as no match this time round.
+shown_window() {
+    local id
+    for id in $(timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+        [ "$(window_kind "$id")" = "$2" ] && echo "$id" && return 0
     done
     return 1
 }
+wait_for_window() { poll 30 shown_window "$@"; }
 
-wait_until_gone() {
-    local deadline=$((SECONDS + 30))
-    while is_shown "$1"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
-}
+# A file written anew has a new inode (a save renames a new file over it) or a new time.
+stamp() { stat -c '%i %y' "$1" 2>/dev/null || true; }
+is_rewritten() { [ "$(stamp "$1")" != "$2" ]; }
 
-# Gives the window the keyboard, so that the keys pressed next go to it.
-focus() {
-    timeout 10 xdotool windowfocus --sync "$1" 2>/dev/null || true
-}
-
-# What changes when a file is written anew: its inode (a save writes a new file and renames it
-# over the old one) and its time.
-stamp() {
-    stat -c '%i %y' "$1" 2>/dev/null || true
-}
-
-# Waits up to 10 seconds for the file to be written after the stamp was taken.
-wait_for_write() {
-    local deadline=$((SECONDS + 10))
-    while [ "$(stamp "$1")" = "$2" ] && [ $SECONDS -lt $deadline ]; do
-        sleep 0.1
-    done
-}
-
-# Ctrl+S in the window, then the wait for the file to be written.
 save_with_ctrl_s() {
     local before
     before=$(stamp "$2")
     focus "$1"
     press ctrl+s
-    wait_for_write "$2" "$before"
+    poll 10 is_rewritten "$2" "$before" || true
 }
 
+has_ended() { ! kill -0 "$pid" 2>/dev/null; }
 wait_for_exit() {
-    for _ in $(seq 300); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "the program did not end after Exit"
+    poll 30 has_ended || fail "the program did not end after Exit"
     wait "$pid" || fail "the program ended with status $?"
     pid=
 }
@@ -186,7 +133,7 @@ choose_exit() {
     [ "${3:-}" = asks ] || wait_for_exit
 }
 
-# The question that Exit asks about unsaved changes; gives it the keyboard and prints its id.
+# The question that Exit asks about unsaved changes, given the keyboard; prints its id.
 wait_for_question() {
     local question
     question=$(wait_for_window '^Quilra$' dialog) || return 1
@@ -233,7 +180,6 @@ sleep 1
 photograph "main-window.png"
 save_with_ctrl_s "$window" "$nfo"
 cmp -s "$work/original.nfo" "$nfo" || fail "Ctrl+S did not write the document back byte for byte"
-step "saved with Ctrl+S"
 
 # A typed key makes the document modified: Exit asks first. Escape cancels and nothing
 # happens; the second time Enter saves (Save is the default) and the program ends.
@@ -245,13 +191,11 @@ step "Exit asked: $question"
 sleep 0.5
 photograph "save-changes.png"
 press Escape
-wait_until_gone "$question" || fail "Escape did not close the question"
+poll 30 is_gone "$question" || fail "Escape did not close the question"
 kill -0 "$pid" 2>/dev/null || fail "the program ended although the question was cancelled"
 cmp -s "$work/original.nfo" "$nfo" || fail "the cancelled question changed the file"
-step "the question cancelled"
 choose_exit "$window" "" asks
 wait_for_question >/dev/null || fail "the second Exit did not ask"
-step "the second Exit asked"
 press Return
 wait_for_exit
 { printf 'x'; cat "$work/original.nfo"; } | cmp -s - "$nfo" || fail "Save in the question did not save the typed key"
@@ -274,7 +218,6 @@ photograph "recent-file-chosen.png"
 press Return
 wait_for_window '^Quilra - \(.*release\.nfo\)$' normal >/dev/null ||
     fail "the recent file did not reopen"
-step "the recent file reopened"
 # The generator's form, for the README: Alt+A is Auto Generate; a title typed into the form
 # shows in the preview beside it.
 focus "$window"
@@ -286,7 +229,6 @@ sleep 0.5
 photograph "generator.png"
 choose_exit "$window"
 grep -q '^opened=1' "$store" || fail "the second run was not counted: $(cat "$store")"
-step "the second run ended"
 
 # Files in UTF-8 (with a mark) and UTF-16 come back unchanged after Ctrl+S.
 printf '\xef\xbb\xbf\xe2\x96\x91\xe2\x96\x92 UTF-8 \xe2\x95\x94\xe2\x95\x97\n\xe2\x95\x9a\xe2\x95\x9d\n' >"$work/utf8.nfo"
