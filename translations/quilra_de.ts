@@ -242,12 +242,24 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
         <source>%1 is no longer where it was opened from. Save this document there anew?</source>
         <translation>%1 ist nicht mehr dort, wo die Datei geöffnet wurde. Dieses Dokument dort neu speichern?</translation>
     </message>
+    <message>
+        <source>%1 was saved as a file of its own; its other names keep the old text.</source>
+        <translation>%1 wurde als eigene Datei gespeichert; ihre anderen Namen behalten den alten Text.</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but its owner or permissions could not be kept.</source>
+        <translation>%1 wurde gespeichert, aber Eigentümer oder Rechte ließen sich nicht erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>
     <message>
         <source>the art draws more than %1 rows; the export stops there.</source>
         <translation>das Bild hat mehr als %1 Zeilen; der Export endet dort.</translation>
+    </message>
+    <message>
+        <source>the export would replace the file itself.</source>
+        <translation>der Export würde die Datei selbst ersetzen.</translation>
     </message>
 </context>
 <context>
@@ -362,6 +374,13 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     <message>
         <source>A custom key cannot hold a line break.</source>
         <translation>Eine eigene Taste kann keinen Zeilenumbruch enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>InputFiles</name>
+    <message>
+        <source>%1 is one of the files read; it is not written over.</source>
+        <translation>%1 ist eine der gelesenen Dateien; sie wird nicht überschrieben.</translation>
     </message>
 </context>
 <context>
@@ -590,6 +609,14 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
         <source>Repaired from CP437</source>
         <translation>Aus CP437 repariert</translation>
     </message>
+    <message>
+        <source>Show &amp;Codes</source>
+        <translation>&amp;Codes anzeigen</translation>
+    </message>
+    <message>
+        <source>i&amp;CE Colours</source>
+        <translation>i&amp;CE-Farben</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>
@@ -654,6 +681,13 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     </message>
 </context>
 <context>
+    <name>NfoDocument</name>
+    <message>
+        <source>ANSI art is shown as it is drawn and cannot be edited; View &gt; Show Codes edits its codes.</source>
+        <translation>ANSI-Art wird so gezeigt, wie sie gezeichnet ist, und lässt sich nicht bearbeiten; Ansicht &gt; Codes anzeigen bearbeitet ihre Codes.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>&amp;Overwrite</source>
@@ -688,6 +722,29 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     <message>
         <source> BOM</source>
         <translation> BOM</translation>
+    </message>
+    <message>
+        <source>The codes no longer draw ANSI art, so they stay shown.</source>
+        <translation>Die Codes zeichnen keine ANSI-Art mehr und bleiben deshalb angezeigt.</translation>
+    </message>
+    <message>
+        <source>ANSI</source>
+        <translation>ANSI</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>%1 is a symbolic link; nothing is written through it.</source>
+        <translation>%1 ist ein symbolischer Link; durch ihn wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, a pipe or a socket, not a file; nothing is written to it.</source>
+        <translation>%1 ist ein Gerät, eine Pipe oder ein Socket, keine Datei; dorthin wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 ist ein Ordner.</translation>
     </message>
 </context>
 <context>

@@ -242,12 +242,24 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
         <source>%1 is no longer where it was opened from. Save this document there anew?</source>
         <translation>%1 n’est plus à l’endroit d’où il a été ouvert. Y enregistrer de nouveau ce document ?</translation>
     </message>
+    <message>
+        <source>%1 was saved as a file of its own; its other names keep the old text.</source>
+        <translation>%1 a été enregistré comme un fichier distinct ; ses autres noms gardent l’ancien texte.</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but its owner or permissions could not be kept.</source>
+        <translation>%1 a été enregistré, mais son propriétaire ou ses droits n’ont pas pu être conservés.</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>
     <message>
         <source>the art draws more than %1 rows; the export stops there.</source>
         <translation>l’image dépasse %1 lignes ; l’export s’arrête là.</translation>
+    </message>
+    <message>
+        <source>the export would replace the file itself.</source>
+        <translation>l’export remplacerait le fichier lui-même.</translation>
     </message>
 </context>
 <context>
@@ -362,6 +374,13 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     <message>
         <source>A custom key cannot hold a line break.</source>
         <translation>Une touche personnalisée ne peut pas contenir de saut de ligne.</translation>
+    </message>
+</context>
+<context>
+    <name>InputFiles</name>
+    <message>
+        <source>%1 is one of the files read; it is not written over.</source>
+        <translation>%1 fait partie des fichiers lus ; il n’est pas écrasé.</translation>
     </message>
 </context>
 <context>
@@ -590,6 +609,14 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
         <source>Repaired from CP437</source>
         <translation>Réparé depuis CP437</translation>
     </message>
+    <message>
+        <source>Show &amp;Codes</source>
+        <translation>Afficher les &amp;codes</translation>
+    </message>
+    <message>
+        <source>i&amp;CE Colours</source>
+        <translation>Couleurs i&amp;CE</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>
@@ -654,6 +681,13 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     </message>
 </context>
 <context>
+    <name>NfoDocument</name>
+    <message>
+        <source>ANSI art is shown as it is drawn and cannot be edited; View &gt; Show Codes edits its codes.</source>
+        <translation>L’art ANSI est affiché tel qu’il est dessiné et ne peut pas être modifié ; Affichage &gt; Afficher les codes permet d’en modifier les codes.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>&amp;Overwrite</source>
@@ -688,6 +722,29 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     <message>
         <source> BOM</source>
         <translation> BOM</translation>
+    </message>
+    <message>
+        <source>The codes no longer draw ANSI art, so they stay shown.</source>
+        <translation>Les codes ne dessinent plus d’art ANSI ; ils restent donc affichés.</translation>
+    </message>
+    <message>
+        <source>ANSI</source>
+        <translation>ANSI</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>%1 is a symbolic link; nothing is written through it.</source>
+        <translation>%1 est un lien symbolique ; rien n’est écrit à travers lui.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, a pipe or a socket, not a file; nothing is written to it.</source>
+        <translation>%1 est un périphérique, un tube ou une socket, pas un fichier ; rien n’y est écrit.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 est un dossier.</translation>
     </message>
 </context>
 <context>

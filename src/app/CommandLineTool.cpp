@@ -6,6 +6,7 @@
 #include "export/DocumentExport.h"
 #include "export/Thumbnail.h"
 #include "export/VgaFace.h"
+#include "files/InputFiles.h"
 #include "files/WholeFile.h"
 #include "generator/BatchGeneration.h"
 #include "generator/BatchOptions.h"
@@ -125,10 +126,19 @@ int CommandLineTool::generateFile()
         return usageError(tr("--generate takes no FILE; its values come from "
                              "--field and --fields."));
     const BatchGeneration batch(m_templateDirectory, m_storedLink);
-    const BatchGeneration::Result result = batch.run(
-        {m_parser.value(BatchOptions::Generate.name), m_parser.values(BatchOptions::Field.name),
-         m_parser.value(BatchOptions::Fields.name), m_parser.value(BatchOptions::Template.name),
-         m_parser.value(BatchOptions::Link.name), m_parser.value(BatchOptions::Media.name)});
+    const BatchGeneration::Request request{
+        m_parser.value(BatchOptions::Generate.name), m_parser.values(BatchOptions::Field.name),
+        m_parser.value(BatchOptions::Fields.name),   m_parser.value(BatchOptions::Template.name),
+        m_parser.value(BatchOptions::Link.name),     m_parser.value(BatchOptions::Media.name)};
+    // Neither the template nor the fields file is written over, nor a link, a device or a pipe.
+    if (output != kStandardOutput) {
+        const QString refused = InputFiles(batch.inputs(request)).refusal(output);
+        if (!refused.isEmpty()) {
+            m_errors << "quilra: " << refused << '\n';
+            return 1;
+        }
+    }
+    const BatchGeneration::Result result = batch.run(request);
     if (result.usage)
         return usageError(result.error);
     if (!result.error.isEmpty()) {
@@ -137,8 +147,14 @@ int CommandLineTool::generateFile()
     }
     if (output == kStandardOutput)
         return writeStandardOutput(result.bytes) ? 0 : 1;
-    if (!NfoFile::write(output, result.bytes)) {
-        m_errors << "quilra: " << output << ": " << Messages::FileNotSaved << '\n';
+    const WholeFile::Replaced written =
+        WholeFile::replace(output, result.bytes, WholeFile::Links::Refuse);
+    if (!written.written()) {
+        m_errors << "quilra: "
+                 << (written.outcome == WholeFile::Outcome::Refused
+                         ? WholeFile::refusal(output, written.kind)
+                         : output + QStringLiteral(": ") + Messages::FileNotSaved)
+                 << '\n';
         return 1;
     }
     return 0;

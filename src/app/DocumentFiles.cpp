@@ -3,6 +3,7 @@
 #include "documents/DocumentFormat.h"
 #include "documents/RefusedCharacter.h"
 #include "files/FileStamp.h"
+#include "files/WholeFile.h"
 #include "product/Messages.h"
 #include "product/ProductInfo.h"
 #include "ui/Dialogs.h"
@@ -28,6 +29,9 @@ NfoFile::Status DocumentFiles::read(const QString& path)
     m_document.open(std::move(file.bytes));
     m_document.setStamp(stamp);
     belongTo(path);
+    // A link the file was opened through is where Save writes, as editors do; any other link
+    // found at a path to be written is refused.
+    m_throughLink = WholeFile::kindOf(path) == WholeFile::Kind::Link;
     return NfoFile::Status::Read;
 }
 
@@ -124,7 +128,8 @@ bool DocumentFiles::save()
     bool savedAs = false;
     if (!mayWriteOwnFile(savedAs))
         return savedAs;
-    if (!write(path, m_document.bytes()))
+    if (!write(path, m_document.bytes(),
+               m_throughLink ? WholeFile::Links::Follow : WholeFile::Links::Refuse))
         return false;
     m_document.setStamp(FileStamp::of(path));
     m_document.setModified(false);
@@ -162,9 +167,10 @@ bool DocumentFiles::saveAs()
         }
         encoding = {kind, kind == TextEncoding::Utf16Le || kind == TextEncoding::Utf16Be};
     }
-    if (!write(path,
-               DocumentFormat::save(m_document.displayText(), encoding, m_document.trailer())))
+    if (!write(path, DocumentFormat::save(m_document.displayText(), encoding, m_document.trailer()),
+               WholeFile::Links::Refuse))
         return false;
+    m_throughLink = false;
     // The document now is that file, in the encoding it was written in.
     if (encoding != m_document.encoding())
         m_document.setEncoding(encoding);
@@ -193,11 +199,24 @@ bool DocumentFiles::maySetAside()
     return false;
 }
 
-bool DocumentFiles::write(const QString& path, const QByteArray& bytes)
+bool DocumentFiles::write(const QString& path, const QByteArray& bytes, WholeFile::Links links)
 {
-    if (NfoFile::write(path, bytes))
+    const WholeFile::Replaced written = WholeFile::replace(path, bytes, links);
+    if (written.written()) {
+        // Saved, with what could not be kept said in the status bar.
+        const QString name = QFileInfo(path).fileName();
+        if (written.hardLinkBroken)
+            Q_EMIT statusMessage(
+                tr("%1 was saved as a file of its own; its other names keep the old text.")
+                    .arg(name));
+        else if (written.ownershipChanged)
+            Q_EMIT statusMessage(
+                tr("%1 was saved, but its owner or permissions could not be kept.").arg(name));
         return true;
+    }
     m_dialogs.message(m_parent, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                      Messages::FileNotSaved);
+                      written.outcome == WholeFile::Outcome::Refused
+                          ? WholeFile::refusal(path, written.kind)
+                          : QString(Messages::FileNotSaved));
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "documents/NfoFile.h"
 #include "documents/TextEncoding.h"
+#include "files/WholeFile.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -50,7 +51,7 @@ Q_SIGNALS:
     void changedOnDisk();
 
 private:
-    bool write(const QString& path, const QByteArray& bytes);
+    bool write(const QString& path, const QByteArray& bytes, WholeFile::Links links);
     // Whether the document's file is still as it was opened or saved; if not, what the user
     // wants: false to stop, true to write over it, or a Save As run in between (`savedAs`).
     bool mayWriteOwnFile(bool& savedAs);
@@ -62,4 +63,5 @@ private:
     QWidget* m_parent;
     NfoDocument& m_document;
     QFileSystemWatcher m_watcher;
+    bool m_throughLink = false;
 };

@@ -3,6 +3,7 @@
 #include "ansi/AnsiInterpreter.h"
 #include "documents/DocumentFormat.h"
 #include "documents/NfoFile.h"
+#include "files/InputFiles.h"
 #include "product/Messages.h"
 
 #include <QCoreApplication>
@@ -28,10 +29,12 @@ ExportCommand::ExportCommand(DocumentExport& exporter, DocumentExport::Options o
 
 bool ExportCommand::run(const QStringList& files, QTextStream& errors)
 {
+    // Every input is taken down before the first file is written.
+    const InputFiles inputs(files);
     bool allWritten = true;
     for (const QString& file : files) {
         m_note.clear();
-        const QString failed = exportFile(file);
+        const QString failed = exportFile(file, inputs);
         if (!m_note.isEmpty())
             errors << failure(file, m_note) << '\n';
         if (failed.isEmpty())
@@ -49,20 +52,30 @@ QString ExportCommand::targetFor(const QString& source) const
     const QString name =
         info.completeBaseName() + QLatin1Char('.') + DocumentExport::suffix(m_options.format);
     if (m_output.isEmpty())
-        return info.dir().filePath(name);
+        return QDir::cleanPath(info.dir().filePath(name));
     if (QFileInfo(m_output).isDir())
         return QDir(m_output).filePath(name);
     return m_output;
 }
 
-QString ExportCommand::exportFile(const QString& source)
+QString ExportCommand::refusal(const QString& source, const QString& target,
+                               const InputFiles& inputs)
+{
+    if (InputFiles({source}).contains(target))
+        return QCoreApplication::translate("ExportCommand",
+                                           "the export would replace the file itself.");
+    return inputs.refusal(target);
+}
+
+QString ExportCommand::exportFile(const QString& source, const InputFiles& inputs)
 {
     const QString target = targetFor(source);
     const QString canonical = QFileInfo(target).absoluteFilePath();
-    // Neither the file itself nor what another file of this run gave may be written over.
-    const QString self = QFileInfo(source).canonicalFilePath();
-    if (!self.isEmpty() && self == QFileInfo(target).canonicalFilePath())
-        return failure(source, QStringLiteral("the export would replace the file itself."));
+    // No input of this run is written over (by identity of file, not by name), nor a link, a
+    // device, a pipe or a socket; nor what another file of this run gave.
+    const QString refused = refusal(source, target, inputs);
+    if (!refused.isEmpty())
+        return failure(source, refused);
     if (m_written.contains(canonical))
         return failure(source, QStringLiteral("%1 was written from another file already.")
                                    .arg(QDir::toNativeSeparators(target)));
@@ -75,7 +88,8 @@ QString ExportCommand::exportFile(const QString& source)
     DocumentExport::Options options = m_options;
     options.title = QFileInfo(source).fileName();
     // The export goes into a file beside the target, which replaces it only when complete: a
-    // failed export leaves no half-written picture and any old file as it was.
+    // failed export leaves no half-written picture and any old file as it was. The rename
+    // replaces a link put there since the check, never the file it points to.
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
         return failure(target, Messages::FileNotSaved);

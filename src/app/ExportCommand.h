@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QStringList>
 
+class InputFiles;
 class QIODevice;
 class QTextStream;
 
@@ -23,7 +24,9 @@ public:
 private:
     QString targetFor(const QString& source) const;
     // "" when done, else the line that says what failed.
-    QString exportFile(const QString& source);
+    QString exportFile(const QString& source, const InputFiles& inputs);
+    // "" when the target may be written, else why not.
+    static QString refusal(const QString& source, const QString& target, const InputFiles& inputs);
     // The file's bytes, which it releases, exported into `out`: "" when done, else why not.
     QString write(QByteArray& bytes, const DocumentExport::Options& options, QIODevice& out);
 

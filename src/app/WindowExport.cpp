@@ -1,7 +1,7 @@
 #include "WindowExport.h"
 
-#include "documents/NfoFile.h"
 #include "export/VgaFace.h"
+#include "files/WholeFile.h"
 #include "product/Messages.h"
 #include "product/ProductInfo.h"
 #include "ui/Dialogs.h"
@@ -47,9 +47,17 @@ void WindowExport::run(DocumentExport::Format format)
     const DocumentExport::Result result =
         art ? exporter.render(art->canvas(), options(format))
             : exporter.render(m_document.displayText(), options(format));
-    // A failed write leaves any old file as it was and says so, as Save does.
-    if (result.error.isEmpty() && NfoFile::write(path, result.bytes))
-        return;
-    m_dialogs.message(m_parent, Dialogs::Icon::Exclamation, ProductInfo::Title,
-                      result.error.isEmpty() ? Messages::FileNotSaved : result.error);
+    // A failed write leaves any old file as it was and says so, as Save does; a link, a
+    // device or a pipe where the export goes is refused.
+    QString error = result.error;
+    if (error.isEmpty()) {
+        const WholeFile::Replaced written =
+            WholeFile::replace(path, result.bytes, WholeFile::Links::Refuse);
+        if (written.written())
+            return;
+        error = written.outcome == WholeFile::Outcome::Refused
+                    ? WholeFile::refusal(path, written.kind)
+                    : QString(Messages::FileNotSaved);
+    }
+    m_dialogs.message(m_parent, Dialogs::Icon::Exclamation, ProductInfo::Title, error);
 }

@@ -108,9 +108,7 @@ BatchGeneration::Result BatchGeneration::run(const Request& request) const
         fields.insert(rule.sourceField, field);
     }
 
-    const QString path = request.templateFile.isEmpty()
-                             ? QDir(m_templateDirectory).filePath(templateOf(request.kind))
-                             : request.templateFile;
+    const QString path = templatePath(request);
     const NfoFile::Contents file = NfoFile::read(path);
     if (file.status != NfoFile::Status::Read)
         return {{}, Messages::TemplateNotFound + QLatin1Char(' ') + path};
@@ -128,6 +126,23 @@ QString BatchGeneration::readMediaFile(const QString& path, const QString& kind,
     for (const auto& [field, value] : media.facts.byField())
         values.insert(field, value);
     return QString();
+}
+
+QStringList BatchGeneration::inputs(const Request& request) const
+{
+    QStringList paths{templatePath(request)};
+    if (!request.fieldsFile.isEmpty())
+        paths.append(request.fieldsFile);
+    if (!request.mediaFile.isEmpty())
+        paths.append(request.mediaFile);
+    return paths;
+}
+
+QString BatchGeneration::templatePath(const Request& request) const
+{
+    return request.templateFile.isEmpty()
+               ? QDir(m_templateDirectory).filePath(templateOf(request.kind))
+               : request.templateFile;
 }
 
 QString BatchGeneration::readFieldsFile(const QString& path, const QString& kind,

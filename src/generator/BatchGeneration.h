@@ -54,6 +54,9 @@ public:
 
     Result run(const Request& request) const;
 
+    // The files the request reads: its fields file, if any, and its template.
+    QStringList inputs(const Request& request) const;
+
 private:
     using Values = QHash<QString, QString>; // by the rule's source field
 
@@ -65,6 +68,8 @@ private:
     // Puts the value in under the rule the name belongs to; the error when none does.
     static QString assign(const QString& name, const QString& value, const QString& kind,
                           const QList<PlaceholderRule>& rules, Values& values);
+
+    QString templatePath(const Request& request) const;
 
     QString m_templateDirectory;
     QString m_storedLink;

@@ -1,6 +1,6 @@
 #include "FramedFill.h"
 
-#include <cstring>
+#include "PlaceholderScan.h"
 
 namespace {
 
@@ -44,36 +44,19 @@ bool hasBreak(QByteArrayView text)
     return false;
 }
 
-// The next occurrence of the needle at or after `from`, or -1: memchr finds each candidate
-// first byte (a "$" is rare in NFO art), memcmp checks the rest.
-qsizetype findFrom(const QByteArray& haystack, const QByteArray& needle, qsizetype from)
+// The line's text with each of its occurrences replaced as it stands.
+QByteArray replaced(const QByteArray& text, qsizetype start, qsizetype end,
+                    QList<PlaceholderScan::Occurrence>::const_iterator occurrence,
+                    QList<PlaceholderScan::Occurrence>::const_iterator last,
+                    const QList<FramedFill::Substitution>& substitutions)
 {
-    const char* begin = haystack.constData();
-    const char* end = begin + haystack.size();
-    const qsizetype length = needle.size();
-    for (const char* at = begin + from; end - at >= length;) {
-        const auto* hit = static_cast<const char*>(
-            std::memchr(at, needle.front(), size_t(end - at - length + 1)));
-        if (!hit)
-            return -1;
-        if (std::memcmp(hit, needle.constData(), size_t(length)) == 0)
-            return hit - begin;
-        at = hit + 1;
+    QByteArray line;
+    for (; occurrence != last; ++occurrence) {
+        line.append(text.constData() + start, occurrence->start - start)
+            .append(substitutions.at(occurrence->index).replacement);
+        start = occurrence->start + occurrence->size;
     }
-    return -1;
-}
-
-// Appends each occurrence in [from, end) replaced; gives the first occurrence at or after `end`.
-qsizetype replaceUpTo(QByteArray& out, const QByteArray& text, const QByteArray& placeholder,
-                      QByteArrayView replacement, qsizetype from, qsizetype found, qsizetype end)
-{
-    while (found >= 0 && found < end) {
-        out.append(text.constData() + from, found - from).append(replacement);
-        from = found + placeholder.size();
-        found = findFrom(text, placeholder, from);
-    }
-    out.append(text.constData() + from, end - from);
-    return found;
+    return line.append(text.constData() + start, end - start);
 }
 
 // Breaks one paragraph (no line break in it) at blanks into lines of at most `width` codes.
@@ -137,49 +120,52 @@ QList<QByteArray> FramedFill::wrap(QByteArrayView text, qsizetype width)
     return lines;
 }
 
-bool FramedFill::fill(const QByteArray& text, const QByteArray& placeholder,
-                      const QByteArray& replacement, qsizetype width, QByteArray& out)
+QByteArray FramedFill::fill(const QByteArray& text, const QList<Substitution>& substitutions,
+                            qsizetype width)
 {
-    qsizetype found = placeholder.isEmpty() ? -1 : findFrom(text, placeholder, 0);
-    if (found < 0)
-        return false;
-    out.resize(0);
-    out.reserve(text.size() + qMax<qsizetype>(0, replacement.size() - placeholder.size()) * 16);
-    // A placeholder that spans lines has no line of its own: it is replaced as it stands.
-    if (hasBreak(placeholder)) {
-        replaceUpTo(out, text, placeholder, replacement, 0, found, text.size());
-        return true;
-    }
+    QList<QByteArray> placeholders;
+    for (const Substitution& substitution : substitutions)
+        placeholders.append(substitution.placeholder);
+    const QList<PlaceholderScan::Occurrence> found = PlaceholderScan::find(text, placeholders);
+    if (found.isEmpty())
+        return text;
+    QByteArray out;
+    out.reserve(text.size() + text.size() / 4);
     const char* data = text.constData();
     qsizetype copied = 0;
-    while (found >= 0) {
-        // The line around the occurrence. Whatever was copied ends at a line break (or is
-        // nothing), so the search back stops there.
-        Line line{found, found + placeholder.size()};
+    for (auto first = found.cbegin(); first != found.cend();) {
+        // The line around the occurrence, grown over every further occurrence that starts on
+        // it (or on the lines an occurrence that spans a line break joins). Whatever was
+        // copied ends at a line break (or is nothing), so the search back stops there.
+        Line line{first->start, first->start + first->size};
         while (line.start > copied && !isBreak(data[line.start - 1]))
             --line.start;
-        while (line.end < text.size() && !isBreak(data[line.end]))
-            ++line.end;
+        auto last = first + 1;
+        for (;;) {
+            while (line.end < text.size() && !isBreak(data[line.end]))
+                ++line.end;
+            if (last == found.cend() || last->start >= line.end)
+                break;
+            line.end = qMax(line.end, last->start + last->size);
+            ++last;
+        }
         out.append(data + copied, line.start - copied);
 
-        const qsizetype next = findFrom(text, placeholder, found + placeholder.size());
-        const QByteArrayView before(data + line.start, found - line.start);
-        const QByteArrayView after(data + found + placeholder.size(),
-                                   line.end - found - placeholder.size());
-        const bool alone = next < 0 || next >= line.end;
-        if (alone && isFrame(before) && isFrame(after)) {
-            appendFramed(out, before, placeholder.size(), after, replacement, width);
-            found = next;
-        } else {
-            QByteArray designed;
-            found =
-                replaceUpTo(designed, text, placeholder, replacement, line.start, found, line.end);
-            appendInline(out, designed, before.size(), width);
-        }
+        const qsizetype end = first->start + first->size;
+        const QByteArrayView before(data + line.start, first->start - line.start);
+        const QByteArrayView after(data + end, line.end - end);
+        const QByteArrayView placeholder(data + first->start, first->size);
+        if (last == first + 1 && !hasBreak(placeholder) && isFrame(before) && isFrame(after))
+            appendFramed(out, before, first->size, after,
+                         substitutions.at(first->index).replacement, width);
+        else
+            appendInline(out, replaced(text, line.start, line.end, first, last, substitutions),
+                         before.size(), width);
         copied = line.end;
+        first = last;
     }
     out.append(data + copied, text.size() - copied);
-    return true;
+    return out;
 }
 
 void FramedFill::appendFramed(QByteArray& out, QByteArrayView before, qsizetype placeholderSize,

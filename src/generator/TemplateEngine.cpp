@@ -45,27 +45,25 @@ QByteArray TemplateEngine::AppendCredit(QByteArray text, bool linkAllowed)
     return text;
 }
 
-void TemplateEngine::FillPlaceholder(QByteArray& text, const PlaceholderRule& rule,
-                                     const Field& field, qsizetype width, QByteArray& spare)
+const QByteArray& TemplateEngine::valueOf(const PlaceholderRule& rule, const Field& field)
 {
-    const QByteArray& replacement = field.text == rule.emptyValue ? rule.defaultText : field.codes;
-    if (FramedFill::fill(text, rule.placeholder, replacement, width, spare))
-        text.swap(spare);
+    return field.text == rule.emptyValue ? rule.defaultText : field.codes;
 }
 
 QByteArray TemplateEngine::generate(const QByteArray& templateBytes,
                                     const QList<PlaceholderRule>& rules, const Fields& fields,
                                     bool linkAllowed)
 {
-    QByteArray text = AppendCredit(LoadTemplate(templateBytes), linkAllowed);
-    const qsizetype width = FramedFill::widestLine(text);
-    // Two buffers take turns as the text of one step and the next, so that a large template
-    // costs two allocations however many rows there are.
-    QByteArray spare;
-    for (const PlaceholderRule& rule : rules)
-        FillPlaceholder(text, rule, fields.value(rule.sourceField, Field{rule.emptyValue, {}}),
-                        width, spare);
-    return text;
+    const QByteArray text = AppendCredit(LoadTemplate(templateBytes), linkAllowed);
+    QList<FramedFill::Substitution> substitutions;
+    substitutions.reserve(rules.size());
+    for (const PlaceholderRule& rule : rules) {
+        const auto field = fields.constFind(rule.sourceField);
+        substitutions.append({rule.placeholder, field == fields.cend()
+                                                    ? rule.defaultText
+                                                    : valueOf(rule, field.value())});
+    }
+    return FramedFill::fill(text, substitutions, FramedFill::widestLine(text));
 }
 
 QString TemplateEngine::readField(const QString& text, Field& field)

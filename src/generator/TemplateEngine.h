@@ -26,16 +26,14 @@ public:
     // The text, followed by the credit footer when the link is allowed.
     static QByteArray AppendCredit(QByteArray text, bool linkAllowed);
 
-    // Replaces every occurrence of the rule's placeholder in `text`, left to right, by the
-    // field text, or by the rule's default text when the field text equals its empty value,
-    // keeping every line within `width` codes as FramedFill does. What was put in is not
-    // searched again. `spare` is a buffer the step may take turns with.
-    static void FillPlaceholder(QByteArray& text, const PlaceholderRule& rule, const Field& field,
-                                qsizetype width, QByteArray& spare);
+    // What goes in for the rule's placeholder: the field text, or the rule's default text when
+    // the field text equals its empty value.
+    static const QByteArray& valueOf(const PlaceholderRule& rule, const Field& field);
 
-    // The whole generation: template, footer, then each rule in order over the whole text, no
-    // line wider than the widest of the template and its footer. A field missing from `fields`
-    // counts as empty.
+    // The whole generation: template, footer, then every placeholder of the rules replaced once
+    // by its value (FramedFill), no line wider than the widest of the template and its footer.
+    // Values go in as written: a value is never searched for placeholders, so a title
+    // "A $upper$" stays as it is. A field missing from `fields` counts as empty.
     static QByteArray generate(const QByteArray& templateBytes, const QList<PlaceholderRule>& rules,
                                const Fields& fields, bool linkAllowed);
 

@@ -287,7 +287,9 @@ private Q_SLOTS:
             window->mnusaveas->trigger();
             QVERIFY(!QFileInfo(bad).isFile());
         }
-        QCOMPARE(dialogs.messages(), QStringList(2, u"File could not be saved."_s));
+        QCOMPARE(dialogs.messages(), QStringList({u"File could not be saved."_s,
+                                                  TestEnvironment::instance().programDirectory() +
+                                                      u" is a folder."_s}));
         QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
     }
 

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -399,6 +400,52 @@ private Q_SLOTS:
         QCOMPARE(unknown.errors.count('\n'), 1);
         QVERIFY(!QFile::exists(folder.filePath("no.nfo")));
         QCOMPARE(runProgram({"--generate", "movie"}, folder.path()).status, 2); // no --output
+    }
+
+    void neverWritesOverAnInputOrThroughALink_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("errors");
+        QTest::newRow("an input is another input's target")
+            << QStringList{"--export", "txt", "readme.nfo", "readme.txt"}
+            << "quilra: readme.nfo: readme.txt is one of the files read; it is not written "
+               "over.\nquilra: readme.txt: the export would replace the file itself.\n";
+        QTest::newRow("a hard link of the input")
+            << QStringList{"--export", "txt", "--output", "hard.txt", "readme.nfo"}
+            << "quilra: readme.nfo: the export would replace the file itself.\n";
+        QTest::newRow("a link planted beside the input")
+            << QStringList{"--export", "txt", "art.nfo"}
+            << "quilra: art.nfo: art.txt is a symbolic link; nothing is written through it.\n";
+        QTest::newRow("a FIFO") << QStringList{"--export", "html", "--output", "fifo", "art.nfo"}
+                                << "quilra: art.nfo: fifo is a device, a pipe or a socket, not a "
+                                   "file; nothing is written to it.\n";
+        QTest::newRow("the template generated over")
+            << QStringList{"--generate", "movie", "--template", "t.nfo", "--output", "t.nfo"}
+            << "quilra: t.nfo is one of the files read; it is not written over.\n";
+        QTest::newRow("generated through a link")
+            << QStringList{"--generate", "movie", "--template", "t.nfo", "--output", "art.txt"}
+            << "quilra: art.txt is a symbolic link; nothing is written through it.\n";
+    }
+    void neverWritesOverAnInputOrThroughALink()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, errors);
+        QTemporaryDir folder;
+        const auto path = [&](const char* name) {
+            return QFile::encodeName(folder.filePath(name));
+        };
+        const QList<QByteArray> files{"readme.nfo", "readme.txt", "art.nfo", "victim", "t.nfo"};
+        for (const QByteArray& name : files)
+            TestFiles::write(folder.filePath(name), name);
+        QVERIFY(::symlink(path("victim"), path("art.txt")) == 0);
+        QVERIFY(::link(path("readme.nfo"), path("hard.txt")) == 0);
+        QVERIFY(::mkfifo(path("fifo"), 0644) == 0);
+        const Run run = runProgram(arguments, folder.path());
+        QCOMPARE(run.errors, errors);
+        QCOMPARE(run.status, 1);
+        for (const QByteArray& name : files)
+            QCOMPARE(TestFiles::read(folder.filePath(name)), name);
+        QVERIFY(QFileInfo(folder.filePath("art.txt")).isSymLink());
     }
 
     void help()

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QProcess>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -107,6 +109,65 @@ private Q_SLOTS:
         QVERIFY(replaced);
         QCOMPARE(TestFiles::read(path), "new, and longer"_ba);
         QCOMPARE(entries, QStringList{u"mine.nfo"_s});
+    }
+
+    void refusesAllButRegularFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<WholeFile::Kind>("kind");
+        QTest::newRow("a planted link") << u"link"_s << WholeFile::Kind::Link;
+        QTest::newRow("a FIFO") << u"fifo"_s << WholeFile::Kind::Special;
+        QTest::newRow("a device node") << u"null"_s << WholeFile::Kind::Special;
+        QTest::newRow("a folder") << u"folder"_s << WholeFile::Kind::Folder;
+    }
+    void refusesAllButRegularFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(WholeFile::Kind, kind);
+        const QString victim = TestFiles::write(pathOf(u"victim"_s), "old");
+        const QString path = pathOf(name);
+        const QByteArray native = QFile::encodeName(path);
+        QFile::remove(path);
+        if (name == u"link"_s)
+            QVERIFY(QFile::link(victim, path));
+        else if (name == u"fifo"_s)
+            QCOMPARE(::mkfifo(native.constData(), 0644), 0);
+        else if (name == u"folder"_s)
+            QVERIFY(QDir().mkpath(path));
+        else if (::mknod(native.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("Only root may make the device node.");
+        const WholeFile::Replaced replaced =
+            WholeFile::replace(path, "new", WholeFile::Links::Refuse);
+        QCOMPARE(replaced.outcome, WholeFile::Outcome::Refused);
+        QCOMPARE(replaced.kind, kind);
+        QCOMPARE(WholeFile::kindOf(path), kind); // still there as it was
+        QCOMPARE(TestFiles::read(victim), "old"_ba);
+    }
+
+    void keepsOwnerPermissionsAndTheLinkItWasOpenedBy()
+    {
+        // The file keeps its owner, group and permissions (special bits too) and the link it
+        // was opened by; its second name keeps the old bytes, which the write reports.
+        const QString path = TestFiles::write(pathOf(u"real/owned.nfo"_s), "old");
+        const QString link = pathOf(u"owned.nfo"_s), second = pathOf(u"real/second.nfo"_s);
+        const QByteArray native = QFile::encodeName(path);
+        QFile::remove(link);
+        QFile::remove(second);
+        QVERIFY(QFile::link(path, link));
+        QCOMPARE(::link(native.constData(), QFile::encodeName(second).constData()), 0);
+        const bool root = ::geteuid() == 0;
+        QVERIFY(!root || ::chown(native.constData(), 1234, 2345) == 0);
+        QCOMPARE(::chmod(native.constData(), 06751), 0);
+        const WholeFile::Replaced replaced =
+            WholeFile::replace(link, "new", WholeFile::Links::Follow);
+        QVERIFY(replaced.written() && replaced.hardLinkBroken && !replaced.ownershipChanged);
+        struct stat info = {};
+        QCOMPARE(::stat(native.constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, 06751u);
+        if (root)
+            QCOMPARE(QList<uint>({info.st_uid, info.st_gid}), QList<uint>({1234, 2345}));
+        QCOMPARE(WholeFile::kindOf(link), WholeFile::Kind::Link);
+        QCOMPARE(TestFiles::read(link) + TestFiles::read(second), "newold"_ba);
     }
 
     void aFullDiskKeepsTheOldFile()

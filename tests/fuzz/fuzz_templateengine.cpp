@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QList<PlaceholderRule> rules, unchanging;
     TemplateEngine::Fields fields;
     bool lineBound = true;
-    qsizetype growth = 1;
+    qsizetype longest = 1;
     for (int i = 0; i < 7 && !rest.isEmpty(); ++i) {
         const QByteArray placeholder = nextPart(rest), text = nextPart(rest);
         const PlaceholderRule rule{QString::number(i), placeholder,
@@ -35,8 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (!(flags & (2 << i)))
             fields.insert(rule.sourceField, {QString::fromLatin1(text), text});
         // Inputs whose text could grow past the bound are left out: they check nothing new.
-        growth *= qMax<qsizetype>(1, qMax(text.size(), rule.defaultText.size()));
-        if (unfilled.size() * growth > kMaxText)
+        // Values are put in once and never searched again, so no value grows another.
+        longest = qMax(longest, qMax(text.size(), rule.defaultText.size()));
+        if (unfilled.size() * longest > kMaxText)
             return 0;
         // A placeholder that spans lines is replaced as it stands, and may widen its line.
         lineBound = lineBound && !hasBreak(placeholder);

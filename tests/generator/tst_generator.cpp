@@ -54,10 +54,8 @@ private Q_SLOTS:
             "txtrls2=__/__/____", "Unknown "_ba.repeated(8) + "Unknown\r\n");
         row("every occurrence, capitals are no placeholder", true, "$title$|$TITLE$|$title$",
             "txttitle=T", "T|$TITLE$|T\r\n");
-        row("a later row fills what an earlier one put in", true, "$title$",
-            "txttitle=by $upper$|txtupper=U", "by U\r\n");
-        row("inserted text is not searched again", true, "$title$", "txttitle=$title$$title$",
-            "$title$$title$\r\n");
+        row("values go in as written", true, "$title$ $upper$",
+            "txttitle=A $upper$|txtupper=$title$$title$", "A $upper$ $title$$title$\r\n");
         row("the other template's placeholders stay", false, "$title$ $release$", "",
             "$title$ Unknown\r\n");
     }
@@ -253,6 +251,26 @@ private Q_SLOTS:
         }
         (kind == "movie" ? form->Command2 : form->Command3)->click();
         QCOMPARE(window->form1()->text(), batch.bytes);
+    }
+
+    void fieldsThatNameEachOther()
+    {
+        // Every value names every placeholder: searched again, the text would outgrow memory.
+        const QByteArray value = "$title$$upper$$rlsdate$$thrdate$$dvddate$$runtime$$language$"
+                                 "$imdburl$$imdbrate$$videocodec$$resolution$$audiocodec$"
+                                 "$audiobitrate$$subtitles$$files$$summary$";
+        QByteArray fields = "[movie]\r\n";
+        for (const QByteArray& name : value.split('$'))
+            fields += name.isEmpty() ? QByteArray() : name + "=" + value + "\r\n";
+        const QByteArray ruler(400, '=');
+        const BatchGeneration::Result result =
+            BatchGeneration(kProgram, "no")
+                .run({"movie",
+                      {},
+                      TestFiles::write(kProgram + "/fields.ini", fields),
+                      TestFiles::write(kProgram + "/own.nfo", "[$title$] [$summary$]\r\n" + ruler),
+                      ""});
+        QCOMPARE(result.bytes, "[" + value + "] [" + value + "]\r\n" + ruler + "\r\n");
     }
 
     void batchErrors_data()
