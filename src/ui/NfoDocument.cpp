@@ -204,10 +204,11 @@ bool NfoDocument::setShowCodes(bool show)
         return m_art.has_value();
     const bool modified = isModified();
     if (show) {
-        // The codes as a text: the file's bytes read as code page 437, ESC and all.
+        // The codes as a text: the file's bytes read as code page 437, as ANSI art is drawn,
+        // ESC and all.
         m_showCodes = true;
-        DocumentFormat::Opened opened = DocumentFormat::open(m_art->bytes());
-        load(std::move(opened.display), opened.encoding, std::move(opened.trailer));
+        auto opened = DocumentFormat::reinterpret(m_art->bytes(), TextEncoding::Cp437);
+        load(std::move(opened->display), opened->encoding, std::move(opened->trailer));
     } else {
         auto drawn = AnsiDocument::open(bytes(), m_art->settings().iceColours);
         if (!drawn)

@@ -2,6 +2,7 @@
 #include "ui/NfoDocument.h"
 
 #include <QSignalSpy>
+#include <QTextCharFormat>
 #include <QTextDocument>
 
 using namespace Qt::Literals::StringLiterals;
@@ -91,6 +92,30 @@ private Q_SLOTS:
         QCOMPARE(document.displayText(), u"\u0393\u00FB\u00E6\n"_s);
         QCOMPARE(document.bytes(), "\xE2\x96\x91\r\n"_ba);
         QVERIFY(!document.reinterpret(TextEncoding::Utf16Le)); // an odd number of bytes
+    }
+
+    void ansiArtIsReadAsDrawn()
+    {
+        // Five sequences make it art: drawn in colour, the codes kept for Save.
+        const QByteArray art = "\x1B[1;31mR\x1B[0m\x1B[44mB\x1B[0m\x1B[2CX\r\n\x1B[32m\xDB"_ba;
+        NfoDocument document;
+        QSignalSpy refused(&document, &NfoDocument::textRefused);
+        document.open(art);
+        QVERIFY(document.isDrawnArt());
+        QCOMPARE(document.displayText(), u"RB  X\n\u2588"_s);
+        QTextCursor cursor(document.textDocument());
+        cursor.setPosition(1);
+        QCOMPARE(cursor.charFormat().foreground().color(), QColor(0xFF5555)); // bright red
+        QVERIFY(!document.append(u"x"_s));
+        QCOMPARE(refused.size(), 1);
+        QCOMPARE(document.bytes(), art);
+        // The codes as text, edited, then drawn again.
+        QVERIFY(document.setShowCodes(true));
+        QCOMPARE(document.displayText().left(2), u"\u2190["_s); // ESC shows as its glyph
+        QVERIFY(document.append(u"!"_s));
+        QVERIFY(document.setShowCodes(false));
+        QCOMPARE(document.bytes(), art + "!");
+        QVERIFY(document.isModified());
     }
 };
 
