@@ -617,6 +617,14 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
         <source>i&amp;CE Colours</source>
         <translation>i&amp;CE-Farben</translation>
     </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Fortschritt des Exports</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

@@ -617,6 +617,14 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
         <source>i&amp;CE Colours</source>
         <translation>Couleurs i&amp;CE</translation>
     </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Progression de l’export</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

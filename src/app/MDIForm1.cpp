@@ -378,7 +378,7 @@ void MDIForm1::mnuproperties_Click()
 
 void MDIForm1::mnuexport_Click(DocumentExport::Format format)
 {
-    WindowExport(m_services.dialogs, this, m_document, m_appearance).run(format);
+    WindowExport(m_services.dialogs, this, *statusBar(), m_document, m_appearance).run(format);
 }
 
 void MDIForm1::mnuallow_Click()

@@ -8,11 +8,21 @@
 #include "ui/DocumentAppearance.h"
 #include "ui/NfoDocument.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStatusBar>
+#include <QTimer>
+#include <atomic>
+#include <optional>
+#include <thread>
 
-WindowExport::WindowExport(Dialogs& dialogs, QWidget* parent, const NfoDocument& document,
-                           const DocumentAppearance& appearance)
-    : m_dialogs(dialogs), m_parent(parent), m_document(document), m_appearance(appearance)
+WindowExport::WindowExport(Dialogs& dialogs, QWidget* parent, QStatusBar& statusBar,
+                           const NfoDocument& document, const DocumentAppearance& appearance)
+    : m_dialogs(dialogs), m_parent(parent), m_statusBar(statusBar), m_document(document),
+      m_appearance(appearance)
 {
 }
 
@@ -41,23 +51,69 @@ void WindowExport::run(DocumentExport::Format format)
                                QStringLiteral("%1 (*.%2)|*.%2").arg(kind, suffix), nullptr);
     if (path.isEmpty())
         return;
-    // Drawn art as it is drawn, in its colours; a text in the appearance's.
-    DocumentExport exporter(VgaFace::locate());
-    const AnsiDocument* art = m_document.isDrawnArt() ? m_document.art() : nullptr;
-    const DocumentExport::Result result =
-        art ? exporter.render(art->canvas(), options(format))
-            : exporter.render(m_document.displayText(), options(format));
-    // A failed write leaves any old file as it was and says so, as Save does; a link, a
-    // device or a pipe where the export goes is refused.
-    QString error = result.error;
-    if (error.isEmpty()) {
-        const WholeFile::Replaced written =
-            WholeFile::replace(path, result.bytes, WholeFile::Links::Refuse);
-        if (written.written())
-            return;
-        error = written.outcome == WholeFile::Outcome::Refused
-                    ? WholeFile::refusal(path, written.kind)
-                    : QString(Messages::FileNotSaved);
-    }
+    // A link, a device or a pipe where the export goes is refused.
+    QString error = WholeFile::refusal(path, WholeFile::kindOf(path));
+    if (error.isEmpty())
+        error = write(path, options(format));
+    if (error.isEmpty())
+        return;
     m_dialogs.message(m_parent, Dialogs::Icon::Exclamation, ProductInfo::Title, error);
+}
+
+QString WindowExport::write(const QString& path, const DocumentExport::Options& options)
+{
+    // The worker has copies of what it draws: the document may change meanwhile.
+    const AnsiDocument* art = m_document.isDrawnArt() ? m_document.art() : nullptr;
+    const std::optional<AnsiCanvas> canvas =
+        art ? std::optional<AnsiCanvas>(art->canvas()) : std::nullopt;
+    const QString display = art ? QString() : m_document.displayText();
+    std::atomic<bool> cancel{false};
+    std::atomic<qint64> done{0};
+    std::atomic<qint64> total{1};
+    auto* bar = new QProgressBar;
+    bar->setObjectName(QStringLiteral("exportprogress"));
+    bar->setRange(0, 1000);
+    bar->setAccessibleName(tr("Export progress"));
+    auto* stop = new QPushButton(tr("Cancel"));
+    stop->setObjectName(QStringLiteral("cmdcancelexport"));
+    m_statusBar.addPermanentWidget(bar);
+    m_statusBar.addPermanentWidget(stop);
+    QObject::connect(stop, &QPushButton::clicked, stop, [&cancel] { cancel = true; });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, bar,
+                     [&] { bar->setValue(int(1000 * done / qMax<qint64>(1, total))); });
+    poll.start(50);
+    QEventLoop loop;
+    QString error;
+    std::thread worker([&] {
+        // Into a file beside the target, renamed over it only when complete.
+        QSaveFile out(path);
+        if (!out.open(QIODevice::WriteOnly)) {
+            error = Messages::FileNotSaved;
+        } else {
+            DocumentExport exporter(VgaFace::locate());
+            const DocumentExport::Progress progress{[&](qint64 d, qint64 t) {
+                                                        done = d;
+                                                        total = t;
+                                                    },
+                                                    &cancel};
+            error = canvas ? exporter.write(*canvas, options, out, progress)
+                           : exporter.write(display, options, out, progress);
+            if (!error.isEmpty())
+                out.cancelWriting();
+            else if (!out.commit())
+                error = Messages::FileNotSaved;
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    delete bar;
+    delete stop;
+    // A cancel is the user's own doing: said in the status bar, not in a box.
+    if (cancel && !error.isEmpty()) {
+        m_statusBar.showMessage(error, 5000);
+        return QString();
+    }
+    return error;
 }
