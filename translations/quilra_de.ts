@@ -625,6 +625,10 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>The record is damaged: these are the fields it still holds. Save writes it back as it was.</source>
+        <translation>Der Eintrag ist beschädigt: Dies sind die Felder, die er noch enthält. Speichern schreibt ihn unverändert zurück.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

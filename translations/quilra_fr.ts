@@ -625,6 +625,10 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>The record is damaged: these are the fields it still holds. Save writes it back as it was.</source>
+        <translation>L’enregistrement est endommagé : voici les champs qu’il contient encore. L’enregistrement du fichier le réécrit tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

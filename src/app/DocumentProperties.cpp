@@ -23,6 +23,10 @@ void DocumentProperties::show(Dialogs& dialogs, QWidget* parent, const NfoDocume
                          tr("Font: %1").arg(sauce->font)};
     if (!sauce->comments.isEmpty())
         lines << QString() << sauce->comments;
+    if (sauce->damaged)
+        lines << QString()
+              << tr("The record is damaged: these are the fields it still holds. Save writes "
+                    "it back as it was.");
     dialogs.message(parent, Dialogs::Icon::Information, tr("Properties"),
                     lines.join(QLatin1Char('\n')));
 }
