@@ -79,9 +79,10 @@ void ViewCommands::updateDocumentStatus()
         m.mnuencrepaired->setChecked(true);
     else if (at != all.end())
         m.mnuenc.at(at - all.begin())->setChecked(true);
-    m_statusBar.encodingPanel->setText(
-        m_document.isDrawnArt() ? tr("ANSI")
-                                : encoding.name() + (encoding.byteOrderMark ? tr(" BOM") : QString()));
+    m_statusBar.encodingPanel->setText(m_document.isDrawnArt()
+                                           ? tr("ANSI")
+                                           : encoding.name() +
+                                                 (encoding.byteOrderMark ? tr(" BOM") : QString()));
     // The art's own commands, for art only; the encodings read a text, not a drawing.
     m.mnushowcodes->setEnabled(m_document.isArt());
     m.mnushowcodes->setChecked(m_document.showsCodes());
