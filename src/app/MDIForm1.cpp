@@ -87,6 +87,9 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
 
 MDIForm1::~MDIForm1()
 {
+    // A window that never showed still counts its run.
+    if (m_startUpPending)
+        storeStartUp();
     m_workArea->viewport()->removeEventFilter(this);
     if (Form1* window = m_documentWindow.existing())
         window->unwatchPaint(this);
@@ -239,10 +242,10 @@ void MDIForm1::startUp(const QString& argumentText)
     mnuallow->setChecked(!(link.isPresent() && !link.value));
     mnuwordwrap->setChecked(m_config.wordWrap());
 
-    // The count as this run began, for the about box; the stored count goes up at once.
+    // The count as this run began, for the about box; the stored count goes up as soon as the
+    // document has shown (a store's write waits for the disk), and so do the recent files.
     m_openedAtStart = m_config.timesOpened();
-    m_config.setTimesOpened(m_openedAtStart.isEmpty() ? QStringLiteral("0")
-                                                      : RunCounter::increased(m_openedAtStart));
+    m_recent->holdStore(true);
 
     MRUCount = -1;
     m_recent->LoadMRU();
@@ -266,6 +269,7 @@ void MDIForm1::finishStartUp()
     if (!m_startUpPending)
         return;
     m_startUpPending = false;
+    storeStartUp();
     // Every window's icon: drawn at every size the desktop asks for, so it waits until now.
     QApplication::setWindowIcon(ProgramArt::programIcon());
     associateFiles();
@@ -282,11 +286,22 @@ void MDIForm1::finishStartUp()
     Q_EMIT startUpFinished();
 }
 
+void MDIForm1::storeStartUp()
+{
+    if (m_startUpStored)
+        return;
+    m_startUpStored = true;
+    m_config.setTimesOpened(m_openedAtStart.isEmpty() ? QStringLiteral("0")
+                                                      : RunCounter::increased(m_openedAtStart));
+    m_recent->holdStore(false);
+}
+
 void MDIForm1::unload()
 {
     if (m_unloaded)
         return;
     m_unloaded = true;
+    storeStartUp();
     m_recent->SaveMRU();
 }
 

@@ -89,6 +89,8 @@ private:
     // Brings a window forward in the work area, showing it when hidden.
     void showChild(QMdiSubWindow* window);
     void finishStartUp();
+    // Stores what start-up changed: the run counter and the recent files.
+    void storeStartUp();
 
     void associateFiles();
     void showCaption();
@@ -122,6 +124,7 @@ private:
     QString m_caption;
     QString m_openedAtStart;
     bool m_startUpPending = false;
+    bool m_startUpStored = false;
     bool m_shownOnce = false;
     bool m_unloaded = false;
     WindowSlot<frmabout> m_about;

@@ -35,7 +35,18 @@ void RecentFilesMenu::AddToMRU(const QString& path)
 {
     m_recentFiles.add(path);
     showRecentFiles();
-    SaveMRU();
+    if (m_held)
+        m_unstored = true;
+    else
+        SaveMRU();
+}
+
+void RecentFilesMenu::holdStore(bool held)
+{
+    m_held = held;
+    if (!held && m_unstored)
+        SaveMRU();
+    m_unstored = false;
 }
 
 QAction* RecentFilesMenu::recentFileItem(int index)

@@ -22,6 +22,9 @@ public:
     void SaveMRU();
     // Puts the path on top and stores the list.
     void AddToMRU(const QString& path);
+    // While held, a change is stored only when the hold ends: start-up stores nothing before
+    // the document has shown, as writing a store waits for the disk.
+    void holdStore(bool held);
 
 Q_SIGNALS:
     // An item was chosen: the path it names.
@@ -34,4 +37,6 @@ private:
     MainMenuItems& m;
     Config& m_config;
     RecentFiles m_recentFiles;
+    bool m_held = false;
+    bool m_unstored = false;
 };
