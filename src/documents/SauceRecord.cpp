@@ -2,6 +2,8 @@
 
 #include "DocumentCodec.h"
 
+#include <QtEndian>
+
 namespace {
 
 constexpr qsizetype kRecordSize = 128;
@@ -74,6 +76,7 @@ std::optional<SauceRecord> SauceRecord::read(const QByteArray& trailer)
     sauce.group = field(record, 62, 20);
     sauce.date = field(record, 82, 8);
     sauce.font = field(record, 106, 22);
+    sauce.fileSize = qFromLittleEndian<quint32>(record.constData() + 90);
     const qsizetype comments = trailer.indexOf("COMNT");
     if (comments >= 0 && comments < trailer.size() - kRecordSize) {
         for (qsizetype at = comments + 5; at + kCommentLine <= trailer.size() - kRecordSize;
