@@ -49,9 +49,8 @@ int main(int argc, char* argv[])
     if (!file.open(QIODevice::WriteOnly) || file.write(denseArt(kLines)) < 0)
         return 1;
     file.close();
-    const double exportMs =
-        medianMs({QStringLiteral("--export"), QStringLiteral("txt"), QStringLiteral("--output"),
-                  QStringLiteral("-"), path});
+    const double exportMs = medianMs({QStringLiteral("--export"), QStringLiteral("txt"),
+                                      QStringLiteral("--output"), QStringLiteral("-"), path});
     const double checkMs = medianMs({QStringLiteral("--check"), path});
     if (exportMs < 0 || checkMs < 0) {
         std::printf("a run failed\n");

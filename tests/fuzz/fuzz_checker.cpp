@@ -24,8 +24,8 @@ void checkText(const QByteArray& bytes)
         if (!NfoChecker::hasFix(kind, opened.display))
             continue;
         DocumentFormat::Opened fixed = opened;
-        fixed.display = NfoChecker::applied(
-            opened.display, NfoChecker::fix(kind, opened.display, opened.encoding));
+        fixed.display = NfoChecker::applied(opened.display,
+                                            NfoChecker::fix(kind, opened.display, opened.encoding));
         for (const NfoChecker::Finding& finding : NfoChecker(40).check(fixed, contentSize))
             require(finding.kind != kind, "a fix leaves nothing of its kind");
     }
