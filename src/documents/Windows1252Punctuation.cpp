@@ -21,42 +21,65 @@ bool isWordCharacter(QChar ch)
     return ch.isLetterOrNumber();
 }
 
-QChar at(const QString& line, qsizetype i)
+QChar at(QStringView line, qsizetype i)
 {
     return i >= 0 && i < line.size() ? line.at(i) : QChar(u' ');
 }
 
 // A quote opens words: nothing of a word before it, a word after it.
-bool opensWord(const QString& line, qsizetype i)
+bool opensWord(QStringView line, qsizetype i)
 {
     return !isWordCharacter(at(line, i - 1)) && isWordCharacter(at(line, i + 1));
 }
 
 // A quote closes words: a word or its final punctuation before it, no word after it.
-bool closesWord(const QString& line, qsizetype i)
+bool closesWord(QStringView line, qsizetype i)
 {
     const QChar before = at(line, i - 1);
     return (isWordCharacter(before) || QStringView(u".,!?").contains(before)) &&
            !isWordCharacter(at(line, i + 1));
 }
 
+// One of the glyphs the punctuation bytes show as.
+bool isCandidate(char16_t u)
+{
+    switch (u) {
+    case kOpenSingle:
+    case kCloseSingle:
+    case kOpenDouble:
+    case kCloseDouble:
+    case kEnDash:
+    case kEmDash:
+    case kEllipsis:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 QList<Windows1252Punctuation::Found> Windows1252Punctuation::find(const QString& display)
 {
+    // Only the lines that hold one of the glyphs are looked at closely.
     QList<Found> found;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= display.size(); ++i) {
-        if (i < display.size() && !LineEnd::isLineEnd(display.at(i)))
+    const QStringView text(display);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isCandidate(text.at(i).unicode()))
             continue;
-        if (i > start)
-            findInLine(display.mid(start, i - start), start, found);
-        start = i + 1;
+        qsizetype start = i;
+        while (start > 0 && !LineEnd::isLineEnd(text.at(start - 1)))
+            --start;
+        qsizetype end = i;
+        while (end < text.size() && !LineEnd::isLineEnd(text.at(end)))
+            ++end;
+        findInLine(text.mid(start, end - start), start, found);
+        i = end;
     }
     return found;
 }
 
-void Windows1252Punctuation::findInLine(const QString& line, qsizetype offset, QList<Found>& found)
+void Windows1252Punctuation::findInLine(QStringView line, qsizetype offset, QList<Found>& found)
 {
     const qsizetype first = found.size();
     qsizetype openSingle = -1, openDouble = -1;
@@ -87,12 +110,12 @@ void Windows1252Punctuation::findInLine(const QString& line, qsizetype offset, Q
               [](const Found& a, const Found& b) { return a.at < b.at; });
 }
 
-bool Windows1252Punctuation::isApostrophe(const QString& line, qsizetype at)
+bool Windows1252Punctuation::isApostrophe(QStringView line, qsizetype at)
 {
     if (at == 0 || !line.at(at - 1).isLetter())
         return false;
     for (const QStringView ending : {u"s", u"t", u"ll", u"re", u"ve"}) {
-        const QStringView after = QStringView(line).mid(at + 1);
+        const QStringView after = line.mid(at + 1);
         if (after.startsWith(ending, Qt::CaseInsensitive) &&
             !isWordCharacter(::at(line, at + 1 + ending.size())))
             return true;
@@ -100,7 +123,7 @@ bool Windows1252Punctuation::isApostrophe(const QString& line, qsizetype at)
     return false;
 }
 
-bool Windows1252Punctuation::isDash(const QString& line, qsizetype at)
+bool Windows1252Punctuation::isDash(QStringView line, qsizetype at)
 {
     const QChar before = ::at(line, at - 1);
     const QChar after = ::at(line, at + 1);
@@ -109,7 +132,7 @@ bool Windows1252Punctuation::isDash(const QString& line, qsizetype at)
     return (before == u' ' && after == u' ') || (before.isDigit() && after.isDigit());
 }
 
-bool Windows1252Punctuation::isEllipsis(const QString& line, qsizetype at)
+bool Windows1252Punctuation::isEllipsis(QStringView line, qsizetype at)
 {
     const QChar before = ::at(line, at - 1);
     const QChar after = ::at(line, at + 1);
@@ -120,7 +143,7 @@ bool Windows1252Punctuation::isEllipsis(const QString& line, qsizetype at)
     qsizetype wordStart = at;
     while (wordStart > 0 && line.at(wordStart - 1).isLetter())
         --wordStart;
-    const QString word = line.mid(wordStart, at - wordStart + 1).toLower();
+    const QString word = line.mid(wordStart, at - wordStart + 1).toString().toLower();
     static const QStringList kFrench = {
         QStringLiteral(u"l\u00E0"),        QStringLiteral(u"voil\u00E0"),
         QStringLiteral(u"d\u00E9j\u00E0"), QStringLiteral(u"hol\u00E0"),

@@ -24,8 +24,8 @@ public:
     static QList<Found> find(const QString& display);
 
 private:
-    static bool isApostrophe(const QString& line, qsizetype at);
-    static bool isDash(const QString& line, qsizetype at);
-    static bool isEllipsis(const QString& line, qsizetype at);
-    static void findInLine(const QString& line, qsizetype offset, QList<Found>& found);
+    static bool isApostrophe(QStringView line, qsizetype at);
+    static bool isDash(QStringView line, qsizetype at);
+    static bool isEllipsis(QStringView line, qsizetype at);
+    static void findInLine(QStringView line, qsizetype offset, QList<Found>& found);
 };
