@@ -112,6 +112,9 @@ SauceTrailer::Fields SauceDialog::fields() const
     const QString comments = txtcomments->toPlainText();
     if (!comments.isEmpty())
         fields.comments = comments.split(QLatin1Char('\n'));
+    // An Enter after the last comment adds no empty one.
+    while (!fields.comments.isEmpty() && fields.comments.last().isEmpty())
+        fields.comments.removeLast();
     fields.width = spnwidth->value();
     fields.font = cbofont->currentText();
     return fields;
