@@ -58,6 +58,7 @@ bench: build
 	$(BUILD)/bench/quilra_bench_export
 	$(BUILD)/bench/quilra_bench_reading
 	$(BUILD)/bench/quilra_bench_thumbnail
+	$(BUILD)/bench/quilra_bench_checker
 
 # The program knows where it is installed, so the prefix is set when it is built.
 install: deps

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>AddressForm</name>
+    <message>
+        <source>it names no host</source>
+        <translation>sie nennt keinen Host</translation>
+    </message>
+    <message>
+        <source>its port is not a number from 1 to 65535</source>
+        <translation>ihr Port ist keine Zahl von 1 bis 65535</translation>
+    </message>
+    <message>
+        <source>it holds characters a browser does not take as written</source>
+        <translation>sie enthält Zeichen, die ein Browser so nicht annimmt</translation>
+    </message>
+    <message>
+        <source>its host name %1 has no top-level domain</source>
+        <translation>ihr Hostname %1 hat keine Top-Level-Domain</translation>
+    </message>
+    <message>
+        <source>its host name %1 is not made of names of letters, digits and hyphens between single dots</source>
+        <translation>ihr Hostname %1 besteht nicht aus Namen aus Buchstaben, Ziffern und Bindestrichen zwischen einzelnen Punkten</translation>
+    </message>
+    <message>
+        <source>its host name %1 ends in %2, which is no top-level domain</source>
+        <translation>ihr Hostname %1 endet auf %2, das keine Top-Level-Domain ist</translation>
+    </message>
+</context>
+<context>
     <name>AnsiDocument</name>
     <message>
         <source>The art draws more than %1 rows; it is shown up to there.</source>
@@ -71,6 +98,29 @@
     </message>
 </context>
 <context>
+    <name>CheckPanel</name>
+    <message>
+        <source>F&amp;indings:</source>
+        <translation>&amp;Befunde:</translation>
+    </message>
+    <message>
+        <source>Fi&amp;x</source>
+        <translation>Be&amp;heben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3</source>
+        <translation>%1:%2: %3</translation>
+    </message>
+    <message>
+        <source>Nothing found: viewers show this text as it is meant.</source>
+        <translation>Nichts gefunden: Betrachter zeigen diesen Text so, wie er gemeint ist.</translation>
+    </message>
+</context>
+<context>
     <name>ClockStatusBar</name>
     <message>
         <source>Please visit %1</source>
@@ -79,16 +129,6 @@
 </context>
 <context>
     <name>CommandLineTool</name>
-    <message>
-        <source>Views and creates NFO files. Without options, opens FILE in the window.
-With --export, writes each FILE as a PNG picture, a web page or UTF-8 text, without a window or a display.
-With --generate, writes a movie or an application NFO filled from --field and --fields to --output.
-With --thumbnail, writes a small picture of the top of INPUT to OUTPUT, as file managers show it.</source>
-        <translation>Zeigt NFO-Dateien an und erstellt sie. Ohne Optionen wird DATEI im Fenster geöffnet.
-Mit --export wird jede DATEI als PNG-Bild, Webseite oder UTF-8-Text geschrieben, ohne Fenster und ohne Bildschirm.
-Mit --generate wird eine Film- oder Programm-NFO, gefüllt aus --field und --fields, nach --output geschrieben.
-Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschrieben, wie Dateimanager es zeigen.</translation>
-    </message>
     <message>
         <source>The NFO files.</source>
         <translation>Die NFO-Dateien.</translation>
@@ -120,10 +160,6 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     <message>
         <source>--generate takes no FILE; its values come from --field and --fields.</source>
         <translation>--generate nimmt keine DATEI; seine Werte kommen aus --field und --fields.</translation>
-    </message>
-    <message>
-        <source>--export, --generate and --thumbnail are different things; say one.</source>
-        <translation>--export, --generate und --thumbnail sind verschiedene Dinge; bitte nur eines angeben.</translation>
     </message>
     <message>
         <source>say what to do with the files, such as --export png.</source>
@@ -168,6 +204,56 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     <message>
         <source>--output must name a folder for several files.</source>
         <translation>--output muss bei mehreren Dateien einen Ordner nennen.</translation>
+    </message>
+    <message>
+        <source>Views and creates NFO files. Without options, opens FILE in the window.
+With --export, writes each FILE as a PNG picture, a web page or UTF-8 text, without a window or a display.
+With --generate, writes a movie or an application NFO filled from --field and --fields to --output.
+With --thumbnail, writes a small picture of the top of INPUT to OUTPUT, as file managers show it.
+With --check, lists what viewers would show wrongly in each FILE.
+With --sauce, prints the SAUCE record of FILE.</source>
+        <translation>Zeigt NFO-Dateien an und erstellt sie. Ohne Optionen wird DATEI im Fenster geöffnet.
+Mit --export wird jede DATEI als PNG-Bild, Webseite oder UTF-8-Text geschrieben, ohne Fenster und ohne Bildschirm.
+Mit --generate wird eine Film- oder Programm-NFO, gefüllt aus --field und --fields, nach --output geschrieben.
+Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschrieben, wie Dateimanager es zeigen.
+Mit --check: listet, was Betrachter in jeder DATEI falsch zeigen würden.
+Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
+    </message>
+    <message>
+        <source>Checks each FILE for what viewers would show wrongly: lines wider than --width, tabs and control codes, Windows-1252 punctuation in code page 437 text, mixed or missing line ends, trailing blanks, a wrong SAUCE record, web addresses that cannot be opened. One finding a line; the exit status is 0 when nothing was found, 1 when something was.</source>
+        <translation>Prüft jede DATEI auf das, was Betrachter falsch zeigen würden: Zeilen breiter als --width, Tabulatoren und Steuerzeichen, Windows-1252-Satzzeichen in Codepage-437-Text, gemischte oder fehlende Zeilenenden, Leerzeichen am Zeilenende, einen falschen SAUCE-Datensatz, Webadressen, die sich nicht öffnen lassen. Ein Befund je Zeile; der Exit-Status ist 0, wenn nichts gefunden wurde, 1, wenn etwas gefunden wurde.</translation>
+    </message>
+    <message>
+        <source>With --check, the widest line allowed, in screen columns.</source>
+        <translation>Mit --check: die breiteste erlaubte Zeile, in Bildschirmspalten.</translation>
+    </message>
+    <message>
+        <source>With --check, prints the findings as one JSON array.</source>
+        <translation>Mit --check: gibt die Befunde als ein JSON-Array aus.</translation>
+    </message>
+    <message>
+        <source>Prints the fields of FILE&apos;s SAUCE record as name=value lines.</source>
+        <translation>Gibt die Felder des SAUCE-Datensatzes der DATEI als Zeilen name=wert aus.</translation>
+    </message>
+    <message>
+        <source>--export, --generate, --thumbnail, --check and --sauce are different things; say one.</source>
+        <translation>--export, --generate, --thumbnail, --check und --sauce sind verschiedene Dinge; bitte eines angeben.</translation>
+    </message>
+    <message>
+        <source>--width and --json go with --check.</source>
+        <translation>--width und --json gehören zu --check.</translation>
+    </message>
+    <message>
+        <source>--width takes a number of columns from 1 to %1.</source>
+        <translation>--width nimmt eine Spaltenzahl von 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>no FILE to check.</source>
+        <translation>keine DATEI zu prüfen.</translation>
+    </message>
+    <message>
+        <source>--sauce takes one FILE.</source>
+        <translation>--sauce nimmt eine DATEI.</translation>
     </message>
 </context>
 <context>
@@ -562,14 +648,6 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
         <translation>NFO-Datei (*.nfo)|*.nfo</translation>
     </message>
     <message>
-        <source>Properties</source>
-        <translation>Eigenschaften</translation>
-    </message>
-    <message>
-        <source>This file has no SAUCE record.</source>
-        <translation>Diese Datei hat keinen SAUCE-Eintrag.</translation>
-    </message>
-    <message>
         <source>PNG Picture</source>
         <translation>PNG-Bild</translation>
     </message>
@@ -584,26 +662,6 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     <message>
         <source>Export %1</source>
         <translation>%1 exportieren</translation>
-    </message>
-    <message>
-        <source>Title: %1</source>
-        <translation>Titel: %1</translation>
-    </message>
-    <message>
-        <source>Author: %1</source>
-        <translation>Autor: %1</translation>
-    </message>
-    <message>
-        <source>Group: %1</source>
-        <translation>Gruppe: %1</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>Datum: %1</translation>
-    </message>
-    <message>
-        <source>Font: %1</source>
-        <translation>Schrift: %1</translation>
     </message>
     <message>
         <source>Repaired from CP437</source>
@@ -626,8 +684,8 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>The record is damaged: these are the fields it still holds. Save writes it back as it was.</source>
-        <translation>Der Eintrag ist beschädigt: Dies sind die Felder, die er noch enthält. Speichern schreibt ihn unverändert zurück.</translation>
+        <source>C&amp;heck NFO</source>
+        <translation>NFO &amp;prüfen</translation>
     </message>
 </context>
 <context>
@@ -693,6 +751,89 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     </message>
 </context>
 <context>
+    <name>NfoChecker</name>
+    <message>
+        <source>byte-order mark in a code page 437 file: viewers show it as %1 at the top</source>
+        <translation>Byte-Order-Mark in einer Codepage-437-Datei: Betrachter zeigen sie oben als %1</translation>
+    </message>
+    <message>
+        <source>line is %1 columns wide, more than %2: a viewer %2 columns wide wraps or cuts it</source>
+        <translation>Zeile ist %1 Spalten breit, mehr als %2: ein Betrachter mit %2 Spalten bricht sie um oder schneidet sie ab</translation>
+    </message>
+    <message>
+        <source>trailing blanks: invisible, yet copied with the line and counted in its width</source>
+        <translation>Leerzeichen am Zeilenende: unsichtbar, aber mit der Zeile kopiert und in ihrer Breite gezählt</translation>
+    </message>
+    <message>
+        <source>tab: viewers expand it to different widths, so what follows shifts</source>
+        <translation>Tabulator: Betrachter erweitern ihn verschieden breit, so verschiebt sich, was folgt</translation>
+    </message>
+    <message>
+        <source>NUL: many viewers end the text here or leave out the rest of the line</source>
+        <translation>NUL: viele Betrachter beenden den Text hier oder lassen den Rest der Zeile aus</translation>
+    </message>
+    <message>
+        <source>Ctrl-Z inside the text: DOS viewers stop reading here and hide the rest</source>
+        <translation>Strg-Z im Text: DOS-Betrachter hören hier auf zu lesen und verbergen den Rest</translation>
+    </message>
+    <message>
+        <source>replacement character: a program that could not read the text put it where a character was lost</source>
+        <translation>Ersatzzeichen: ein Programm, das den Text nicht lesen konnte, hat es an die Stelle eines verlorenen Zeichens gesetzt</translation>
+    </message>
+    <message>
+        <source>%1 on %2 lines: viewers show extra blank lines or run lines together</source>
+        <translation>%1 in %2 Zeilen: Betrachter zeigen zusätzliche Leerzeilen oder ziehen Zeilen zusammen</translation>
+    </message>
+    <message>
+        <source>line end %1 here, %2</source>
+        <translation>Zeilenende %1 hier, %2</translation>
+    </message>
+    <message>
+        <source>line ends %1 here and on %2 more lines, %3</source>
+        <translation>Zeilenenden %1 hier und in %2 weiteren Zeilen, %3</translation>
+    </message>
+    <message>
+        <source>no line end after the last line: programs that add to the file or count its lines join it to the next text or leave it out</source>
+        <translation>kein Zeilenende nach der letzten Zeile: Programme, die an die Datei anfügen oder ihre Zeilen zählen, hängen sie an den nächsten Text oder lassen sie aus</translation>
+    </message>
+    <message>
+        <source>damaged SAUCE record: viewers show its bytes as text at the end, or read wrong fields from it</source>
+        <translation>beschädigter SAUCE-Datensatz: Betrachter zeigen seine Bytes am Ende als Text oder lesen falsche Felder daraus</translation>
+    </message>
+    <message>
+        <source>the SAUCE record gives the text as %1 bytes, but it has %2: viewers that go by the record cut the text short or show the record as text</source>
+        <translation>der SAUCE-Datensatz gibt den Text mit %1 Bytes an, er hat aber %2: Betrachter, die sich nach dem Datensatz richten, kürzen den Text oder zeigen den Datensatz als Text</translation>
+    </message>
+    <message>
+        <source>address %1 cannot be opened as written: %2</source>
+        <translation>die Adresse %1 lässt sich so nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>Windows-1252 punctuation in a code page 437 file: viewers show the letter %1 where %2 was meant</source>
+        <translation>Windows-1252-Satzzeichen in einer Codepage-437-Datei: Betrachter zeigen den Buchstaben %1, wo %2 gemeint war</translation>
+    </message>
+    <message>
+        <source>Make every line end alike</source>
+        <translation>Alle Zeilenenden angleichen</translation>
+    </message>
+    <message>
+        <source>Replace Windows-1252 punctuation with ASCII</source>
+        <translation>Windows-1252-Satzzeichen durch ASCII ersetzen</translation>
+    </message>
+    <message>
+        <source>Add a line end at the end</source>
+        <translation>Zeilenende am Schluss anfügen</translation>
+    </message>
+    <message>
+        <source>Remove trailing blanks</source>
+        <translation>Leerzeichen am Zeilenende entfernen</translation>
+    </message>
+    <message>
+        <source>Correct the SAUCE file size</source>
+        <translation>SAUCE-Dateigröße berichtigen</translation>
+    </message>
+</context>
+<context>
     <name>NfoDocument</name>
     <message>
         <source>ANSI art is shown as it is drawn and cannot be edited; View &gt; Show Codes edits its codes.</source>
@@ -708,6 +849,80 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     <message>
         <source>Save &amp;As...</source>
         <translation>Speichern &amp;unter...</translation>
+    </message>
+</context>
+<context>
+    <name>SauceCommand</name>
+    <message>
+        <source>the file has no SAUCE record.</source>
+        <translation>die Datei hat keinen SAUCE-Datensatz.</translation>
+    </message>
+</context>
+<context>
+    <name>SauceDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Record</source>
+        <translation>Datensatz &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>nicht angegeben</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Autor:</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Gruppe:</translation>
+    </message>
+    <message>
+        <source>&amp;Date (CCYYMMDD):</source>
+        <translation>&amp;Datum (JJJJMMTT):</translation>
+    </message>
+    <message>
+        <source>&amp;Width in characters:</source>
+        <translation>&amp;Breite in Zeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Schrift:</translation>
+    </message>
+    <message>
+        <source>&amp;Comments, one a line:</source>
+        <translation>&amp;Kommentare, einer je Zeile:</translation>
+    </message>
+    <message>
+        <source>The date needs eight digits: year, month and day, such as 20261207.</source>
+        <translation>Das Datum braucht acht Ziffern: Jahr, Monat und Tag, etwa 20261207.</translation>
+    </message>
+    <message>
+        <source>A SAUCE record holds at most %1 comment lines.</source>
+        <translation>Ein SAUCE-Datensatz fasst höchstens %1 Kommentarzeilen.</translation>
+    </message>
+    <message>
+        <source>A comment line holds at most %1 characters.</source>
+        <translation>Eine Kommentarzeile fasst höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Code page 437 has no &quot;%1&quot;: a SAUCE record cannot hold it.</source>
+        <translation>Codepage 437 hat kein „%1“: ein SAUCE-Datensatz kann es nicht aufnehmen.</translation>
+    </message>
+    <message>
+        <source>The record is damaged: these are the fields it still holds.</source>
+        <translation>Der Eintrag ist beschädigt: Dies sind die Felder, die er noch enthält.</translation>
     </message>
 </context>
 <context>

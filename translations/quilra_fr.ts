@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>AddressForm</name>
+    <message>
+        <source>it names no host</source>
+        <translation>elle ne nomme aucun hôte</translation>
+    </message>
+    <message>
+        <source>its port is not a number from 1 to 65535</source>
+        <translation>son port n’est pas un nombre de 1 à 65535</translation>
+    </message>
+    <message>
+        <source>it holds characters a browser does not take as written</source>
+        <translation>elle contient des caractères qu’un navigateur ne prend pas tels quels</translation>
+    </message>
+    <message>
+        <source>its host name %1 has no top-level domain</source>
+        <translation>son nom d’hôte %1 n’a pas de domaine de premier niveau</translation>
+    </message>
+    <message>
+        <source>its host name %1 is not made of names of letters, digits and hyphens between single dots</source>
+        <translation>son nom d’hôte %1 n’est pas fait de noms de lettres, de chiffres et de traits d’union séparés par des points simples</translation>
+    </message>
+    <message>
+        <source>its host name %1 ends in %2, which is no top-level domain</source>
+        <translation>son nom d’hôte %1 finit par %2, qui n’est pas un domaine de premier niveau</translation>
+    </message>
+</context>
+<context>
     <name>AnsiDocument</name>
     <message>
         <source>The art draws more than %1 rows; it is shown up to there.</source>
@@ -71,6 +98,29 @@
     </message>
 </context>
 <context>
+    <name>CheckPanel</name>
+    <message>
+        <source>F&amp;indings:</source>
+        <translation>C&amp;onstats :</translation>
+    </message>
+    <message>
+        <source>Fi&amp;x</source>
+        <translation>Co&amp;rriger</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3</source>
+        <translation>%1:%2: %3</translation>
+    </message>
+    <message>
+        <source>Nothing found: viewers show this text as it is meant.</source>
+        <translation>Rien trouvé : les visionneuses montrent ce texte tel qu’il est voulu.</translation>
+    </message>
+</context>
+<context>
     <name>ClockStatusBar</name>
     <message>
         <source>Please visit %1</source>
@@ -79,16 +129,6 @@
 </context>
 <context>
     <name>CommandLineTool</name>
-    <message>
-        <source>Views and creates NFO files. Without options, opens FILE in the window.
-With --export, writes each FILE as a PNG picture, a web page or UTF-8 text, without a window or a display.
-With --generate, writes a movie or an application NFO filled from --field and --fields to --output.
-With --thumbnail, writes a small picture of the top of INPUT to OUTPUT, as file managers show it.</source>
-        <translation>Affiche et crée des fichiers NFO. Sans option, ouvre FICHIER dans la fenêtre.
-Avec --export, écrit chaque FICHIER sous forme d&apos;image PNG, de page web ou de texte UTF-8, sans fenêtre ni écran.
-Avec --generate, écrit dans --output un NFO de film ou de logiciel rempli à partir de --field et --fields.
-Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle que l&apos;affichent les gestionnaires de fichiers.</translation>
-    </message>
     <message>
         <source>The NFO files.</source>
         <translation>Les fichiers NFO.</translation>
@@ -120,10 +160,6 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     <message>
         <source>--generate takes no FILE; its values come from --field and --fields.</source>
         <translation>--generate ne prend pas de FICHIER ; ses valeurs viennent de --field et --fields.</translation>
-    </message>
-    <message>
-        <source>--export, --generate and --thumbnail are different things; say one.</source>
-        <translation>--export, --generate et --thumbnail sont des choses différentes ; indiquez-en une seule.</translation>
     </message>
     <message>
         <source>say what to do with the files, such as --export png.</source>
@@ -168,6 +204,56 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     <message>
         <source>--output must name a folder for several files.</source>
         <translation>--output doit désigner un dossier pour plusieurs fichiers.</translation>
+    </message>
+    <message>
+        <source>Views and creates NFO files. Without options, opens FILE in the window.
+With --export, writes each FILE as a PNG picture, a web page or UTF-8 text, without a window or a display.
+With --generate, writes a movie or an application NFO filled from --field and --fields to --output.
+With --thumbnail, writes a small picture of the top of INPUT to OUTPUT, as file managers show it.
+With --check, lists what viewers would show wrongly in each FILE.
+With --sauce, prints the SAUCE record of FILE.</source>
+        <translation>Affiche et crée des fichiers NFO. Sans option, ouvre FICHIER dans la fenêtre.
+Avec --export, écrit chaque FICHIER sous forme d&apos;image PNG, de page web ou de texte UTF-8, sans fenêtre ni écran.
+Avec --generate, écrit dans --output un NFO de film ou de logiciel rempli à partir de --field et --fields.
+Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle que l&apos;affichent les gestionnaires de fichiers.
+Avec --check, liste ce que les visionneuses montreraient mal dans chaque FICHIER.
+Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
+    </message>
+    <message>
+        <source>Checks each FILE for what viewers would show wrongly: lines wider than --width, tabs and control codes, Windows-1252 punctuation in code page 437 text, mixed or missing line ends, trailing blanks, a wrong SAUCE record, web addresses that cannot be opened. One finding a line; the exit status is 0 when nothing was found, 1 when something was.</source>
+        <translation>Vérifie dans chaque FICHIER ce que les visionneuses montreraient mal : lignes plus larges que --width, tabulations et codes de contrôle, ponctuation Windows-1252 dans un texte en page de code 437, fins de ligne mélangées ou manquantes, blancs en fin de ligne, enregistrement SAUCE erroné, adresses web impossibles à ouvrir. Un constat par ligne ; le code de sortie vaut 0 si rien n’a été trouvé, 1 sinon.</translation>
+    </message>
+    <message>
+        <source>With --check, the widest line allowed, in screen columns.</source>
+        <translation>Avec --check, la ligne la plus large permise, en colonnes d’écran.</translation>
+    </message>
+    <message>
+        <source>With --check, prints the findings as one JSON array.</source>
+        <translation>Avec --check, affiche les constats en un seul tableau JSON.</translation>
+    </message>
+    <message>
+        <source>Prints the fields of FILE&apos;s SAUCE record as name=value lines.</source>
+        <translation>Affiche les champs de l’enregistrement SAUCE du FICHIER en lignes nom=valeur.</translation>
+    </message>
+    <message>
+        <source>--export, --generate, --thumbnail, --check and --sauce are different things; say one.</source>
+        <translation>--export, --generate, --thumbnail, --check et --sauce sont des choses différentes ; indiquez-en une.</translation>
+    </message>
+    <message>
+        <source>--width and --json go with --check.</source>
+        <translation>--width et --json vont avec --check.</translation>
+    </message>
+    <message>
+        <source>--width takes a number of columns from 1 to %1.</source>
+        <translation>--width prend un nombre de colonnes de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>no FILE to check.</source>
+        <translation>aucun FICHIER à vérifier.</translation>
+    </message>
+    <message>
+        <source>--sauce takes one FILE.</source>
+        <translation>--sauce prend un FICHIER.</translation>
     </message>
 </context>
 <context>
@@ -562,14 +648,6 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
         <translation>fichier nfo (*.nfo)|*.nfo</translation>
     </message>
     <message>
-        <source>Properties</source>
-        <translation>Propriétés</translation>
-    </message>
-    <message>
-        <source>This file has no SAUCE record.</source>
-        <translation>Ce fichier n&apos;a pas d&apos;enregistrement SAUCE.</translation>
-    </message>
-    <message>
         <source>PNG Picture</source>
         <translation>Image PNG</translation>
     </message>
@@ -584,26 +662,6 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     <message>
         <source>Export %1</source>
         <translation>Exporter : %1</translation>
-    </message>
-    <message>
-        <source>Title: %1</source>
-        <translation>Titre : %1</translation>
-    </message>
-    <message>
-        <source>Author: %1</source>
-        <translation>Auteur : %1</translation>
-    </message>
-    <message>
-        <source>Group: %1</source>
-        <translation>Groupe : %1</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>Date : %1</translation>
-    </message>
-    <message>
-        <source>Font: %1</source>
-        <translation>Police : %1</translation>
     </message>
     <message>
         <source>Repaired from CP437</source>
@@ -626,8 +684,8 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>The record is damaged: these are the fields it still holds. Save writes it back as it was.</source>
-        <translation>L’enregistrement est endommagé : voici les champs qu’il contient encore. L’enregistrement du fichier le réécrit tel quel.</translation>
+        <source>C&amp;heck NFO</source>
+        <translation>&amp;Vérifier le NFO</translation>
     </message>
 </context>
 <context>
@@ -693,6 +751,89 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     </message>
 </context>
 <context>
+    <name>NfoChecker</name>
+    <message>
+        <source>byte-order mark in a code page 437 file: viewers show it as %1 at the top</source>
+        <translation>indicateur d’ordre des octets dans un fichier en page de code 437 : les visionneuses l’affichent en haut comme %1</translation>
+    </message>
+    <message>
+        <source>line is %1 columns wide, more than %2: a viewer %2 columns wide wraps or cuts it</source>
+        <translation>la ligne fait %1 colonnes, plus de %2 : une visionneuse de %2 colonnes la coupe ou la renvoie à la ligne</translation>
+    </message>
+    <message>
+        <source>trailing blanks: invisible, yet copied with the line and counted in its width</source>
+        <translation>blancs en fin de ligne : invisibles, mais copiés avec la ligne et comptés dans sa largeur</translation>
+    </message>
+    <message>
+        <source>tab: viewers expand it to different widths, so what follows shifts</source>
+        <translation>tabulation : les visionneuses l’étendent à des largeurs différentes, et ce qui suit se décale</translation>
+    </message>
+    <message>
+        <source>NUL: many viewers end the text here or leave out the rest of the line</source>
+        <translation>NUL : beaucoup de visionneuses arrêtent le texte ici ou omettent le reste de la ligne</translation>
+    </message>
+    <message>
+        <source>Ctrl-Z inside the text: DOS viewers stop reading here and hide the rest</source>
+        <translation>Ctrl-Z dans le texte : les visionneuses DOS cessent de lire ici et cachent la suite</translation>
+    </message>
+    <message>
+        <source>replacement character: a program that could not read the text put it where a character was lost</source>
+        <translation>caractère de remplacement : un programme qui ne pouvait lire le texte l’a mis à la place d’un caractère perdu</translation>
+    </message>
+    <message>
+        <source>%1 on %2 lines: viewers show extra blank lines or run lines together</source>
+        <translation>%1 sur %2 lignes : les visionneuses montrent des lignes vides en trop ou collent des lignes</translation>
+    </message>
+    <message>
+        <source>line end %1 here, %2</source>
+        <translation>fin de ligne %1 ici, %2</translation>
+    </message>
+    <message>
+        <source>line ends %1 here and on %2 more lines, %3</source>
+        <translation>fins de ligne %1 ici et sur %2 autres lignes, %3</translation>
+    </message>
+    <message>
+        <source>no line end after the last line: programs that add to the file or count its lines join it to the next text or leave it out</source>
+        <translation>pas de fin de ligne après la dernière ligne : les programmes qui ajoutent au fichier ou comptent ses lignes la collent au texte suivant ou l’omettent</translation>
+    </message>
+    <message>
+        <source>damaged SAUCE record: viewers show its bytes as text at the end, or read wrong fields from it</source>
+        <translation>enregistrement SAUCE endommagé : les visionneuses affichent ses octets comme du texte à la fin, ou y lisent des champs faux</translation>
+    </message>
+    <message>
+        <source>the SAUCE record gives the text as %1 bytes, but it has %2: viewers that go by the record cut the text short or show the record as text</source>
+        <translation>l’enregistrement SAUCE donne au texte %1 octets, mais il en a %2 : les visionneuses qui s’y fient tronquent le texte ou affichent l’enregistrement comme du texte</translation>
+    </message>
+    <message>
+        <source>address %1 cannot be opened as written: %2</source>
+        <translation>l’adresse %1 ne peut être ouverte telle qu’écrite : %2</translation>
+    </message>
+    <message>
+        <source>Windows-1252 punctuation in a code page 437 file: viewers show the letter %1 where %2 was meant</source>
+        <translation>ponctuation Windows-1252 dans un fichier en page de code 437 : les visionneuses montrent la lettre %1 là où %2 était voulu</translation>
+    </message>
+    <message>
+        <source>Make every line end alike</source>
+        <translation>Uniformiser les fins de ligne</translation>
+    </message>
+    <message>
+        <source>Replace Windows-1252 punctuation with ASCII</source>
+        <translation>Remplacer la ponctuation Windows-1252 par de l’ASCII</translation>
+    </message>
+    <message>
+        <source>Add a line end at the end</source>
+        <translation>Ajouter une fin de ligne à la fin</translation>
+    </message>
+    <message>
+        <source>Remove trailing blanks</source>
+        <translation>Supprimer les blancs en fin de ligne</translation>
+    </message>
+    <message>
+        <source>Correct the SAUCE file size</source>
+        <translation>Corriger la taille de fichier SAUCE</translation>
+    </message>
+</context>
+<context>
     <name>NfoDocument</name>
     <message>
         <source>ANSI art is shown as it is drawn and cannot be edited; View &gt; Show Codes edits its codes.</source>
@@ -708,6 +849,80 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     <message>
         <source>Save &amp;As...</source>
         <translation>Enregistrer &amp;sous...</translation>
+    </message>
+</context>
+<context>
+    <name>SauceCommand</name>
+    <message>
+        <source>the file has no SAUCE record.</source>
+        <translation>le fichier n’a pas d’enregistrement SAUCE.</translation>
+    </message>
+</context>
+<context>
+    <name>SauceDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Record</source>
+        <translation>&amp;Supprimer l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>non indiquée</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Auteur :</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Groupe :</translation>
+    </message>
+    <message>
+        <source>&amp;Date (CCYYMMDD):</source>
+        <translation>&amp;Date (AAAAMMJJ) :</translation>
+    </message>
+    <message>
+        <source>&amp;Width in characters:</source>
+        <translation>&amp;Largeur en caractères :</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Police :</translation>
+    </message>
+    <message>
+        <source>&amp;Comments, one a line:</source>
+        <translation>&amp;Commentaires, un par ligne :</translation>
+    </message>
+    <message>
+        <source>The date needs eight digits: year, month and day, such as 20261207.</source>
+        <translation>La date demande huit chiffres : année, mois et jour, comme 20261207.</translation>
+    </message>
+    <message>
+        <source>A SAUCE record holds at most %1 comment lines.</source>
+        <translation>Un enregistrement SAUCE contient au plus %1 lignes de commentaire.</translation>
+    </message>
+    <message>
+        <source>A comment line holds at most %1 characters.</source>
+        <translation>Une ligne de commentaire contient au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Code page 437 has no &quot;%1&quot;: a SAUCE record cannot hold it.</source>
+        <translation>La page de code 437 n’a pas de « %1 » : un enregistrement SAUCE ne peut le contenir.</translation>
+    </message>
+    <message>
+        <source>The record is damaged: these are the fields it still holds.</source>
+        <translation>L’enregistrement est endommagé : voici les champs qu’il contient encore.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include "CommandLineTool.h"
 
+#include "CheckCommand.h"
 #include "ExportCommand.h"
+#include "SauceCommand.h"
 #include "documents/DocumentFormat.h"
 #include "documents/NfoFile.h"
 #include "export/DocumentExport.h"
@@ -35,6 +37,10 @@ const QString kOutput = QStringLiteral("output");
 const QString kScale = QStringLiteral("scale");
 const QString kColumns = QStringLiteral("columns");
 const QString kThumbnail = QStringLiteral("thumbnail");
+const QString kCheck = QStringLiteral("check");
+const QString kWidth = QStringLiteral("width");
+const QString kJson = QStringLiteral("json");
+const QString kSauce = QStringLiteral("sauce");
 // `--output -`: standard output.
 const QString kStandardOutput = QStringLiteral("-");
 // The names QCommandLineParser gives its help and version options.
@@ -76,7 +82,9 @@ CommandLineTool::CommandLineTool(ProgramSettings settings, QString templateDirec
            "or UTF-8 text, without a window or a display.\nWith --generate, "
            "writes a movie or an application NFO filled from --field and --fields "
            "to --output.\nWith --thumbnail, writes a small picture of the top of "
-           "INPUT to OUTPUT, as file managers show it."));
+           "INPUT to OUTPUT, as file managers show it.\nWith --check, lists what "
+           "viewers would show wrongly in each FILE.\nWith --sauce, prints the SAUCE "
+           "record of FILE."));
     m_parser.addHelpOption();
     m_parser.addVersionOption();
     m_parser.addOptions(commandOptions());
@@ -114,6 +122,15 @@ QList<QCommandLineOption> CommandLineTool::commandOptions()
             "Reads no settings and writes nothing else."),
          QStringLiteral("SIZE")},
         option(BatchOptions::Media),
+        {kCheck, tr("Checks each FILE for what viewers would show wrongly: lines wider than "
+                    "--width, tabs and control codes, Windows-1252 punctuation in code page 437 "
+                    "text, mixed or missing line ends, trailing blanks, a wrong SAUCE record, web "
+                    "addresses that cannot be opened. One finding a line; the exit status is 0 "
+                    "when nothing was found, 1 when something was.")},
+        {kWidth, tr("With --check, the widest line allowed, in screen columns."),
+         QStringLiteral("N"), QStringLiteral("80")},
+        {kJson, tr("With --check, prints the findings as one JSON array.")},
+        {kSauce, tr("Prints the fields of FILE's SAUCE record as name=value lines.")},
     };
 }
 
@@ -212,12 +229,18 @@ int CommandLineTool::run(const QStringList& arguments, QIODevice* standardOutput
                  << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
-    const int commands = int(m_parser.isSet(kExport)) +
-                         int(m_parser.isSet(BatchOptions::Generate.name)) +
-                         int(m_parser.isSet(kThumbnail));
+    const int commands =
+        int(m_parser.isSet(kExport)) + int(m_parser.isSet(BatchOptions::Generate.name)) +
+        int(m_parser.isSet(kThumbnail)) + int(m_parser.isSet(kCheck)) + int(m_parser.isSet(kSauce));
     if (commands > 1)
-        return usageError(tr("--export, --generate and --thumbnail are different things; "
-                             "say one."));
+        return usageError(tr("--export, --generate, --thumbnail, --check and --sauce are "
+                             "different things; say one."));
+    if (!m_parser.isSet(kCheck) && (m_parser.isSet(kWidth) || m_parser.isSet(kJson)))
+        return usageError(tr("--width and --json go with --check."));
+    if (m_parser.isSet(kCheck))
+        return checkFiles();
+    if (m_parser.isSet(kSauce))
+        return printSauce();
     if (m_parser.isSet(kExport))
         return exportFiles();
     if (m_parser.isSet(BatchOptions::Generate.name))
@@ -351,4 +374,25 @@ int CommandLineTool::exportToStandardOutput(const DocumentExport::Options& optio
         return 1;
     }
     return writeStandardOutput(result.bytes) ? 0 : 1;
+}
+
+int CommandLineTool::checkFiles()
+{
+    bool ok = false;
+    const int width = m_parser.value(kWidth).trimmed().toInt(&ok);
+    if (!ok || width < 1 || width > CheckCommand::MaxWidth)
+        return usageError(
+            tr("--width takes a number of columns from 1 to %1.").arg(CheckCommand::MaxWidth));
+    const QStringList files = m_parser.positionalArguments();
+    if (files.isEmpty())
+        return usageError(tr("no FILE to check."));
+    return CheckCommand(width, m_parser.isSet(kJson)).run(files, m_output, m_errors);
+}
+
+int CommandLineTool::printSauce()
+{
+    const QStringList files = m_parser.positionalArguments();
+    if (files.size() != 1)
+        return usageError(tr("--sauce takes one FILE."));
+    return SauceCommand::run(files.first(), m_output, m_errors);
 }

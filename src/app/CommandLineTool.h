@@ -12,6 +12,7 @@ class QTextStream;
 
 // The program as a tool without a window: `quilra --export FORMAT [...] FILE...`,
 // `quilra --generate KIND [...] --output OUT.nfo`, `quilra --thumbnail SIZE INPUT OUTPUT`,
+// `quilra --check [--width N] [--json] FILE...`, `quilra --sauce FILE`,
 // `--help` and `--version`. Arguments without a leading dash (or after `--`) keep their first
 // meaning, the one NFO file to open in the window. Each command is an option of the one parser
 // and a class of its own that this one calls.
@@ -46,6 +47,8 @@ private:
     int exportToStandardOutput(const DocumentExport::Options& options, const QString& file);
     int generateFile();
     int makeThumbnail();
+    int checkFiles();
+    int printSauce();
     static bool writeThumbnail(const QString& path, const QByteArray& png);
     // Writes `bytes` to standard output; false when it could not take them all.
     bool writeStandardOutput(const QByteArray& bytes);

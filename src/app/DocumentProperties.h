@@ -1,16 +1,13 @@
 #pragma once
 
-#include <QCoreApplication>
-
-class Dialogs;
 class NfoDocument;
 class QWidget;
+class SauceDialog;
 
-// File > Properties: what the document's SAUCE record says of it.
+// File > Properties: the document's SAUCE record to edit, add or remove, in a dialog that
+// opens without blocking and closes itself.
 class DocumentProperties
 {
-    Q_DECLARE_TR_FUNCTIONS(MDIForm1)
-
 public:
-    static void show(Dialogs& dialogs, QWidget* parent, const NfoDocument& document);
+    static SauceDialog* show(QWidget* parent, NfoDocument& document);
 };

@@ -1,6 +1,7 @@
 #include "EditCommands.h"
 
 #include "DocumentWindow.h"
+#include "ui/CheckPanel.h"
 #include "ui/FindBar.h"
 #include "ui/Form1.h"
 #include "ui/NfoDocument.h"
@@ -21,6 +22,7 @@ EditCommands::EditCommands(MainMenuItems& items, NfoDocument& document, Document
     connect(m.mnucopy, &QAction::triggered, this, [form] { form()->copy(); });
     connect(m.mnufind, &QAction::triggered, this, [form] { form()->findbar->open(false); });
     connect(m.mnureplace, &QAction::triggered, this, [form] { form()->findbar->open(true); });
+    connect(m.mnucheck, &QAction::triggered, this, [form] { form()->checkpanel->open(); });
     connect(m.mnufindnext, &QAction::triggered, this, [form] { form()->findbar->findNext(); });
     connect(m.mnufindprevious, &QAction::triggered, this,
             [form] { form()->findbar->findPrevious(); });

@@ -388,7 +388,7 @@ void MDIForm1::openRecent(const QString& path)
 
 void MDIForm1::mnuproperties_Click()
 {
-    DocumentProperties::show(m_services.dialogs, this, m_document);
+    DocumentProperties::show(this, m_document);
 }
 
 void MDIForm1::mnuexport_Click(DocumentExport::Format format)

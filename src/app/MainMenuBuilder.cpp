@@ -109,6 +109,7 @@ void MainMenuBuilder::buildEditMenu()
     m.mnufind = addItem(m.mnuedit, "mnufind", tr("&Find..."), QKeySequence::Find);
     m.mnureplace =
         addItem(m.mnuedit, "mnureplace", tr("R&eplace..."), QKeySequence(Qt::CTRL | Qt::Key_H));
+    m.mnucheck = addItem(m.mnuedit, "mnucheck", tr("C&heck NFO"));
     m.mnufindnext = addItem(m.mnuedit, "mnufindnext", tr("Find &Next"), QKeySequence(Qt::Key_F3));
     m.mnufindprevious = addItem(m.mnuedit, "mnufindprevious", tr("Find Pre&vious"),
                                 QKeySequence(Qt::SHIFT | Qt::Key_F3));

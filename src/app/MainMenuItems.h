@@ -34,6 +34,7 @@ struct MainMenuItems
     QAction* mnupaste = nullptr;
     QAction* mnufind = nullptr;
     QAction* mnureplace = nullptr;
+    QAction* mnucheck = nullptr;
     QAction* mnufindnext = nullptr;
     QAction* mnufindprevious = nullptr;
     QMenu* mnuview = nullptr;

@@ -2,6 +2,8 @@
 
 #include "DocumentCodec.h"
 
+#include <QtEndian>
+
 namespace {
 
 constexpr qsizetype kRecordSize = 128;
@@ -78,6 +80,7 @@ std::optional<SauceRecord> SauceRecord::read(const QByteArray& trailer)
     sauce.fileType = uchar(record.at(95));
     sauce.tInfo1 = uchar(record.at(96)) | (uchar(record.at(97)) << 8);
     sauce.tFlags = uchar(record.at(105));
+    sauce.fileSize = qFromLittleEndian<quint32>(record.constData() + 90);
     const qsizetype comments = trailer.indexOf("COMNT");
     if (comments >= 0 && comments < trailer.size() - kRecordSize) {
         for (qsizetype at = comments + 5; at + kCommentLine <= trailer.size() - kRecordSize;

@@ -28,6 +28,9 @@ public:
     QString date; // as stored: CCYYMMDD
     QString font;
     QStringList comments;
+    // The size of the text the record was written for, without the record, its comments and
+    // the Ctrl-Z before them.
+    quint32 fileSize = 0;
     // The record is not 128 bytes long, or claims comment lines that are not there (as when its
     // NULs were turned into blanks): its fields are read where they would be.
     bool damaged = false;

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "CheckPanel.h"
 #include "DocumentAppearance.h"
 #include "DocumentEditor.h"
 #include "FileChangedBar.h"
@@ -13,8 +14,8 @@
 
 Form1::Form1(NfoDocument& document, DocumentAppearance& appearance, QWidget* parent)
     : ChildWindow(parent), txtvimb(new DocumentEditor(document, appearance)),
-      findbar(new FindBar(txtvimb)), filechanged(new FileChangedBar), m_document(document),
-      m_appearance(appearance)
+      findbar(new FindBar(txtvimb)), checkpanel(new CheckPanel(document, txtvimb)),
+      filechanged(new FileChangedBar), m_document(document), m_appearance(appearance)
 {
     setObjectName(QStringLiteral("Form1"));
     // The text box is the whole client area and follows every resize of the window; the
@@ -27,6 +28,7 @@ Form1::Form1(NfoDocument& document, DocumentAppearance& appearance, QWidget* par
     // activated; the notice is put above it afterwards.
     layout->addWidget(txtvimb);
     layout->addWidget(findbar);
+    layout->addWidget(checkpanel);
     layout->insertWidget(0, filechanged);
     setWidget(client);
     showCaption();

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 
+class CheckPanel;
 class DocumentAppearance;
 class DocumentEditor;
 class FileChangedBar;
@@ -24,6 +25,8 @@ public:
     DocumentEditor* const txtvimb;
     // The find bar under the text, hidden until Find or Replace opens it.
     FindBar* const findbar;
+    // Edit > Check NFO: the findings under the text, hidden until the command opens it.
+    CheckPanel* const checkpanel;
     // The notice that another program changed the file, hidden until it did.
     FileChangedBar* const filechanged;
     // Shows that notice.

@@ -1,5 +1,6 @@
 #include "NfoDocument.h"
 
+#include "TrailerChange.h"
 #include "ansi/VgaColours.h"
 #include "documents/Cp437.h"
 #include "documents/DocumentCodec.h"
@@ -448,6 +449,26 @@ void NfoDocument::setFilePath(const QString& path)
         return;
     m_filePath = path;
     Q_EMIT filePathChanged(path);
+}
+
+void NfoDocument::setTrailer(const QByteArray& trailer)
+{
+    if (trailer == m_trailer)
+        return;
+    // The step goes into the text's history inside an edit block, so that it is one step of
+    // its own and the text's modified state follows undo and redo over it.
+    QTextCursor cursor(m_text);
+    cursor.beginEditBlock();
+    m_text->appendUndoItem(new TrailerChange(*this, m_trailer, trailer));
+    cursor.endEditBlock();
+    restoreTrailer(trailer);
+    m_text->setModified(true);
+}
+
+void NfoDocument::restoreTrailer(const QByteArray& trailer)
+{
+    m_trailer = trailer;
+    Q_EMIT trailerChanged();
 }
 
 bool NfoDocument::isModified() const

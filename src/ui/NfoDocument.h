@@ -50,6 +50,9 @@ public:
     FileEncoding encoding() const { return m_encoding; }
     // The SAUCE record (and what belongs to it) after the text, "" when there is none.
     QByteArray trailer() const { return m_trailer; }
+    // Replaces the trailer (a new or edited SAUCE record, or none) as one step of the undo
+    // history, which marks the document modified as an edit of its text does.
+    void setTrailer(const QByteArray& trailer);
     // Reads the same bytes in another encoding; false (nothing changed) when they do not decode
     // in it without loss. A modified document stays modified.
     bool reinterpret(TextEncoding::Kind kind);
@@ -130,8 +133,13 @@ Q_SIGNALS:
     void modificationChanged(bool modified);
     // Text held a character the encoding cannot hold; the text was left unchanged.
     void textRefused(const QString& message);
+    // The trailer was replaced, undone or redone.
+    void trailerChanged();
 
 private:
+    friend class TrailerChange;
+    // Sets the trailer without a step of its own: an undo or redo of one.
+    void restoreTrailer(const QByteArray& trailer);
     void load(QString display, const FileEncoding& encoding, QByteArray trailer);
     void loadDrawn();
     // The text of drawn art cannot be edited: says so, true when the art is drawn.

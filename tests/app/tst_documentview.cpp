@@ -1,10 +1,13 @@
 #include "settings/SettingKeys.h"
 #include "support/ProgramHarness.h"
 #include "support/TestFiles.h"
+#include "ui/CheckPanel.h"
 #include "ui/DocumentEditor.h"
 #include "ui/DocumentFont.h"
 #include "ui/FindBar.h"
 #include "ui/Form1.h"
+#include "ui/NfoDocument.h"
+#include "ui/SauceDialog.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -12,8 +15,11 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -26,6 +32,16 @@ QImage picture(DocumentEditor* editor, DocumentAppearance& appearance, int zoom)
     appearance.setZoom(zoom);
     QApplication::processEvents();
     return editor->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// File > Properties and the dialog it opens (one closed before may still await deletion).
+SauceDialog* propertiesOf(MDIForm1* window)
+{
+    window->mnuproperties->trigger();
+    for (SauceDialog* dialog : window->findChildren<SauceDialog*>())
+        if (dialog->isVisible())
+            return dialog;
+    return nullptr;
 }
 
 QString statusPanel(MDIForm1* window, const char* name)
@@ -158,10 +174,86 @@ private Q_SLOTS:
         window->form1()->txtvimb->insertPlainText(u"!"_s);
         window->mnusave->trigger();
         QCOMPARE(TestFiles::read(path), "\xDB\xDB!" + record);
-        window->mnuproperties->trigger();
-        QCOMPARE(dialogs.messages(),
-                 QStringList{u"Title: Night\nAuthor: Ann\nGroup: Crew\nDate: 2026-12-06\n"
-                             "Font: IBM VGA\n\nfirst comment"_s});
+        auto* dialog = propertiesOf(window.get());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->txttitle->text(), u"Night"_s);
+        QCOMPARE(dialog->txtdate->text(), u"20261206"_s);
+        QCOMPARE(dialog->txtcomments->toPlainText(), u"first comment"_s);
+        QCOMPARE(dialog->spnwidth->value(), 0);
+        dialog->txttitle->setText(u"Day"_s);
+        dialog->spnwidth->setValue(80);
+        dialog->cmdok->click();
+        // The title and the width change; the size is the text's; the rest stays as it was.
+        const QByteArray edited = record.left(77) + "Day"_ba.leftJustified(35, ' ') +
+                                  record.mid(112, 48) + "\x03\x00\x00\x00\x00\x00\x50\x00"_ba +
+                                  record.mid(168);
+        QCOMPARE(window->form1()->text(), "\xDB\xDB!" + edited);
+        QVERIFY(window->form1()->isModified());
+        window->mnuundo->trigger();
+        QCOMPARE(window->form1()->text(), "\xDB\xDB!" + record);
+        QVERIFY(!window->form1()->isModified());
+        window->mnuredo->trigger();
+        QCOMPARE(window->form1()->text(), "\xDB\xDB!" + edited);
+        dialog = propertiesOf(window.get());
+        dialog->cmdremove->click();
+        QCOMPARE(window->form1()->text(), "\xDB\xDB!"_ba);
+    }
+
+    void aRecordIsAddedToAFileWithoutOne()
+    {
+        auto&& [dialogs, window] = StartedProgram();
+        window->form1()->setText("\xB0\r\n"_ba);
+        auto* dialog = propertiesOf(window.get());
+        QVERIFY(!dialog->cmdremove->isEnabled());
+        QCOMPARE(dialog->txtdate->text().size(), 8);
+        dialog->txttitle->setText(u"Art"_s);
+        dialog->txtdate->setText(u"20261207"_s);
+        dialog->txtcomments->setPlainText(u"\u20AC"_s);
+        dialog->cmdok->click();
+        QCOMPARE(dialog->lblproblem->text(),
+                 u"Code page 437 has no \"\u20AC\": a SAUCE record cannot hold it."_s);
+        dialog->txtcomments->setPlainText(u"hi"_s);
+        dialog->cmdok->click();
+        QCOMPARE(window->form1()->text(),
+                 "\xB0\r\n\x1A"
+                 "COMNThi"_ba +
+                     QByteArray(62, ' ') + "SAUCE00Art" + QByteArray(32, ' ') +
+                     QByteArray(40, ' ') + "20261207\x03\x00\x00\x00\x01\x00\x50\x00"_ba +
+                     QByteArray(6, '\0') + '\x01' + '\0' + "IBM VGA"_ba + QByteArray(15, '\0'));
+    }
+
+    void theCheckPanelListsFindingsAndFixesThem()
+    {
+        auto&& [dialogs, window] = StartedProgram();
+        Form1* form = window->form1();
+        form->setText("ab  \r\ncd\n\x1A"_ba + "SAUCE00" + QByteArray(83, ' ') +
+                      "\x05\x00\x00\x00"_ba + QByteArray(34, '\0'));
+        window->show();
+        window->mnucheck->trigger();
+        CheckPanel* panel = form->checkpanel;
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->lstfindings->count(), 3);
+        QVERIFY(panel->lstfindings->item(0)->text().startsWith(u"1:3: trailing blanks"_s));
+        QVERIFY(panel->lstfindings->item(1)->text().startsWith(u"2:3: line end LF here"_s));
+        QVERIFY(panel->lstfindings->item(2)->text().startsWith(u"3:1: the SAUCE record"_s));
+        panel->lstfindings->setCurrentRow(1);
+        Q_EMIT panel->lstfindings->itemActivated(panel->lstfindings->item(1));
+        QCOMPARE(form->txtvimb->textCursor().selectionStart(), 7);
+        QCOMPARE(form->txtvimb->textCursor().selectionEnd(), 8);
+        QCOMPARE(panel->cmdfix->text(), u"Make every line end alike"_s);
+        panel->cmdfix->click();
+        QCOMPARE(form->text().left(10), "ab  \r\ncd\r\n"_ba);
+        panel->lstfindings->setCurrentRow(0);
+        panel->cmdfix->click();
+        QCOMPARE(form->text().left(8), "ab\r\ncd\r\n"_ba);
+        QCOMPARE(panel->lstfindings->count(), 1);
+        panel->cmdfix->click();
+        QCOMPARE(form->text().mid(99, 4), "\x08\x00\x00\x00"_ba);
+        QVERIFY(panel->lstfindings->item(0)->text().startsWith(u"Nothing found"_s));
+        window->mnuundo->trigger();
+        window->mnuundo->trigger();
+        QCOMPARE(form->text().left(10), "ab  \r\ncd\r\n"_ba);
+        QTRY_COMPARE(panel->lstfindings->count(), 2);
     }
 
     void linksOpenWithCtrlAndAClick()
