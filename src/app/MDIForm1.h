@@ -21,6 +21,7 @@ class Form2;
 class QMdiArea;
 class QMdiSubWindow;
 class RecentFilesMenu;
+class SettingsWriteNotice;
 class frmabout;
 class frmcolor;
 class frmfont;
@@ -105,6 +106,8 @@ private:
     // `scale` pixels square.
     void mnuexport_Click(DocumentExport::Format format);
     void mnuallow_Click();
+    // The link option's check mark as stored: anything but "no" checks it.
+    void showLinkOption();
     void mnuexit_Click();
     void mnucustom_Click();
     void checkGreeting();
@@ -119,6 +122,7 @@ private:
     DocumentFiles m_files;
     RecentFilesMenu* m_recent = nullptr;
     EditCommands* m_edit = nullptr;
+    SettingsWriteNotice* m_settingsNotice = nullptr;
     QString m_caption;
     QString m_openedAtStart;
     bool m_startUpPending = false;
