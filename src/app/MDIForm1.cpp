@@ -2,6 +2,7 @@
 
 #include "ClockStatusBar.h"
 #include "CommandLine.h"
+#include "CrashRecovery.h"
 #include "DocumentProperties.h"
 #include "EditCommands.h"
 #include "MainMenuBuilder.h"
@@ -75,6 +76,8 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
     MainMenuBuilder(*this, *this).build();
     m_settingsNotice = new SettingsWriteNotice(m_config, m_services.dialogs, this);
     m_recent = new RecentFilesMenu(*this, m_config, this);
+    m_recovery = new CrashRecovery(m_document, m_services.dialogs,
+                                   RecoveryStore(RecoveryStore::defaultFolder()), this);
     m_edit = new EditCommands(*this, m_document, m_documentWindow, this);
     StatusBar1 = new ClockStatusBar(this);
     setStatusBar(StatusBar1);
@@ -281,6 +284,8 @@ void MDIForm1::finishStartUp()
         if (active)
             m_workArea->setActiveSubWindow(active);
     }
+    // Edits a crash left unsaved, offered once the window shows.
+    m_recovery->offerRestore(this);
     Q_EMIT startUpFinished();
 }
 

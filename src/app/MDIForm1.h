@@ -15,6 +15,7 @@
 #include <QMainWindow>
 
 class ClockStatusBar;
+class CrashRecovery;
 class EditCommands;
 class Form1;
 class Form2;
@@ -66,6 +67,7 @@ public:
 
     QMdiArea* workArea() const { return m_workArea; }
     ClockStatusBar* StatusBar1 = nullptr;
+    CrashRecovery* recovery() const { return m_recovery; }
 
 Q_SIGNALS:
     // Exit was chosen: the window has unloaded and the program is to end at once.
@@ -123,6 +125,7 @@ private:
     RecentFilesMenu* m_recent = nullptr;
     EditCommands* m_edit = nullptr;
     SettingsWriteNotice* m_settingsNotice = nullptr;
+    CrashRecovery* m_recovery = nullptr;
     QString m_caption;
     QString m_openedAtStart;
     bool m_startUpPending = false;
