@@ -3,6 +3,7 @@
 #include "DocumentAppearance.h"
 #include "DocumentFont.h"
 #include "NfoDocument.h"
+#include "SteadyCaret.h"
 #include "documents/DocumentCodec.h"
 #include "settings/Config.h"
 
@@ -46,6 +47,7 @@ DocumentEditor::DocumentEditor(NfoDocument& document, DocumentAppearance& appear
     setObjectName(QStringLiteral("txtvimb"));
     // The document's text, shared with every other view of it and never replaced.
     QPlainTextEdit::setDocument(document.textDocument());
+    new SteadyCaret(*document.textDocument(), this);
     applyAppearance();
     // Art wider than the window stays whole, with a scroll bar, unless the user asks to wrap.
     setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -6,6 +6,7 @@
 #include "ui/FindBar.h"
 #include "ui/Form1.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -204,6 +205,33 @@ private Q_SLOTS:
                                 .arg(window->frameGeometry().height())
                                 .arg(free.width())
                                 .arg(free.height())));
+    }
+
+    void aLongLineSitsIdle_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("timers"); // in the text box and its parts, while it has focus
+        QTest::newRow("short lines: the caret blinks") << QByteArray("art\r\n").repeated(1000) << 1;
+        QTest::newRow("a line of 200,000 characters: it does not")
+            << QByteArray(200'000, '\xb0') + "\r\nart" << 0;
+    }
+    void aLongLineSitsIdle()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, timers);
+        auto&& [dialogs, window] = StartedProgram();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->form1()->setText(text);
+        DocumentEditor* editor = window->form1()->txtvimb;
+        editor->setFocus();
+        QTRY_VERIFY(editor->hasFocus());
+        QTest::qWait(50);
+        auto* dispatcher = QAbstractEventDispatcher::instance();
+        qsizetype running = dispatcher->registeredTimers(editor).size();
+        for (QObject* part : editor->findChildren<QObject*>())
+            running += dispatcher->registeredTimers(part).size();
+        QCOMPARE(running, timers);
     }
 };
 
