@@ -284,8 +284,10 @@ void MDIForm1::finishStartUp()
         if (active)
             m_workArea->setActiveSubWindow(active);
     }
-    // Edits a crash left unsaved, offered once the window shows.
-    m_recovery->offerRestore(this);
+    // Edits a crash left unsaved, offered once the window shows; restored, they belong to
+    // their file, which is watched as an opened one is.
+    if (m_recovery->offerRestore(this))
+        m_files.belongTo(m_document.filePath());
     Q_EMIT startUpFinished();
 }
 

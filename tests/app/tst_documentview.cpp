@@ -226,7 +226,6 @@ private Q_SLOTS:
         DocumentEditor* editor = window->form1()->txtvimb;
         editor->setFocus();
         QTRY_VERIFY(editor->hasFocus());
-        QTest::qWait(50);
         auto* dispatcher = QAbstractEventDispatcher::instance();
         qsizetype running = dispatcher->registeredTimers(editor).size();
         for (QObject* part : editor->findChildren<QObject*>())

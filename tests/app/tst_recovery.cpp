@@ -9,38 +9,37 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+const QString kStateFolder = TestEnvironment::instance().root() + u"/state/Quilra"_s;
+const QString kDocument = TestEnvironment::instance().root() + u"/doc.nfo"_s;
+
 namespace {
-
-QString stateFolder()
-{
-    return TestEnvironment::instance().root() + u"/state/Quilra"_s;
-}
-
-QString documentPath()
-{
-    return TestEnvironment::instance().root() + u"/doc.nfo"_s;
-}
 
 QStringList snapshots()
 {
-    return QDir(stateFolder()).entryList({u"*.snapshot"_s}, QDir::Files);
+    return QDir(kStateFolder).entryList({u"*.snapshot"_s}, QDir::Files);
 }
 
 // A snapshot as a run that was killed leaves it: no lock beside it.
 QString leaveSnapshot(const RecoverySnapshot& snapshot, const QString& name = u"left"_s)
 {
-    QDir().mkpath(stateFolder());
-    return TestFiles::write(stateFolder() + u'/' + name + u".snapshot"_s, snapshot.toBytes());
+    QDir().mkpath(kStateFolder);
+    return TestFiles::write(kStateFolder + u'/' + name + u".snapshot"_s, snapshot.toBytes());
+}
+
+QProcessEnvironment offscreen()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    return environment;
 }
 
 // The program, shown, once its start-up (and so the offer) is over.
-StartedProgram* startShown(StartedProgram& program)
+void startShown(StartedProgram& program)
 {
     QSignalSpy finished(program.window.get(), &MDIForm1::startUpFinished);
     program.window->show();
     if (finished.isEmpty())
         finished.wait(5000);
-    return &program;
 }
 
 } // namespace
@@ -53,33 +52,12 @@ private Q_SLOTS:
     void init()
     {
         TestEnvironment::instance().reset();
-        QDir(stateFolder()).removeRecursively();
-    }
-
-    void snapshotFormat_data()
-    {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<bool>("valid");
-        QTest::newRow("a file")
-            << "Quilra recovery 1\npath=%2Fa%0Ab%25\nstamp=1 2 3 4\n\n\r\n\xb0"_ba << true;
-        QTest::newRow("untitled") << "Quilra recovery 1\npath=\nstamp=\n\n"_ba << true;
-        QTest::newRow("cut short") << "Quilra recovery 1\npath=/a\n"_ba << false;
-        QTest::newRow("another file") << "Quilra recovery 2\npath=\nstamp=\n\nart"_ba << false;
-        QTest::newRow("a broken stamp") << "Quilra recovery 1\npath=\nstamp=1 2\n\n"_ba << false;
-    }
-    void snapshotFormat()
-    {
-        QFETCH(QByteArray, stored);
-        QFETCH(bool, valid);
-        const auto snapshot = RecoverySnapshot::fromBytes(stored);
-        QCOMPARE(snapshot.has_value(), valid);
-        if (valid)
-            QCOMPARE(snapshot->toBytes(), stored);
+        QDir(kStateFolder).removeRecursively();
     }
 
     void editsAreSnapshottedUntilSaved()
     {
-        const QString path = TestFiles::write(documentPath(), "art\r\n");
+        const QString path = TestFiles::write(kDocument, "art\r\n");
         auto&& [dialogs, window] = StartedProgram(path);
         CrashRecovery* recovery = window->recovery();
         auto* timer = recovery->findChild<QTimer*>();
@@ -113,7 +91,7 @@ private Q_SLOTS:
         QFETCH(Dialogs::RestoreAnswer, answer);
         QFETCH(QByteArray, text);
         QFETCH(int, snapshotsAfter);
-        const QString path = TestFiles::write(documentPath(), "old");
+        const QString path = TestFiles::write(kDocument, "old");
         leaveSnapshot({path, FileStamp::of(path), "edited"});
         TestFiles::write(path, "changed meanwhile");
         StartedProgram program;
@@ -140,15 +118,13 @@ private Q_SLOTS:
         // The real program holds its snapshot's lock: nothing is offered while it runs, and
         // once it is killed, its edits are.
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        program.setProcessEnvironment(environment);
+        program.setProcessEnvironment(offscreen());
         program.start(QUILRA_EXECUTABLE, {});
         QTRY_COMPARE_WITH_TIMEOUT(
-            QDir(stateFolder()).entryList({u"*.lock"_s}, QDir::Files | QDir::Hidden).size(), 1,
+            QDir(kStateFolder).entryList({u"*.lock"_s}, QDir::Files | QDir::Hidden).size(), 1,
             20000);
         const QString lock =
-            QDir(stateFolder()).entryList({u"*.lock"_s}, QDir::Files | QDir::Hidden).first();
+            QDir(kStateFolder).entryList({u"*.lock"_s}, QDir::Files | QDir::Hidden).first();
         leaveSnapshot({QString(), std::nullopt, "typed"}, lock.chopped(14));
         StartedProgram beside;
         startShown(beside);
@@ -171,9 +147,7 @@ private Q_SLOTS:
         const QString nfo =
             TestFiles::write(TestEnvironment::instance().root() + u"/a.nfo"_s, "art");
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        program.setProcessEnvironment(environment);
+        program.setProcessEnvironment(offscreen());
         program.start(QUILRA_EXECUTABLE, {u"--export"_s, u"txt"_s, nfo});
         QVERIFY(program.waitForFinished(20000));
         QCOMPARE(program.exitCode(), 0);
