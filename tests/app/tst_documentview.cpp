@@ -128,18 +128,20 @@ private Q_SLOTS:
         QTest::keyClick(bar->txtfind, Qt::Key_Escape);
         QVERIFY(bar->isHidden());
 
-        // Replace All is one undo step; a replacement the document cannot hold replaces nothing.
-        form->setText("ab ab\nab"_ba);
+        // Replace All is one undo step that keeps every line end; a replacement the document
+        // cannot hold replaces nothing.
+        form->setText("ab AB\r\nab\nab"_ba);
         window->mnureplace->trigger();
+        bar->chkcase->setChecked(false);
         bar->txtfind->setText(u"ab"_s);
         bar->txtreplace->setText(u"\u2588"_s);
         bar->cmdreplaceall->click();
-        QCOMPARE(form->text(), "\xDB \xDB\n\xDB"_ba);
-        QCOMPARE(bar->lblcount->text(), u"3 replaced"_s);
+        QCOMPARE(form->text(), "\xDB \xDB\r\n\xDB\n\xDB"_ba);
+        QCOMPARE(bar->lblcount->text(), u"4 replaced"_s);
         window->mnuundo->trigger();
         bar->txtreplace->setText(u"\u20AC"_s);
         bar->cmdreplaceall->click();
-        QCOMPARE(form->text(), "ab ab\nab"_ba);
+        QCOMPARE(form->text(), "ab AB\r\nab\nab"_ba);
     }
 
     void sauceIsKeptApartAndShownInProperties()
