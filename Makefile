@@ -51,6 +51,7 @@ fuzz: deps-test
 bench: build
 	$(BUILD)/bench/quilra_bench_documents
 	$(BUILD)/bench/quilra_bench_editing
+	$(BUILD)/bench/quilra_bench_longline
 	$(BUILD)/bench/quilra_bench_generator
 	$(BUILD)/bench/quilra_bench_media
 	$(BUILD)/bench/quilra_bench_palette

@@ -257,6 +257,17 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     </message>
 </context>
 <context>
+    <name>CrashRecovery</name>
+    <message>
+        <source>an untitled document</source>
+        <translation>einem unbenannten Dokument</translation>
+    </message>
+    <message>
+        <source>Quilra ended without saving the changes to %1. Restore them?</source>
+        <translation>Quilra wurde beendet, ohne die Änderungen an %1 zu speichern. Wiederherstellen?</translation>
+    </message>
+</context>
+<context>
     <name>DocumentEditor</name>
     <message>
         <source>Open Link</source>
@@ -849,6 +860,25 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     <message>
         <source>Save &amp;As...</source>
         <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWriteNotice</name>
+    <message>
+        <source>The settings file %1 is larger than 1 MB, more than Quilra ever writes. It is only read in this run, and no setting is saved in it.</source>
+        <translation>Die Einstellungsdatei %1 ist größer als 1 MB, größer als Quilra sie je schreibt. Sie wird in dieser Sitzung nur gelesen, und keine Einstellung wird darin gespeichert.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. They stay as they were stored.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden. Es gelten weiter die gespeicherten.</translation>
     </message>
 </context>
 <context>

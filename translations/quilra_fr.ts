@@ -257,6 +257,17 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     </message>
 </context>
 <context>
+    <name>CrashRecovery</name>
+    <message>
+        <source>an untitled document</source>
+        <translation>un document sans titre</translation>
+    </message>
+    <message>
+        <source>Quilra ended without saving the changes to %1. Restore them?</source>
+        <translation>Quilra s’est arrêté sans enregistrer les modifications de %1. Les restaurer ?</translation>
+    </message>
+</context>
+<context>
     <name>DocumentEditor</name>
     <message>
         <source>Open Link</source>
@@ -849,6 +860,25 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     <message>
         <source>Save &amp;As...</source>
         <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWriteNotice</name>
+    <message>
+        <source>The settings file %1 is larger than 1 MB, more than Quilra ever writes. It is only read in this run, and no setting is saved in it.</source>
+        <translation>Le fichier de paramètres %1 dépasse 1 Mo, plus que Quilra n’en écrit jamais. Il est seulement lu pendant cette session et aucun paramètre n’y est enregistré.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. They stay as they were stored.</source>
+        <translation>Les paramètres n’ont pas pu être enregistrés dans %1. Les valeurs enregistrées restent en vigueur.</translation>
     </message>
 </context>
 <context>

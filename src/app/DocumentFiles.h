@@ -42,6 +42,9 @@ public:
     // it or chose to discard the changes. False when the user cancelled or the save failed.
     bool maySetAside();
 
+    // Makes the document belong to the file and watches it for other programs' changes.
+    void belongTo(const QString& path);
+
 Q_SIGNALS:
     // A short note for the status bar.
     void statusMessage(const QString& text);
@@ -55,7 +58,6 @@ private:
     // Whether the document's file is still as it was opened or saved; if not, what the user
     // wants: false to stop, true to write over it, or a Save As run in between (`savedAs`).
     bool mayWriteOwnFile(bool& savedAs);
-    void belongTo(const QString& path);
     void fileChanged(const QString& path);
     static QString whyNotOpened(NfoFile::Status status);
 

@@ -2,6 +2,7 @@
 
 #include "ClockStatusBar.h"
 #include "CommandLine.h"
+#include "CrashRecovery.h"
 #include "DocumentProperties.h"
 #include "EditCommands.h"
 #include "MainMenuBuilder.h"
@@ -21,6 +22,7 @@
 #include "shell/Module1.h"
 #include "ui/Form1.h"
 #include "ui/ProgramArt.h"
+#include "ui/SettingsWriteNotice.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,7 +74,10 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
     setCentralWidget(m_workArea);
     m_workArea->viewport()->installEventFilter(this);
     MainMenuBuilder(*this, *this).build();
+    m_settingsNotice = new SettingsWriteNotice(m_config, m_services.dialogs, this);
     m_recent = new RecentFilesMenu(*this, m_config, this);
+    m_recovery = new CrashRecovery(m_document, m_services.dialogs,
+                                   RecoveryStore(RecoveryStore::defaultFolder()), this);
     m_edit = new EditCommands(*this, m_document, m_documentWindow, this);
     StatusBar1 = new ClockStatusBar(this);
     setStatusBar(StatusBar1);
@@ -238,8 +243,8 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 
 void MDIForm1::startUp(const QString& argumentText)
 {
-    const Stored<bool> link = m_config.linkAllowed();
-    mnuallow->setChecked(!(link.isPresent() && !link.value));
+    m_settingsNotice->checkUserStore();
+    showLinkOption();
     mnuwordwrap->setChecked(m_config.wordWrap());
 
     // The count as this run began, for the about box; the stored count goes up as soon as the
@@ -283,6 +288,10 @@ void MDIForm1::finishStartUp()
         if (active)
             m_workArea->setActiveSubWindow(active);
     }
+    // Edits a crash left unsaved, offered once the window shows; restored, they belong to
+    // their file, which is watched as an opened one is.
+    if (m_recovery->offerRestore(this))
+        m_files.belongTo(m_document.filePath());
     Q_EMIT startUpFinished();
 }
 
@@ -398,8 +407,15 @@ void MDIForm1::mnuexport_Click(DocumentExport::Format format)
 
 void MDIForm1::mnuallow_Click()
 {
-    // The action has already toggled its own check mark.
-    m_config.setLinkAllowed(mnuallow->isChecked());
+    // The action has already toggled its own check mark; it shows what is stored.
+    if (!m_config.setLinkAllowed(mnuallow->isChecked()))
+        showLinkOption();
+}
+
+void MDIForm1::showLinkOption()
+{
+    const Stored<bool> link = m_config.linkAllowed();
+    mnuallow->setChecked(!(link.isPresent() && !link.value));
 }
 
 void MDIForm1::associateFiles()

@@ -15,12 +15,14 @@
 #include <QMainWindow>
 
 class ClockStatusBar;
+class CrashRecovery;
 class EditCommands;
 class Form1;
 class Form2;
 class QMdiArea;
 class QMdiSubWindow;
 class RecentFilesMenu;
+class SettingsWriteNotice;
 class frmabout;
 class frmcolor;
 class frmfont;
@@ -65,6 +67,7 @@ public:
 
     QMdiArea* workArea() const { return m_workArea; }
     ClockStatusBar* StatusBar1 = nullptr;
+    CrashRecovery* recovery() const { return m_recovery; }
 
 Q_SIGNALS:
     // Exit was chosen: the window has unloaded and the program is to end at once.
@@ -107,6 +110,8 @@ private:
     // `scale` pixels square.
     void mnuexport_Click(DocumentExport::Format format);
     void mnuallow_Click();
+    // The link option's check mark as stored: anything but "no" checks it.
+    void showLinkOption();
     void mnuexit_Click();
     void mnucustom_Click();
     void checkGreeting();
@@ -121,6 +126,8 @@ private:
     DocumentFiles m_files;
     RecentFilesMenu* m_recent = nullptr;
     EditCommands* m_edit = nullptr;
+    SettingsWriteNotice* m_settingsNotice = nullptr;
+    CrashRecovery* m_recovery = nullptr;
     QString m_caption;
     QString m_openedAtStart;
     bool m_startUpPending = false;

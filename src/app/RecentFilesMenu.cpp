@@ -28,7 +28,9 @@ void RecentFilesMenu::LoadMRU()
 
 void RecentFilesMenu::SaveMRU()
 {
-    m_config.setRecentFiles(m_recentFiles.paths());
+    // The menu shows what is stored, so that it lists the same files at the next start.
+    if (!m_config.setRecentFiles(m_recentFiles.paths()))
+        LoadMRU();
 }
 
 void RecentFilesMenu::AddToMRU(const QString& path)

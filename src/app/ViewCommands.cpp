@@ -61,8 +61,10 @@ void ViewCommands::mnuenc_Click(TextEncoding::Kind kind)
 
 void ViewCommands::mnuwordwrap_Click()
 {
+    // The check mark and the window show what is stored, so that the next start looks the same.
+    if (!m_config.setWordWrap(m.mnuwordwrap->isChecked()))
+        m.mnuwordwrap->setChecked(m_config.wordWrap());
     const bool wrap = m.mnuwordwrap->isChecked();
-    m_config.setWordWrap(wrap);
     if (Form1* window = m_window.existing())
         window->setWordWrap(wrap);
 }

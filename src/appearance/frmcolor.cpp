@@ -99,6 +99,8 @@ void frmcolor::Command3_Click()
     const QColor text = previewColour(Picture1);
     const QColor back = previewColour(Picture2);
     m_appearance.setColours(text, back);
-    m_config.setColours(QtColour::toValue(text), QtColour::toValue(back));
+    // What could not be stored is not shown either: the document shows what the next start will.
+    if (!m_config.setColours(QtColour::toValue(text), QtColour::toValue(back)))
+        m_appearance.readStored();
     close();
 }

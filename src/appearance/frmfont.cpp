@@ -164,6 +164,8 @@ void frmfont::cmdapply_Click()
         return;
     }
     m_appearance.setFont(face, *points);
-    m_config.setFont(face, sizeText);
+    // What could not be stored is not shown either: the document shows what the next start will.
+    if (!m_config.setFont(face, sizeText))
+        m_appearance.readStored();
     close();
 }

@@ -126,6 +126,13 @@ void Form2::setCustomCodes(int number, const QByteArray& codes)
     customKey(number)->setText(faceText(codes));
 }
 
+void Form2::storeCustomCodes(int number, const QByteArray& codes)
+{
+    // The key shows what is stored, so that it holds the same at the next start.
+    const bool stored = m_config.setCustomCharacter(number, codes);
+    setCustomCodes(number, stored ? codes : m_config.customCharacter(number));
+}
+
 void Form2::Command1_Click(int index)
 {
     // Keys hold code page 437 codes; the document takes their characters in its own encoding.
@@ -151,8 +158,7 @@ void Form2::assignCustomKey(int number)
     const std::optional<QByteArray> codes = answerCodes(answer);
     if (!codes)
         return;
-    setCustomCodes(number, *codes);
-    m_config.setCustomCharacter(number, *codes);
+    storeCustomCodes(number, *codes);
 }
 
 std::optional<QByteArray> Form2::answerCodes(const QString& answer)
@@ -185,6 +191,5 @@ void Form2::cmdclear_Click()
         m_dialogs.message(this, Dialogs::Icon::None, ProductInfo::Title, tr(kOutOfRange));
         return;
     }
-    setCustomCodes(*number, QByteArray());
-    m_config.setCustomCharacter(*number, QByteArray());
+    storeCustomCodes(*number, QByteArray());
 }

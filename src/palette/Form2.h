@@ -48,6 +48,7 @@ private:
     QPushButton*& customKey(int number);
     // Shows the codes on the key and keeps them; the store is written by the caller.
     void setCustomCodes(int number, const QByteArray& codes);
+    void storeCustomCodes(int number, const QByteArray& codes);
     // The codes of a prompt's answer, or nothing (after saying why) when they cannot be kept.
     std::optional<QByteArray> answerCodes(const QString& answer);
 

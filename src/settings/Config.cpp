@@ -34,8 +34,22 @@ Config::Config(ProgramSettings program, UserSettings user, QObject* parent)
 {
 }
 
+QString Config::storePath(Key key) const
+{
+    switch (key) {
+    case Key::Colours:
+    case Key::Font:
+    case Key::CustomCharacter:
+        return m_program.iniPath();
+    default:
+        return m_user.path();
+    }
+}
+
 bool Config::told(bool written, Key key)
 {
+    if (!written)
+        Q_EMIT writeFailed(key);
     Q_EMIT changed(key);
     return written;
 }

@@ -44,6 +44,10 @@ public:
     Config(ProgramSettings program, UserSettings user, QObject* parent = nullptr);
 
     QString iniPath() const { return m_program.iniPath(); }
+    // The file (or, on Windows, the registry key) that holds the setting.
+    QString storePath(Key key) const;
+    // True when the per-user store is too large to be written and is only read.
+    bool userStoreOversized() const { return m_user.isOversized(); }
 
     // Settings.ini. Writes are false when the value could not be stored.
     Stored<qint32> textColour() const;
@@ -76,6 +80,9 @@ public:
 
 Q_SIGNALS:
     void changed(Config::Key key);
+    // A write of the setting did not reach its store; what is stored is as it was (or partly
+    // written, for a setting of several values).
+    void writeFailed(Config::Key key);
 
 private:
     bool told(bool written, Key key);

@@ -30,6 +30,12 @@ public:
         SaveAs,
         Cancel,
     };
+    enum class RestoreAnswer
+    {
+        Restore,
+        Discard,
+        Later, // closed without an answer: asked again at the next start
+    };
 
     virtual ~Dialogs() = default;
 
@@ -56,6 +62,11 @@ public:
     // Overwrite, Save As and Cancel; closing it cancels.
     virtual ChangedAnswer askChangedFile(QWidget* parent, const QString& title,
                                          const QString& text) = 0;
+
+    // A question whether to restore edits that a run which ended unexpectedly left unsaved,
+    // with Restore and Discard.
+    virtual RestoreAnswer askRestore(QWidget* parent, const QString& title,
+                                     const QString& text) = 0;
 
     // A message box with an OK button.
     virtual void message(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;

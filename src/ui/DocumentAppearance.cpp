@@ -12,20 +12,26 @@
 DocumentAppearance::DocumentAppearance(Config& config, QObject* parent)
     : QObject(parent), m_config(config), m_text(QGuiApplication::palette().color(QPalette::Text)),
       m_background(QGuiApplication::palette().color(QPalette::Base)),
-      m_font(DocumentFont::designed()), m_zoom(config.zoom())
+      m_font(DocumentFont::designed()), m_zoom(config.zoom()), m_designedText(m_text),
+      m_designedBackground(m_background)
 {
     readStored();
 }
 
 void DocumentAppearance::readStored()
 {
-    const auto colour = [](const Stored<qint32>& value) {
-        return value.isPresent() ? QtColour::fromValue(value.value) : QColor();
+    const auto colour = [](const Stored<qint32>& value, const QColor& designed) {
+        return value.isPresent() ? QtColour::fromValue(value.value) : designed;
     };
-    setColours(colour(m_config.textColour()), colour(m_config.backgroundColour()));
+    m_text = colour(m_config.textColour(), m_designedText);
+    m_background = colour(m_config.backgroundColour(), m_designedBackground);
     const Stored<Config::Font> font = m_config.font();
-    if (font.isPresent())
-        setFont(font.value.face, font.value.points);
+    m_font = DocumentFont::designed();
+    if (font.isPresent()) {
+        m_font.setFamily(font.value.face);
+        m_font.setPointSizeF(font.value.points);
+    }
+    Q_EMIT changed();
 }
 
 QFont DocumentAppearance::drawnFont(int percent) const
@@ -80,8 +86,7 @@ void DocumentAppearance::setZoom(int percent)
     const int step = Config::nearestZoom(percent);
     if (step == m_zoom)
         return;
-    m_zoom = step;
-    m_config.setZoom(step);
+    m_zoom = m_config.setZoom(step) ? step : m_config.zoom();
     Q_EMIT changed();
 }
 

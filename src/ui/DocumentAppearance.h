@@ -31,13 +31,15 @@ public:
     // Gives a text box the documents' font at `percent` and their colours.
     void style(QWidget& textBox, int percent) const;
 
-    // Takes the stored colours and font; what is not stored, or not usable, stays as shown.
+    // Shows the stored colours and font; what is not stored, or not usable, is the designed
+    // look.
     void readStored();
     // Shows these colours; an invalid colour keeps the one shown.
     void setColours(const QColor& text, const QColor& background);
     // Draws documents in `face` at `points`; an empty face keeps the face shown.
     void setFont(const QString& face, double points);
-    // Takes the nearest zoom step and keeps it for the user.
+    // Takes the nearest zoom step and keeps it for the user; when it cannot be kept, the zoom
+    // stays as stored.
     void setZoom(int percent);
     void zoomIn();
     void zoomOut();
@@ -51,4 +53,6 @@ private:
     QColor m_background;
     QFont m_font;
     int m_zoom = 100;
+    QColor m_designedText;
+    QColor m_designedBackground;
 };

@@ -2,6 +2,7 @@
 
 #include "DocumentAppearance.h"
 #include "NfoDocument.h"
+#include "SteadyCaret.h"
 #include "documents/DocumentCodec.h"
 #include "settings/Config.h"
 
@@ -45,6 +46,7 @@ DocumentEditor::DocumentEditor(NfoDocument& document, DocumentAppearance& appear
     setObjectName(QStringLiteral("txtvimb"));
     // The document's text, shared with every other view of it and never replaced.
     QPlainTextEdit::setDocument(document.textDocument());
+    new SteadyCaret(*document.textDocument(), this);
     applyAppearance();
     // Art wider than the window stays whole, with a scroll bar, unless the user asks to wrap.
     setLineWrapMode(QPlainTextEdit::NoWrap);

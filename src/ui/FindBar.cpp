@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 
 namespace {
@@ -220,25 +221,44 @@ void FindBar::replace()
 
 void FindBar::replaceAll()
 {
-    if (txtfind->text().isEmpty() || m_editor->nfoDocument().refuses(txtreplace->text()))
+    NfoDocument& document = m_editor->nfoDocument();
+    const QString needle = txtfind->text();
+    if (needle.isEmpty() || document.refuses(txtreplace->text()))
         return;
     m_stale = true;
     search();
-    // From the last match to the first, so that the positions still ahead stay true; all in
-    // one edit, which a single undo takes back.
-    QTextCursor cursor(m_editor->document());
-    cursor.beginEditBlock();
-    const int length = static_cast<int>(txtfind->text().size());
-    for (auto it = m_matches.crbegin(); it != m_matches.crend(); ++it) {
-        cursor.setPosition(*it);
-        cursor.setPosition(*it + length, QTextCursor::KeepAnchor);
-        cursor.insertText(txtreplace->text());
-    }
-    cursor.endEditBlock();
     const auto replaced = m_matches.size();
+    if (replaced > 0)
+        replaceEveryMatch(document, needle.size());
     m_stale = true;
     search();
     lblcount->setText(tr("%1 replaced").arg(replaced));
+}
+
+void FindBar::replaceEveryMatch(NfoDocument& document, qsizetype needleLength)
+{
+    // The new text is built once and set as one edit, which a single undo takes back: an edit
+    // a match costs a layout a match. The display text holds a line end as one character, as
+    // the text box does, so the matches stand at the same places in it.
+    const QString display = document.displayText();
+    const QString replacement = txtreplace->text();
+    QString replaced;
+    replaced.reserve(display.size() + m_matches.size() * (replacement.size() - needleLength));
+    qsizetype from = 0;
+    for (const int at : std::as_const(m_matches)) {
+        replaced.append(QStringView(display).mid(from, at - from)).append(replacement);
+        from = at + needleLength;
+    }
+    replaced.append(QStringView(display).mid(from));
+    const int caret = m_editor->textCursor().position();
+    const int scrolled = m_editor->verticalScrollBar()->value();
+    // Every highlight is a cursor that each inserted line would move.
+    m_editor->setSearchHighlights({}, 0);
+    document.replaceText(replaced);
+    QTextCursor cursor(m_editor->document());
+    cursor.setPosition(qMin(caret, m_editor->document()->characterCount() - 1));
+    m_editor->setTextCursor(cursor);
+    m_editor->verticalScrollBar()->setValue(scrolled);
 }
 
 bool FindBar::eventFilter(QObject* watched, QEvent* event)

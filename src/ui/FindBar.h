@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class DocumentEditor;
+class NfoDocument;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -39,6 +40,7 @@ public:
     void findPrevious();
     void replace();
     void replaceAll();
+    void replaceEveryMatch(NfoDocument& document, qsizetype needleLength);
 
     // The positions of every match in the document, in order.
     QList<int> matches() const { return m_matches; }

@@ -91,6 +91,21 @@ Dialogs::ChangedAnswer QtDialogs::askChangedFile(QWidget* parent, const QString&
     return ChangedAnswer::Cancel;
 }
 
+Dialogs::RestoreAnswer QtDialogs::askRestore(QWidget* parent, const QString& title,
+                                             const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QPushButton* restore = box.addButton(QObject::tr("&Restore"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QObject::tr("&Discard"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(restore);
+    box.exec();
+    if (box.clickedButton() == restore)
+        return RestoreAnswer::Restore;
+    if (box.clickedButton() == discard)
+        return RestoreAnswer::Discard;
+    return RestoreAnswer::Later;
+}
+
 void QtDialogs::message(QWidget* parent, Icon icon, const QString& title, const QString& text)
 {
     QMessageBox box(parent);

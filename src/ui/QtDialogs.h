@@ -14,6 +14,7 @@ public:
     Answer askToSave(QWidget* parent, const QString& title, const QString& text) override;
     ChangedAnswer askChangedFile(QWidget* parent, const QString& title,
                                  const QString& text) override;
+    RestoreAnswer askRestore(QWidget* parent, const QString& title, const QString& text) override;
     void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
 
     // A filter of "description|pattern" pairs in the form a Qt file dialog takes:

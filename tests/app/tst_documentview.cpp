@@ -9,6 +9,7 @@
 #include "ui/NfoDocument.h"
 #include "ui/SauceDialog.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -143,18 +144,20 @@ private Q_SLOTS:
         QTest::keyClick(bar->txtfind, Qt::Key_Escape);
         QVERIFY(bar->isHidden());
 
-        // Replace All is one undo step; a replacement the document cannot hold replaces nothing.
-        form->setText("ab ab\nab"_ba);
+        // Replace All is one undo step that keeps every line end; a replacement the document
+        // cannot hold replaces nothing.
+        form->setText("ab AB\r\nab\nab"_ba);
         window->mnureplace->trigger();
+        bar->chkcase->setChecked(false);
         bar->txtfind->setText(u"ab"_s);
         bar->txtreplace->setText(u"\u2588"_s);
         bar->cmdreplaceall->click();
-        QCOMPARE(form->text(), "\xDB \xDB\n\xDB"_ba);
-        QCOMPARE(bar->lblcount->text(), u"3 replaced"_s);
+        QCOMPARE(form->text(), "\xDB \xDB\r\n\xDB\n\xDB"_ba);
+        QCOMPARE(bar->lblcount->text(), u"4 replaced"_s);
         window->mnuundo->trigger();
         bar->txtreplace->setText(u"\u20AC"_s);
         bar->cmdreplaceall->click();
-        QCOMPARE(form->text(), "ab ab\nab"_ba);
+        QCOMPARE(form->text(), "ab AB\r\nab\nab"_ba);
     }
 
     void sauceIsKeptApartAndShownInProperties()
@@ -296,6 +299,32 @@ private Q_SLOTS:
                                 .arg(window->frameGeometry().height())
                                 .arg(free.width())
                                 .arg(free.height())));
+    }
+
+    void aLongLineSitsIdle_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("timers"); // in the text box and its parts, while it has focus
+        QTest::newRow("short lines: the caret blinks") << QByteArray("art\r\n").repeated(1000) << 1;
+        QTest::newRow("a line of 200,000 characters: it does not")
+            << QByteArray(200'000, '\xb0') + "\r\nart" << 0;
+    }
+    void aLongLineSitsIdle()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, timers);
+        auto&& [dialogs, window] = StartedProgram();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->form1()->setText(text);
+        DocumentEditor* editor = window->form1()->txtvimb;
+        editor->setFocus();
+        QTRY_VERIFY(editor->hasFocus());
+        auto* dispatcher = QAbstractEventDispatcher::instance();
+        qsizetype running = dispatcher->registeredTimers(editor).size();
+        for (QObject* part : editor->findChildren<QObject*>())
+            running += dispatcher->registeredTimers(part).size();
+        QCOMPARE(running, timers);
     }
 };
 

@@ -53,7 +53,8 @@ cp "$program" "$work/program/quilra"
 for template in "$(dirname "$program")"/*template.nfo; do
     [ -f "$template" ] && cp "$template" "$work/program/"
 done
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
+       XDG_STATE_HOME="$work/state"
 unset QT_QPA_PLATFORM
 
 # What the test is doing, with the time, so that a slow step shows in the log.

@@ -13,7 +13,8 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Request
     {
-        QString kind; // "open", "save", "colour", "text", "question", "changed" or "message"
+        QString
+            kind; // "open", "save", "colour", "text", "question", "changed", "restore" or "message"
         QString title;
         QString text; // the filter, the prompt or the message
         Icon icon = Icon::None;
@@ -25,6 +26,8 @@ public:
     void answerNextColour(const QColor& colour) { m_colours.enqueue(colour); }
     // The answer to the next question about unsaved changes; unscripted, it is Cancel.
     void answerNextQuestion(Answer answer) { m_questions.enqueue(answer); }
+    // The answer to the next offer of unsaved edits; unscripted, it is Later.
+    void answerNextRestore(RestoreAnswer answer) { m_restores.enqueue(answer); }
     // The answer to the next question about a file changed on disk; unscripted, it is Cancel.
     void answerNextChanged(ChangedAnswer answer) { m_changed.enqueue(answer); }
     // The filter entry the next save chooser returns; unscripted, it keeps the one it started on.
@@ -69,6 +72,11 @@ public:
         asked.append({QStringLiteral("changed"), title, text});
         return m_changed.isEmpty() ? ChangedAnswer::Cancel : m_changed.dequeue();
     }
+    RestoreAnswer askRestore(QWidget*, const QString& title, const QString& text) override
+    {
+        asked.append({QStringLiteral("restore"), title, text});
+        return m_restores.isEmpty() ? RestoreAnswer::Later : m_restores.dequeue();
+    }
     void message(QWidget*, Icon icon, const QString& title, const QString& text) override
     {
         asked.append({QStringLiteral("message"), title, text, icon});
@@ -86,4 +94,5 @@ private:
     QQueue<int> m_filters;
     QQueue<Answer> m_questions;
     QQueue<ChangedAnswer> m_changed;
+    QQueue<RestoreAnswer> m_restores;
 };

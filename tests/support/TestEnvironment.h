@@ -34,6 +34,7 @@ private:
         QDir(root()).mkpath(QStringLiteral("program"));
         qputenv("XDG_CONFIG_HOME", m_root.filePath(QStringLiteral("config")).toLocal8Bit());
         qputenv("XDG_DATA_HOME", m_root.filePath(QStringLiteral("data")).toLocal8Bit());
+        qputenv("XDG_STATE_HOME", m_root.filePath(QStringLiteral("state")).toLocal8Bit());
     }
 
     QTemporaryDir m_root;
