@@ -871,17 +871,6 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     </message>
 </context>
 <context>
-    <name>SettingsWriteNotice</name>
-    <message>
-        <source>The settings file %1 is larger than 1 MB, more than Quilra ever writes. It is only read in this run, and no setting is saved in it.</source>
-        <translation>Die Einstellungsdatei %1 ist größer als 1 MB, größer als Quilra sie je schreibt. Sie wird in dieser Sitzung nur gelesen, und keine Einstellung wird darin gespeichert.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved in %1. They stay as they were stored.</source>
-        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden. Es gelten weiter die gespeicherten.</translation>
-    </message>
-</context>
-<context>
     <name>SauceCommand</name>
     <message>
         <source>the file has no SAUCE record.</source>
@@ -953,6 +942,17 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     <message>
         <source>The record is damaged: these are the fields it still holds.</source>
         <translation>Der Eintrag ist beschädigt: Dies sind die Felder, die er noch enthält.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWriteNotice</name>
+    <message>
+        <source>The settings file %1 is larger than 1 MB, more than Quilra ever writes. It is only read in this run, and no setting is saved in it.</source>
+        <translation>Die Einstellungsdatei %1 ist größer als 1 MB, größer als Quilra sie je schreibt. Sie wird in dieser Sitzung nur gelesen, und keine Einstellung wird darin gespeichert.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. They stay as they were stored.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden. Es gelten weiter die gespeicherten.</translation>
     </message>
 </context>
 <context>

@@ -871,17 +871,6 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     </message>
 </context>
 <context>
-    <name>SettingsWriteNotice</name>
-    <message>
-        <source>The settings file %1 is larger than 1 MB, more than Quilra ever writes. It is only read in this run, and no setting is saved in it.</source>
-        <translation>Le fichier de paramètres %1 dépasse 1 Mo, plus que Quilra n’en écrit jamais. Il est seulement lu pendant cette session et aucun paramètre n’y est enregistré.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved in %1. They stay as they were stored.</source>
-        <translation>Les paramètres n’ont pas pu être enregistrés dans %1. Les valeurs enregistrées restent en vigueur.</translation>
-    </message>
-</context>
-<context>
     <name>SauceCommand</name>
     <message>
         <source>the file has no SAUCE record.</source>
@@ -953,6 +942,17 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     <message>
         <source>The record is damaged: these are the fields it still holds.</source>
         <translation>L’enregistrement est endommagé : voici les champs qu’il contient encore.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWriteNotice</name>
+    <message>
+        <source>The settings file %1 is larger than 1 MB, more than Quilra ever writes. It is only read in this run, and no setting is saved in it.</source>
+        <translation>Le fichier de paramètres %1 dépasse 1 Mo, plus que Quilra n’en écrit jamais. Il est seulement lu pendant cette session et aucun paramètre n’y est enregistré.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. They stay as they were stored.</source>
+        <translation>Les paramètres n’ont pas pu être enregistrés dans %1. Les valeurs enregistrées restent en vigueur.</translation>
     </message>
 </context>
 <context>
