@@ -14,6 +14,7 @@
 #include "about/frmpilvo.h"
 #include "appearance/frmcolor.h"
 #include "appearance/frmfont.h"
+#include "files/FolderNeighbours.h"
 #include "generator/frmmovie.h"
 #include "palette/Form2.h"
 #include "product/Messages.h"
@@ -61,7 +62,9 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
       m_colours(
           [this] { return addChild(new frmcolor(m_services.dialogs, m_config, m_appearance)); }),
       m_font([this] { return addChild(new frmfont(m_services.dialogs, m_config, m_appearance)); }),
-      m_palette([this] { return addChild(new Form2(m_config, m_services.dialogs, m_document)); }),
+      m_palette([this] {
+          return addChild(new Form2(m_config, m_services.dialogs, m_document, m_appearance.font()));
+      }),
       // The greeting is a window of its own, not a child of the main window.
       m_greeting([] { return new frmpilvo; })
 {
@@ -104,6 +107,8 @@ void MDIForm1::connectMenus()
     connect(mnusave, &QAction::triggered, &m_files, &DocumentFiles::save);
     connect(mnusaveas, &QAction::triggered, &m_files, &DocumentFiles::saveAs);
     connect(mnuproperties, &QAction::triggered, this, &MDIForm1::mnuproperties_Click);
+    connect(mnunextfile, &QAction::triggered, this, [this] { stepFile(1); });
+    connect(mnuprevfile, &QAction::triggered, this, [this] { stepFile(-1); });
     connect(m_recent, &RecentFilesMenu::chosen, this, &MDIForm1::openRecent);
     connect(mnuexportpng, &QAction::triggered, this,
             [this] { mnuexport_Click(DocumentExport::Format::Png); });
@@ -353,8 +358,11 @@ void MDIForm1::mnunew_Click()
 
 void MDIForm1::mnuload_Click()
 {
-    const QString path =
-        m_services.dialogs.openFileName(this, tr("Load NFO file"), tr("nfo file (*.nfo)|*.nfo"));
+    // The designed entry first, then every kind of text art, then anything.
+    const QString path = m_services.dialogs.openFileName(
+        this, tr("Load NFO file"),
+        tr("nfo file (*.nfo)|*.nfo|Text art (*.nfo *.diz *.asc *.ans *.txt)|"
+           "*.nfo *.diz *.asc *.ans *.txt|All files (*)|*"));
     if (path.isEmpty() || !m_files.maySetAside())
         return;
     // The path enters the recent files before it is read, so that it stays there when it
@@ -366,6 +374,21 @@ void MDIForm1::mnuload_Click()
 
 void MDIForm1::openRecent(const QString& path)
 {
+    if (m_files.maySetAside())
+        m_files.open(path);
+    form1();
+}
+
+void MDIForm1::stepFile(int step)
+{
+    const QString path = FolderNeighbours::neighbour(m_document.filePath(), step);
+    if (path.isEmpty()) {
+        showStatus(step > 0 ? tr("There is no next text-art file in this folder.")
+                            : tr("There is no previous text-art file in this folder."));
+        return;
+    }
+    // As any load: the question about unsaved changes first. Stepping through a folder leaves
+    // the recent files alone.
     if (m_files.maySetAside())
         m_files.open(path);
     form1();

@@ -24,6 +24,7 @@ public:
 
 private:
     DocumentExport::Options options(DocumentExport::Format format) const;
+    QString startName(const QString& suffix) const;
 
     Dialogs& m_dialogs;
     QWidget* m_parent;

@@ -2,7 +2,10 @@
 
 #include "ProgramArt.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 
 ChildWindow::ChildWindow(QWidget* parent) : QMdiSubWindow(parent)
 {
@@ -23,6 +26,30 @@ void ChildWindow::setFixedClientSize(QSize clientSize)
     widget()->setFixedSize(clientSize);
     m_fixedClient = clientSize;
     fitFrame();
+}
+
+int ChildWindow::titleClientWidth() const
+{
+    // The style places the caption between the icon and the buttons: what a wide title bar
+    // leaves for the caption tells how much the rest takes.
+    QStyleOptionTitleBar option;
+    option.initFrom(this);
+    option.text = windowTitle();
+    option.icon = windowIcon();
+    option.titleBarFlags = windowFlags();
+    option.subControls = QStyle::SC_All;
+    constexpr int kWide = 2000;
+    option.rect =
+        QRect(0, 0, kWide, style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, this));
+    const int label =
+        style()
+            ->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel, this)
+            .width();
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const int text = QFontMetrics(titleFont).horizontalAdvance(windowTitle());
+    // A few pixels to spare, as the style pads the caption.
+    return text + (kWide - label) + 8 - contentsMargins().left() - contentsMargins().right();
 }
 
 void ChildWindow::fitFrame()

@@ -27,6 +27,9 @@ protected:
     void setFixedClient(QWidget* content, QSize clientSize);
     // Gives the client area set above another fixed size.
     void setFixedClientSize(QSize clientSize);
+    // The client width at which the title bar shows the whole caption beside its icon and
+    // buttons.
+    int titleClientWidth() const;
 
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -6,6 +6,7 @@
 #include "documents/DocumentCodec.h"
 #include "settings/Config.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -35,6 +36,27 @@ QString firstLocalFile(const QMimeData* data)
             return url.toLocalFile();
     }
     return QString();
+}
+
+// The squared distance of two colours.
+int distance(const QColor& a, const QColor& b)
+{
+    const int red = a.red() - b.red();
+    const int green = a.green() - b.green();
+    const int blue = a.blue() - b.blue();
+    return red * red + green * green + blue * blue;
+}
+
+// A yellow marker, or a cyan or pink one where the text or the background is close to yellow
+// (amber text, a yellow page), so that the matches stand out in any colours.
+QColor markColour(const QColor& text, const QColor& background)
+{
+    const QColor candidates[] = {QColor(255, 230, 80), QColor(80, 220, 255), QColor(255, 120, 220)};
+    constexpr int kApart = 150 * 150;
+    for (const QColor& candidate : candidates)
+        if (distance(candidate, text) >= kApart && distance(candidate, background) >= kApart)
+            return candidate;
+    return candidates[0];
 }
 
 } // namespace
@@ -76,7 +98,18 @@ void DocumentEditor::documentReset()
     m_searchLength = 0;
     setTextCursor(QTextCursor(document()));
     updateTabStops();
+    layOutWidestLine();
     refreshHighlights();
+}
+
+void DocumentEditor::layOutWidestLine()
+{
+    QTextBlock widest = document()->firstBlock();
+    for (QTextBlock block = widest.next(); block.isValid(); block = block.next())
+        if (block.length() > widest.length())
+            widest = block;
+    // Laying the block out widens the layout's document size, which sets the scroll bar.
+    document()->documentLayout()->blockBoundingRect(widest);
 }
 
 int DocumentEditor::codeCount() const
@@ -243,7 +276,7 @@ void DocumentEditor::refreshHighlights()
     const auto [first, last] = visibleRange();
     if (!m_searchPositions.isEmpty()) {
         QTextCharFormat marked;
-        marked.setBackground(QColor(255, 230, 80));
+        marked.setBackground(m_markColour);
         marked.setForeground(Qt::black);
         for (auto it = std::lower_bound(m_searchPositions.cbegin(), m_searchPositions.cend(),
                                         first - m_searchLength);
@@ -268,7 +301,12 @@ void DocumentEditor::applyAppearance()
     QPalette colours = palette();
     colours.setColor(QPalette::Text, m_appearance.textColour());
     colours.setColor(QPalette::Base, m_appearance.backgroundColour());
+    // A selection is the text in reverse, which shows in any pair of colours, as the caret,
+    // which inverts the background under it, does.
+    colours.setColor(QPalette::Highlight, m_appearance.textColour());
+    colours.setColor(QPalette::HighlightedText, m_appearance.backgroundColour());
     setPalette(colours);
+    m_markColour = markColour(m_appearance.textColour(), m_appearance.backgroundColour());
     // Pixel sizes scale by whole pixels, so that the VGA face's glyphs at 200 % are exactly
     // twice as large; that face is drawn as the pixels it is made of, without smoothing, and
     // fully hinted, which puts every glyph on whole pixels.
@@ -287,6 +325,7 @@ void DocumentEditor::applyAppearance()
     // The view keeps the line at its top.
     const int top = firstVisibleBlock().blockNumber();
     setFont(font);
+    layOutWidestLine();
     verticalScrollBar()->setValue(top);
 }
 

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -190,6 +191,20 @@ private Q_SLOTS:
         QDesktopServices::unsetUrlHandler(u"mailto"_s);
         QCOMPARE(catcher.urls, (QList<QUrl>{QUrl(u"http://www.example.com"_s),
                                             QUrl(u"mailto:crew@example.org"_s)}));
+    }
+
+    void scrollBarSpansTheWidestLineAtOnce()
+    {
+        // The wide line lies far below the first screen, and nothing has scrolled to it.
+        const QByteArray art = QByteArray("short\r\n").repeated(300) + QByteArray(400, '\xDB');
+        auto&& [dialogs, window] = StartedProgram();
+        window->form1()->setText(art);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        DocumentEditor* editor = window->form1()->txtvimb;
+        const int cell = QFontMetrics(editor->font()).horizontalAdvance(QChar(0x2588));
+        QVERIFY(editor->horizontalScrollBar()->maximum() >=
+                400 * cell - editor->viewport()->width());
     }
 
     void theWindowFitsTheScreen()

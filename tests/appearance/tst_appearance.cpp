@@ -83,6 +83,77 @@ private Q_SLOTS:
         QCOMPARE(dialogs.asked.last().colour, QColor(0, 0, 0));
     }
 
+    void colourPresets_data()
+    {
+        QTest::addColumn<int>("preset");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QColor>("mark");  // behind a search's matches
+        QTest::addColumn<QColor>("caret"); // the background's inverse
+        const QColor yellow(255, 230, 80);
+        const QColor white(255, 255, 255);
+        QTest::newRow("black on white")
+            << 0 << QColor(0, 0, 0) << QColor(255, 255, 255) << "text=0\r\nbackground=16777215"_ba
+            << yellow << QColor(0, 0, 0);
+        QTest::newRow("light grey on black")
+            << 1 << QColor(192, 192, 192) << QColor(0, 0, 0) << "text=12632256\r\nbackground=0"_ba
+            << yellow << white;
+        QTest::newRow("amber on black")
+            << 2 << QColor(255, 176, 0) << QColor(0, 0, 0) << "text=45311\r\nbackground=0"_ba
+            << QColor(80, 220, 255) << white;
+        QTest::newRow("green on black") << 3 << QColor(51, 255, 51) << QColor(0, 0, 0)
+                                        << "text=3407667\r\nbackground=0"_ba << yellow << white;
+        QTest::newRow("white on blue")
+            << 4 << QColor(255, 255, 255) << QColor(0, 0, 170)
+            << "text=16777215\r\nbackground=11141120"_ba << yellow << QColor(255, 255, 85);
+    }
+    void colourPresets()
+    {
+        QFETCH(int, preset);
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        QFETCH(QByteArray, stored);
+        QFETCH(QColor, mark);
+        QFETCH(QColor, caret);
+        auto&& [dialogs, window] = StartedProgram();
+        frmcolor* colours = openThrough<frmcolor>(window.get(), window->mnucolors);
+        QCOMPARE(colours->cbopreset->currentIndex(), 0); // nothing stored: the designed colours
+        QCOMPARE(colours->lblpreset->buddy(), colours->cbopreset);
+        colours->cbopreset->setCurrentIndex(preset);
+        Q_EMIT colours->cbopreset->activated(preset);
+        QCOMPARE(colours->Picture1->palette().color(QPalette::Window), text);
+        QCOMPARE(colours->Picture2->palette().color(QPalette::Window), background);
+        colours->Command3->click();
+        QCOMPARE(TestFiles::read(kIni), "[Custom Colors]\r\n" + stored + "\r\n");
+        // Caret, selection and the marks of a search show in any pair of colours.
+        DocumentEditor* document = window->form1()->txtvimb;
+        QCOMPARE(document->palette().color(QPalette::Text), text);
+        QCOMPARE(document->palette().color(QPalette::Highlight), text);
+        QCOMPARE(document->palette().color(QPalette::HighlightedText), background);
+        window->form1()->setText("ab ab");
+        document->setSearchHighlights({0, 3}, 2);
+        QCOMPARE(document->extraSelections().size(), 2);
+        QCOMPARE(document->extraSelections().constFirst().format.background().color(), mark);
+        window->show();
+        window->activateWindow();
+        document->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTextCursor end(document->document());
+        end.movePosition(QTextCursor::End);
+        document->setTextCursor(end);
+        const QRect at = document->cursorRect();
+        const QImage shown = document->viewport()->grab().toImage();
+        QCOMPARE(shown.pixelColor(at.left(), at.center().y()), caret);
+        // Opened again, the window names the preset it shows; a colour of one's own names none.
+        colours = openThrough<frmcolor>(window.get(), window->mnucolors);
+        QCOMPARE(colours->cbopreset->currentIndex(), preset);
+        dialogs.answerNextColour(QColor(1, 2, 3));
+        colours->Command1->click();
+        QCOMPARE(colours->cbopreset->currentIndex(), -1);
+        QCOMPARE(colours->cbopreset->placeholderText(), u"Own colours"_s);
+    }
+
     void fontWindowStartsOnTheDocumentFont_data()
     {
         QTest::addColumn<QString>("face"); // set on the document; "" keeps the designed font

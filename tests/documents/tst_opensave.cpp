@@ -190,7 +190,9 @@ private Q_SLOTS:
         auto&& [dialogs, window] = StartedProgram();
         dialogs.answerNext(path);
         window->mnuload->trigger();
-        QCOMPARE(dialogs.asked.constFirst().text, u"nfo file (*.nfo)|*.nfo"_s);
+        QCOMPARE(dialogs.asked.constFirst().text,
+                 u"nfo file (*.nfo)|*.nfo|Text art (*.nfo *.diz *.asc *.ans *.txt)|"
+                 u"*.nfo *.diz *.asc *.ans *.txt|All files (*)|*"_s);
         QCOMPARE(caption(window.get()), path);
         QCOMPARE(window->windowTitle(), u"Quilra - ("_s + path + u")"_s);
         QCOMPARE(window->form1()->text(), "\xC9\xCD\xBB\r\n\xC8\xCD\xBC"_ba);
@@ -289,6 +291,92 @@ private Q_SLOTS:
         }
         QCOMPARE(dialogs.messages(), QStringList(2, u"File could not be saved."_s));
         QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
+    }
+
+    void saveChoosersStartOnTheDocumentsName_data()
+    {
+        QTest::addColumn<QString>("opened"); // "" for an untitled document
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("startName");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("untitled, save as") << ""
+                                           << "mnusaveas"
+                                           << "untitled.nfo"
+                                           << "";
+        QTest::newRow("untitled, png") << ""
+                                       << "mnuexportpng"
+                                       << "untitled.png"
+                                       << "png";
+        QTest::newRow("file, save as") << "art.DIZ"
+                                       << "mnusaveas"
+                                       << "art.DIZ"
+                                       << "";
+        QTest::newRow("file, html") << "re.v2.nfo"
+                                    << "mnuexporthtml"
+                                    << "re.v2.html"
+                                    << "html";
+        QTest::newRow("file, text") << "art.nfo"
+                                    << "mnuexporttxt"
+                                    << "art.txt"
+                                    << "txt";
+    }
+    void saveChoosersStartOnTheDocumentsName()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, item);
+        QFETCH(QString, startName);
+        QFETCH(QString, suffix);
+        // A file loaded before and left does not lend its name to the untitled document.
+        const QString file = writeFile(opened.isEmpty() ? u"earlier.nfo"_s : opened, "A"_ba);
+        auto&& [dialogs, window] = StartedProgram(file);
+        if (opened.isEmpty())
+            window->mnunew->trigger();
+        window->findChild<QAction*>(item)->trigger();
+        const ScriptedDialogs::Request& asked = dialogs.asked.last();
+        QCOMPARE(asked.kind, u"save"_s);
+        QCOMPARE(asked.startName, opened.isEmpty() ? startName : pathOf(startName));
+        QCOMPARE(asked.defaultSuffix, suffix);
+    }
+
+    void exportNameGetsItsExtension()
+    {
+        auto&& [dialogs, window] = StartedProgram();
+        window->form1()->setText("R&D"_ba);
+        dialogs.answerNext(pathOf(u"plain"_s));
+        window->mnuexporttxt->trigger();
+        QCOMPARE(TestFiles::read(pathOf(u"plain.txt"_s)), "R&D"_ba);
+        QVERIFY(!QFileInfo::exists(pathOf(u"plain"_s)));
+    }
+
+    void nextAndPreviousFile()
+    {
+        for (const char* name : {"b.NFO", "a.txt", "c.diz", "C.asc", "d.png", "e.ans", "f.nfo.bak"})
+            writeFile(u"folder/"_s + QLatin1String(name), name);
+        const QString b = pathOf(u"folder/b.NFO"_s);
+        auto&& [dialogs, window] = StartedProgram(b);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const auto key = [&](Qt::Key k) {
+            QTest::keyClick(window->form1()->txtvimb, k, Qt::AltModifier);
+            return QFileInfo(window->form1()->filePath()).fileName();
+        };
+        QCOMPARE(key(Qt::Key_Left), u"a.txt"_s);
+        QCOMPARE(key(Qt::Key_Left), u"a.txt"_s);
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 u"There is no previous text-art file in this folder."_s);
+        QCOMPARE(key(Qt::Key_Right), u"b.NFO"_s);
+        QCOMPARE(key(Qt::Key_Right), u"C.asc"_s);
+        QCOMPARE(key(Qt::Key_Right), u"c.diz"_s);
+        QCOMPARE(key(Qt::Key_Right), u"e.ans"_s);
+        QCOMPARE(key(Qt::Key_Right), u"e.ans"_s);
+        // A modified document: the question first; cancelled, the document stays.
+        window->form1()->txtvimb->insertPlainText(u"x"_s);
+        QCOMPARE(key(Qt::Key_Left), u"e.ans"_s);
+        QCOMPARE(dialogs.messages("question"), QStringList{u"Save changes to e.ans?"_s});
+        dialogs.answerNextQuestion(Dialogs::Answer::Discard);
+        QCOMPARE(key(Qt::Key_Left), u"c.diz"_s);
+        QCOMPARE(window->form1()->text(), "c.diz"_ba);
+        QCOMPARE(recentCaptions(window.get()), QStringList{b});
     }
 
     void recentFilesMenu()

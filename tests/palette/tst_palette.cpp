@@ -47,6 +47,40 @@ class TestPalette : public QObject
 private Q_SLOTS:
     void init() { TestEnvironment::instance().reset(); }
 
+    void keysHoldTheirGlyphsWhole_data()
+    {
+        QTest::addColumn<QString>("face"); // "" keeps the designed font
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("side"); // of every key
+        QTest::newRow("designed, 16 pixels") << "" << 0.0 << 20;
+        QTest::newRow("the 9-pixel face at 18 points") << "Px IBM VGA9" << 18.0 << 28;
+    }
+    void keysHoldTheirGlyphsWhole()
+    {
+        QFETCH(QString, face);
+        QFETCH(double, points);
+        QFETCH(int, side);
+        auto&& [dialogs, window] = StartedProgram();
+        if (!face.isEmpty())
+            window->form1()->setDocumentFont(face, points);
+        Form2* palette = openPalette(window.get());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QList<QPushButton*> keys = palette->Command1;
+        keys << key(palette, 2) << key(palette, 11);
+        const QFontMetrics metrics(keys.constFirst()->font());
+        for (QPushButton* each : keys) {
+            QCOMPARE(each->size(), QSize(side, side));
+            QVERIFY(metrics.height() + 4 <= side);
+            QVERIFY(each->geometry().bottom() <= palette->cmdclear->y()); // overlapping by one
+        }
+        // The clear button's text and the caption are whole.
+        QVERIFY(palette->cmdclear->width() >=
+                palette->cmdclear->fontMetrics().horizontalAdvance(palette->cmdclear->text()));
+        QVERIFY(palette->widget()->width() >=
+                palette->fontMetrics().horizontalAdvance(palette->windowTitle()));
+    }
+
     void fixedKeys()
     {
         // Each key shows its code's glyph in the document's face and appends exactly that code.
