@@ -71,6 +71,29 @@
     </message>
 </context>
 <context>
+    <name>ColourPreset</name>
+    <message>
+        <source>Black on white</source>
+        <translation>Schwarz auf Weiß</translation>
+    </message>
+    <message>
+        <source>Light grey on black</source>
+        <translation>Hellgrau auf Schwarz</translation>
+    </message>
+    <message>
+        <source>Amber on black</source>
+        <translation>Bernstein auf Schwarz</translation>
+    </message>
+    <message>
+        <source>Green on black</source>
+        <translation>Grün auf Schwarz</translation>
+    </message>
+    <message>
+        <source>White on blue</source>
+        <translation>Weiß auf Blau</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineTool</name>
     <message>
         <source>Views and creates NFO files. Without options, opens FILE in the window.
@@ -506,10 +529,6 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
         <translation>NFO-Datei laden</translation>
     </message>
     <message>
-        <source>nfo file (*.nfo)|*.nfo</source>
-        <translation>NFO-Datei (*.nfo)|*.nfo</translation>
-    </message>
-    <message>
         <source>Properties</source>
         <translation>Eigenschaften</translation>
     </message>
@@ -556,6 +575,26 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     <message>
         <source>Repaired from CP437</source>
         <translation>Aus CP437 repariert</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt File</source>
+        <translation>&amp;Nächste Datei</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious File</source>
+        <translation>&amp;Vorherige Datei</translation>
+    </message>
+    <message>
+        <source>nfo file (*.nfo)|*.nfo|Text art (*.nfo *.diz *.asc *.ans *.txt)|*.nfo *.diz *.asc *.ans *.txt|All files (*)|*</source>
+        <translation>NFO-Datei (*.nfo)|*.nfo|Textkunst (*.nfo *.diz *.asc *.ans *.txt)|*.nfo *.diz *.asc *.ans *.txt|Alle Dateien (*)|*</translation>
+    </message>
+    <message>
+        <source>There is no next text-art file in this folder.</source>
+        <translation>In diesem Ordner gibt es keine nächste Textkunst-Datei.</translation>
+    </message>
+    <message>
+        <source>There is no previous text-art file in this folder.</source>
+        <translation>In diesem Ordner gibt es keine vorherige Textkunst-Datei.</translation>
     </message>
 </context>
 <context>
@@ -689,6 +728,14 @@ Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschr
     <message>
         <source>Apply</source>
         <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Pre&amp;set:</source>
+        <translation>&amp;Vorlage:</translation>
+    </message>
+    <message>
+        <source>Own colours</source>
+        <translation>Eigene Farben</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,29 @@
     </message>
 </context>
 <context>
+    <name>ColourPreset</name>
+    <message>
+        <source>Black on white</source>
+        <translation>Noir sur blanc</translation>
+    </message>
+    <message>
+        <source>Light grey on black</source>
+        <translation>Gris clair sur noir</translation>
+    </message>
+    <message>
+        <source>Amber on black</source>
+        <translation>Ambre sur noir</translation>
+    </message>
+    <message>
+        <source>Green on black</source>
+        <translation>Vert sur noir</translation>
+    </message>
+    <message>
+        <source>White on blue</source>
+        <translation>Blanc sur bleu</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineTool</name>
     <message>
         <source>Views and creates NFO files. Without options, opens FILE in the window.
@@ -506,10 +529,6 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
         <translation>Charger un fichier NFO</translation>
     </message>
     <message>
-        <source>nfo file (*.nfo)|*.nfo</source>
-        <translation>fichier nfo (*.nfo)|*.nfo</translation>
-    </message>
-    <message>
         <source>Properties</source>
         <translation>Propriétés</translation>
     </message>
@@ -556,6 +575,26 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     <message>
         <source>Repaired from CP437</source>
         <translation>Réparé depuis CP437</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt File</source>
+        <translation>Fichier &amp;suivant</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious File</source>
+        <translation>Fichier &amp;précédent</translation>
+    </message>
+    <message>
+        <source>nfo file (*.nfo)|*.nfo|Text art (*.nfo *.diz *.asc *.ans *.txt)|*.nfo *.diz *.asc *.ans *.txt|All files (*)|*</source>
+        <translation>fichier nfo (*.nfo)|*.nfo|Art texte (*.nfo *.diz *.asc *.ans *.txt)|*.nfo *.diz *.asc *.ans *.txt|Tous les fichiers (*)|*</translation>
+    </message>
+    <message>
+        <source>There is no next text-art file in this folder.</source>
+        <translation>Il n&apos;y a pas de fichier d&apos;art texte suivant dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>There is no previous text-art file in this folder.</source>
+        <translation>Il n&apos;y a pas de fichier d&apos;art texte précédent dans ce dossier.</translation>
     </message>
 </context>
 <context>
@@ -689,6 +728,14 @@ Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle 
     <message>
         <source>Apply</source>
         <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Pre&amp;set:</source>
+        <translation>&amp;Préréglage :</translation>
+    </message>
+    <message>
+        <source>Own colours</source>
+        <translation>Couleurs personnelles</translation>
     </message>
 </context>
 <context>
