@@ -72,6 +72,9 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
     setCaption(ProductInfo::Title);
     m_workArea->setObjectName(QStringLiteral("MDIClient"));
     m_workArea->setBackground(palette().brush(QPalette::Dark));
+    // A window larger than the work area (a large font, a small screen) is reached by scrolling.
+    m_workArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_workArea);
     m_workArea->viewport()->installEventFilter(this);
     MainMenuBuilder(*this, *this).build();

@@ -50,7 +50,7 @@ frmcolor::frmcolor(Dialogs& dialogs, Config& config, DocumentAppearance& appeara
     auto* client = new QWidget;
     buildControls(client);
     // Designed at 4665 x 1275 twips.
-    setFixedClient(client, QSize(311, 85));
+    setFixedClient(client, QSize(311, 85), Scaling::FollowFont);
     loadStoredColours();
     showMatchingPreset();
 

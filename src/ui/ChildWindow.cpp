@@ -1,5 +1,6 @@
 #include "ChildWindow.h"
 
+#include "DesignedScale.h"
 #include "ProgramArt.h"
 
 #include <QApplication>
@@ -13,11 +14,16 @@ ChildWindow::ChildWindow(QWidget* parent) : QMdiSubWindow(parent)
     setWindowIcon(ProgramArt::programIcon());
 }
 
-void ChildWindow::setFixedClient(QWidget* content, QSize clientSize)
+void ChildWindow::setFixedClient(QWidget* content, QSize clientSize, Scaling scaling)
 {
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setWidget(content);
+    if (scaling == Scaling::FollowFont) {
+        const DesignedScale scale(content->font());
+        scale.applyTo(content);
+        clientSize = scale.size(clientSize);
+    }
     setFixedClientSize(clientSize);
 }
 
