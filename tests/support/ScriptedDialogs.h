@@ -18,9 +18,8 @@ public:
         QString title;
         QString text; // the filter, the prompt or the message
         Icon icon = Icon::None;
-        QColor colour{};         // the colour chooser's starting colour
-        QString startName{};     // the save chooser's starting name
-        QString defaultSuffix{}; // the suffix the save chooser adds to a name without one
+        QColor colour{};                      // the colour chooser's starting colour
+        QString startName{}, defaultSuffix{}; // the save chooser's starting name and suffix
     };
     QList<Request> asked;
 
