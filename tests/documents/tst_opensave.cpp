@@ -337,9 +337,9 @@ private Q_SLOTS:
         auto&& [dialogs, window] = StartedProgram(b);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const auto key = [&](Qt::Key k) {
-            QTest::keyClick(window->form1()->txtvimb, k, Qt::AltModifier);
-            return QFileInfo(window->form1()->filePath()).fileName();
+        const auto key = [main = window.get()](Qt::Key k) {
+            QTest::keyClick(main->form1()->txtvimb, k, Qt::AltModifier);
+            return QFileInfo(main->form1()->filePath()).fileName();
         };
         QStringList steps;
         for (const char k : QByteArray("<<>>>>>"))
