@@ -128,6 +128,29 @@
     </message>
 </context>
 <context>
+    <name>ColourPreset</name>
+    <message>
+        <source>Black on white</source>
+        <translation>Schwarz auf Weiß</translation>
+    </message>
+    <message>
+        <source>Light grey on black</source>
+        <translation>Hellgrau auf Schwarz</translation>
+    </message>
+    <message>
+        <source>Amber on black</source>
+        <translation>Bernstein auf Schwarz</translation>
+    </message>
+    <message>
+        <source>Green on black</source>
+        <translation>Grün auf Schwarz</translation>
+    </message>
+    <message>
+        <source>White on blue</source>
+        <translation>Weiß auf Blau</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineTool</name>
     <message>
         <source>The NFO files.</source>
@@ -655,10 +678,6 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
         <translation>NFO-Datei laden</translation>
     </message>
     <message>
-        <source>nfo file (*.nfo)|*.nfo</source>
-        <translation>NFO-Datei (*.nfo)|*.nfo</translation>
-    </message>
-    <message>
         <source>PNG Picture</source>
         <translation>PNG-Bild</translation>
     </message>
@@ -697,6 +716,26 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     <message>
         <source>C&amp;heck NFO</source>
         <translation>NFO &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt File</source>
+        <translation>&amp;Nächste Datei</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious File</source>
+        <translation>&amp;Vorherige Datei</translation>
+    </message>
+    <message>
+        <source>nfo file (*.nfo)|*.nfo|Text art (*.nfo *.diz *.asc *.ans *.txt)|*.nfo *.diz *.asc *.ans *.txt|All files (*)|*</source>
+        <translation>NFO-Datei (*.nfo)|*.nfo|Textkunst (*.nfo *.diz *.asc *.ans *.txt)|*.nfo *.diz *.asc *.ans *.txt|Alle Dateien (*)|*</translation>
+    </message>
+    <message>
+        <source>There is no next text-art file in this folder.</source>
+        <translation>In diesem Ordner gibt es keine nächste Textkunst-Datei.</translation>
+    </message>
+    <message>
+        <source>There is no previous text-art file in this folder.</source>
+        <translation>In diesem Ordner gibt es keine vorherige Textkunst-Datei.</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1075,14 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     <message>
         <source>Apply</source>
         <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Pre&amp;set:</source>
+        <translation>&amp;Vorlage:</translation>
+    </message>
+    <message>
+        <source>Own colours</source>
+        <translation>Eigene Farben</translation>
     </message>
 </context>
 <context>

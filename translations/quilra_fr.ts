@@ -128,6 +128,29 @@
     </message>
 </context>
 <context>
+    <name>ColourPreset</name>
+    <message>
+        <source>Black on white</source>
+        <translation>Noir sur blanc</translation>
+    </message>
+    <message>
+        <source>Light grey on black</source>
+        <translation>Gris clair sur noir</translation>
+    </message>
+    <message>
+        <source>Amber on black</source>
+        <translation>Ambre sur noir</translation>
+    </message>
+    <message>
+        <source>Green on black</source>
+        <translation>Vert sur noir</translation>
+    </message>
+    <message>
+        <source>White on blue</source>
+        <translation>Blanc sur bleu</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineTool</name>
     <message>
         <source>The NFO files.</source>
@@ -655,10 +678,6 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
         <translation>Charger un fichier NFO</translation>
     </message>
     <message>
-        <source>nfo file (*.nfo)|*.nfo</source>
-        <translation>fichier nfo (*.nfo)|*.nfo</translation>
-    </message>
-    <message>
         <source>PNG Picture</source>
         <translation>Image PNG</translation>
     </message>
@@ -697,6 +716,26 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     <message>
         <source>C&amp;heck NFO</source>
         <translation>&amp;Vérifier le NFO</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt File</source>
+        <translation>Fichier &amp;suivant</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious File</source>
+        <translation>Fichier &amp;précédent</translation>
+    </message>
+    <message>
+        <source>nfo file (*.nfo)|*.nfo|Text art (*.nfo *.diz *.asc *.ans *.txt)|*.nfo *.diz *.asc *.ans *.txt|All files (*)|*</source>
+        <translation>fichier nfo (*.nfo)|*.nfo|Art texte (*.nfo *.diz *.asc *.ans *.txt)|*.nfo *.diz *.asc *.ans *.txt|Tous les fichiers (*)|*</translation>
+    </message>
+    <message>
+        <source>There is no next text-art file in this folder.</source>
+        <translation>Il n&apos;y a pas de fichier d&apos;art texte suivant dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>There is no previous text-art file in this folder.</source>
+        <translation>Il n&apos;y a pas de fichier d&apos;art texte précédent dans ce dossier.</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1075,14 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     <message>
         <source>Apply</source>
         <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Pre&amp;set:</source>
+        <translation>&amp;Préréglage :</translation>
+    </message>
+    <message>
+        <source>Own colours</source>
+        <translation>Couleurs personnelles</translation>
     </message>
 </context>
 <context>

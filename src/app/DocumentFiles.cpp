@@ -149,8 +149,11 @@ bool DocumentFiles::saveAs()
     for (const TextEncoding::Kind kind : all)
         entries.append(tr("NFO File, %1 (*.nfo) | *.nfo").arg(TextEncoding::name(kind)));
     int chosen = extra ? 0 : int(std::find(all.begin(), all.end(), own.kind) - all.begin());
-    const QString path = m_dialogs.saveFileName(m_parent, tr("Save NFO File..."),
-                                                entries.join(QLatin1Char('|')), &chosen);
+    // The chooser starts on the document's own file, an untitled document on a new name.
+    const QString file = m_document.filePath();
+    const QString path =
+        m_dialogs.saveFileName(m_parent, tr("Save NFO File..."), entries.join(QLatin1Char('|')),
+                               &chosen, file.isEmpty() ? QStringLiteral("untitled.nfo") : file);
     if (path.isEmpty())
         return false;
     chosen = qBound(0, chosen, int(entries.size()) - 1);

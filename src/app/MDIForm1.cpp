@@ -15,6 +15,7 @@
 #include "about/frmpilvo.h"
 #include "appearance/frmcolor.h"
 #include "appearance/frmfont.h"
+#include "files/FolderNeighbours.h"
 #include "generator/frmmovie.h"
 #include "palette/Form2.h"
 #include "product/Messages.h"
@@ -63,7 +64,9 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
       m_colours(
           [this] { return addChild(new frmcolor(m_services.dialogs, m_config, m_appearance)); }),
       m_font([this] { return addChild(new frmfont(m_services.dialogs, m_config, m_appearance)); }),
-      m_palette([this] { return addChild(new Form2(m_config, m_services.dialogs, m_document)); }),
+      m_palette([this] {
+          return addChild(new Form2(m_config, m_services.dialogs, m_document, m_appearance.font()));
+      }),
       // The greeting is a window of its own, not a child of the main window.
       m_greeting([] { return new frmpilvo; })
 {
@@ -71,8 +74,12 @@ MDIForm1::MDIForm1(Services services, QWidget* parent)
     setCaption(ProductInfo::Title);
     m_workArea->setObjectName(QStringLiteral("MDIClient"));
     m_workArea->setBackground(palette().brush(QPalette::Dark));
+    // A window larger than the work area (a large font, a small screen) is reached by scrolling.
+    m_workArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_workArea);
-    m_workArea->viewport()->installEventFilter(this);
+    m_viewport = m_workArea->viewport();
+    m_viewport->installEventFilter(this);
     MainMenuBuilder(*this, *this).build();
     m_settingsNotice = new SettingsWriteNotice(m_config, m_services.dialogs, this);
     m_recent = new RecentFilesMenu(*this, m_config, this);
@@ -95,9 +102,11 @@ MDIForm1::~MDIForm1()
     // A window that never showed still counts its run.
     if (m_startUpPending)
         storeStartUp();
-    m_workArea->viewport()->removeEventFilter(this);
+    m_viewport->removeEventFilter(this);
     if (Form1* window = m_documentWindow.existing())
         window->unwatchPaint(this);
+    // A document window still closing may hold the filter too: nothing is watched from now.
+    m_startUpPending = false;
     // The windows go before the document, the settings and the appearance they show, which
     // are members and would otherwise be gone before the widgets.
     delete m_workArea;
@@ -112,6 +121,8 @@ void MDIForm1::connectMenus()
     connect(mnusave, &QAction::triggered, &m_files, &DocumentFiles::save);
     connect(mnusaveas, &QAction::triggered, &m_files, &DocumentFiles::saveAs);
     connect(mnuproperties, &QAction::triggered, this, &MDIForm1::mnuproperties_Click);
+    connect(mnunextfile, &QAction::triggered, this, [this] { stepFile(1); });
+    connect(mnuprevfile, &QAction::triggered, this, [this] { stepFile(-1); });
     connect(m_recent, &RecentFilesMenu::chosen, this, &MDIForm1::openRecent);
     connect(mnuexportpng, &QAction::triggered, this,
             [this] { mnuexport_Click(DocumentExport::Format::Png); });
@@ -230,10 +241,12 @@ void MDIForm1::showEvent(QShowEvent* event)
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_workArea->viewport() && event->type() == QEvent::Resize)
+    // The work area's viewport as it was made: asking the work area for it here could reach a
+    // work area that is being destroyed.
+    if (watched == m_viewport && event->type() == QEvent::Resize)
         m_documentWindow.fillWorkArea();
     // The document has painted: what start-up left for later may run now.
-    if (event->type() == QEvent::Paint && m_startUpPending && watched != m_workArea->viewport()) {
+    if (event->type() == QEvent::Paint && m_startUpPending && watched != m_viewport) {
         watched->removeEventFilter(this);
         Q_EMIT documentShown();
         QTimer::singleShot(0, this, &MDIForm1::finishStartUp);
@@ -377,8 +390,11 @@ void MDIForm1::mnunew_Click()
 
 void MDIForm1::mnuload_Click()
 {
-    const QString path =
-        m_services.dialogs.openFileName(this, tr("Load NFO file"), tr("nfo file (*.nfo)|*.nfo"));
+    // The designed entry first, then every kind of text art, then anything.
+    const QString path = m_services.dialogs.openFileName(
+        this, tr("Load NFO file"),
+        tr("nfo file (*.nfo)|*.nfo|Text art (*.nfo *.diz *.asc *.ans *.txt)|"
+           "*.nfo *.diz *.asc *.ans *.txt|All files (*)|*"));
     if (path.isEmpty() || !m_files.maySetAside())
         return;
     // The path enters the recent files before it is read, so that it stays there when it
@@ -390,6 +406,21 @@ void MDIForm1::mnuload_Click()
 
 void MDIForm1::openRecent(const QString& path)
 {
+    if (m_files.maySetAside())
+        m_files.open(path);
+    form1();
+}
+
+void MDIForm1::stepFile(int step)
+{
+    const QString path = FolderNeighbours::neighbour(m_document.filePath(), step);
+    if (path.isEmpty()) {
+        showStatus(step > 0 ? tr("There is no next text-art file in this folder.")
+                            : tr("There is no previous text-art file in this folder."));
+        return;
+    }
+    // As any load: the question about unsaved changes first. Stepping through a folder leaves
+    // the recent files alone.
     if (m_files.maySetAside())
         m_files.open(path);
     form1();

@@ -105,6 +105,8 @@ private:
     void mnunew_Click();
     void mnuload_Click();
     void mnuproperties_Click();
+    // Opens the text-art file after (1) or before (-1) the document's in its folder.
+    void stepFile(int step);
     void openRecent(const QString& path);
     // Writes the document in another form, in the document appearance; a picture's pixels are
     // `scale` pixels square.
@@ -122,6 +124,7 @@ private:
     NfoDocument m_document;
     DocumentAppearance m_appearance;
     QMdiArea* m_workArea;
+    QWidget* m_viewport = nullptr;
     DocumentWindow m_documentWindow;
     DocumentFiles m_files;
     RecentFilesMenu* m_recent = nullptr;

@@ -3,9 +3,11 @@
 #include "documents/TextEncoding.h"
 
 #include <QActionGroup>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QShortcut>
+#include <utility>
 
 namespace {
 
@@ -52,6 +54,7 @@ void MainMenuBuilder::build()
     m.mnuauto = m_window.menuBar()->addAction(tr("&Auto Generate"));
     m.mnuauto->setObjectName(QStringLiteral("mnuauto"));
     buildHelpMenu();
+    addThemeIcons();
     // Alt and a caption's underlined letter open its menu; F10 opens the menu bar, as on the
     // desktops the program runs on.
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), &m_window);
@@ -59,6 +62,39 @@ void MainMenuBuilder::build()
     QMenu* file = m.MNUFILE;
     QObject::connect(menuKey, &QShortcut::activated, window,
                      [window, file] { window->menuBar()->setActiveAction(file->menuAction()); });
+}
+
+void MainMenuBuilder::addThemeIcons()
+{
+    // The freedesktop.org icon names of the commands every program has.
+    const std::pair<QAction*, const char*> icons[] = {
+        {m.mnunew, "document-new"},
+        {m.mnuload, "document-open"},
+        {m.mnusave, "document-save"},
+        {m.mnusaveas, "document-save-as"},
+        {m.mnuproperties, "document-properties"},
+        {m.mnuexit, "application-exit"},
+        {m.mnuundo, "edit-undo"},
+        {m.mnuredo, "edit-redo"},
+        {m.mnucut, "edit-cut"},
+        {m.mnucopy, "edit-copy"},
+        {m.mnupaste, "edit-paste"},
+        {m.mnuselall, "edit-select-all"},
+        {m.mnufind, "edit-find"},
+        {m.mnureplace, "edit-find-replace"},
+        {m.mnuzoomin, "zoom-in"},
+        {m.mnuzoomout, "zoom-out"},
+        {m.mnuzoomreset, "zoom-original"},
+        {m.mnunextfile, "go-next"},
+        {m.mnuprevfile, "go-previous"},
+        {m.mnuhelp, "help-contents"},
+        {m.mnuabout, "help-about"},
+    };
+    for (const auto& [action, name] : icons) {
+        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(name));
+        if (!icon.isNull())
+            action->setIcon(icon);
+    }
 }
 
 void MainMenuBuilder::buildFileMenu()
@@ -72,6 +108,9 @@ void MainMenuBuilder::buildFileMenu()
     m.mnusave = addItem(m.MNUFILE, "mnusave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
     m.mnusaveas =
         addItem(m.MNUFILE, "mnusaveas", tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_K));
+    // The keys of every other program beside the designed ones.
+    m.mnusaveas->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_K), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     m.mnuproperties = addItem(m.MNUFILE, "mnuproperties", tr("P&roperties"));
     m.mnusep = addSeparator(m.MNUFILE, "mnusep");
     // Item 0 of the recent files; hidden until a path fills it.
@@ -79,7 +118,7 @@ void MainMenuBuilder::buildFileMenu()
     first->setVisible(false);
     m.mnuMRU.append(first);
     m.sep6 = addSeparator(m.MNUFILE, "sep6");
-    m.mnuexit = addItem(m.MNUFILE, "mnuexit", tr("E&xit"));
+    m.mnuexit = addItem(m.MNUFILE, "mnuexit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void MainMenuBuilder::buildExportMenu()
@@ -145,6 +184,11 @@ void MainMenuBuilder::buildViewMenu()
     m.mnuzoomout = addItem(m.mnuview, "mnuzoomout", tr("Zoom &Out"), QKeySequence::ZoomOut);
     m.mnuzoomreset =
         addItem(m.mnuview, "mnuzoomreset", tr("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0));
+    m.mnuview->addSeparator();
+    m.mnunextfile =
+        addItem(m.mnuview, "mnunextfile", tr("Ne&xt File"), QKeySequence(Qt::ALT | Qt::Key_Right));
+    m.mnuprevfile = addItem(m.mnuview, "mnuprevfile", tr("Pre&vious File"),
+                            QKeySequence(Qt::ALT | Qt::Key_Left));
 }
 
 void MainMenuBuilder::buildSettingsMenu()
@@ -167,7 +211,7 @@ void MainMenuBuilder::buildHelpMenu()
     m.mnuhelpme = addMenu(&m_window, "mnuhelpme", tr("&Help"));
     m_window.menuBar()->addMenu(m.mnuhelpme);
     m.mnuabout = addItem(m.mnuhelpme, "mnuabout", tr("&About this Program"));
-    m.mnuhelp = addItem(m.mnuhelpme, "mnuhelp", tr("Online &Help"));
+    m.mnuhelp = addItem(m.mnuhelpme, "mnuhelp", tr("Online &Help"), QKeySequence(Qt::Key_F1));
     m.mnusep9 = addSeparator(m.mnuhelpme, "mnusep9");
     m.mnudonate = addItem(m.mnuhelpme, "mnudonate", tr("&Donate"));
 }

@@ -23,6 +23,8 @@ private:
     void buildViewMenu();
     void buildSettingsMenu();
     void buildHelpMenu();
+    // The desktop theme's icons on the common commands, where the theme has them.
+    void addThemeIcons();
 
     MainMenuItems& m;
     QMainWindow& m_window;

@@ -50,6 +50,9 @@ struct MainMenuItems
     QAction* mnuzoomin = nullptr;
     QAction* mnuzoomout = nullptr;
     QAction* mnuzoomreset = nullptr;
+    // The text-art files before and after the document's in its folder.
+    QAction* mnunextfile = nullptr;
+    QAction* mnuprevfile = nullptr;
     QMenu* mnusettings = nullptr;
     QMenu* mnumisc = nullptr;
     QAction* mnucolors = nullptr;

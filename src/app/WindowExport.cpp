@@ -8,6 +8,7 @@
 #include "ui/DocumentAppearance.h"
 #include "ui/NfoDocument.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProgressBar>
@@ -40,15 +41,24 @@ DocumentExport::Options WindowExport::options(DocumentExport::Format format) con
     return options;
 }
 
+QString WindowExport::startName(const QString& suffix) const
+{
+    // Beside the document's file under its name, or "untitled", with the format's extension.
+    const QFileInfo file(m_document.filePath());
+    if (m_document.filePath().isEmpty())
+        return QStringLiteral("untitled.") + suffix;
+    return file.dir().filePath(file.completeBaseName() + QLatin1Char('.') + suffix);
+}
+
 void WindowExport::run(DocumentExport::Format format)
 {
     // In the order of the formats.
     const QString kinds[] = {tr("PNG Picture"), tr("HTML Page"), tr("UTF-8 Text")};
     const QString& kind = kinds[int(format)];
     const QString suffix = DocumentExport::suffix(format);
-    const QString path =
-        m_dialogs.saveFileName(m_parent, tr("Export %1").arg(kind),
-                               QStringLiteral("%1 (*.%2)|*.%2").arg(kind, suffix), nullptr);
+    const QString path = m_dialogs.saveFileName(m_parent, tr("Export %1").arg(kind),
+                                                QStringLiteral("%1 (*.%2)|*.%2").arg(kind, suffix),
+                                                nullptr, startName(suffix), suffix);
     if (path.isEmpty())
         return;
     // A link, a device or a pipe where the export goes is refused.

@@ -30,6 +30,7 @@ private:
     // Writes the export to `path` on a thread of its own while the window goes on: "" when
     // done, else why not.
     QString write(const QString& path, const DocumentExport::Options& options);
+    QString startName(const QString& suffix) const;
 
     Dialogs& m_dialogs;
     QWidget* m_parent;

@@ -1,13 +1,16 @@
 #include "frmcolor.h"
 
+#include "settings/ColourPreset.h"
 #include "settings/Config.h"
 #include "ui/DesignedControl.h"
 #include "ui/Dialogs.h"
 #include "ui/DocumentAppearance.h"
 #include "ui/QtColour.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -47,9 +50,11 @@ frmcolor::frmcolor(Dialogs& dialogs, Config& config, DocumentAppearance& appeara
     auto* client = new QWidget;
     buildControls(client);
     // Designed at 4665 x 1275 twips.
-    setFixedClient(client, QSize(311, 85));
+    setFixedClient(client, QSize(311, 85), Scaling::FollowFont);
     loadStoredColours();
+    showMatchingPreset();
 
+    connect(cbopreset, &QComboBox::activated, this, &frmcolor::presetChosen);
     connect(Command1, &QPushButton::clicked, this, [this] { pick(Picture1, m_lastText); });
     connect(Command2, &QPushButton::clicked, this, [this] { pick(Picture2, m_lastBackground); });
     connect(Command3, &QPushButton::clicked, this, &frmcolor::Command3_Click);
@@ -68,8 +73,36 @@ void frmcolor::buildControls(QWidget* client)
     Picture2 = addPreview(Frame2, "Picture2", {16, 16, 89, 9}, Qt::white);
     Command2 = DesignedControl::place(new QPushButton(QStringLiteral("-")), Frame2, "Command2",
                                       {112, 16, 17, 13});
+    lblpreset =
+        DesignedControl::place(new QLabel(tr("Pre&set:")), client, "lblpreset", {16, 64, 48, 17});
+    cbopreset = DesignedControl::place(new QComboBox, client, "cbopreset", {64, 62, 176, 21});
+    cbopreset->setPlaceholderText(tr("Own colours"));
+    for (const ColourPreset& preset : ColourPreset::all())
+        cbopreset->addItem(preset.name());
+    lblpreset->setBuddy(cbopreset);
     Command3 =
         DesignedControl::place(new QPushButton(tr("Apply")), client, "Command3", {248, 64, 49, 17});
+}
+
+void frmcolor::presetChosen(int index)
+{
+    if (index < 0 || index >= int(ColourPreset::all().size()))
+        return;
+    const ColourPreset& preset = ColourPreset::all().at(size_t(index));
+    setPreviewColour(Picture1, QtColour::fromValue(preset.text));
+    setPreviewColour(Picture2, QtColour::fromValue(preset.background));
+}
+
+void frmcolor::showMatchingPreset()
+{
+    const qint32 text = QtColour::toValue(previewColour(Picture1));
+    const qint32 background = QtColour::toValue(previewColour(Picture2));
+    const std::vector<ColourPreset>& presets = ColourPreset::all();
+    int index = -1;
+    for (size_t i = 0; i < presets.size() && index < 0; ++i)
+        if (presets[i].text == text && presets[i].background == background)
+            index = int(i);
+    cbopreset->setCurrentIndex(index);
 }
 
 void frmcolor::loadStoredColours()
@@ -92,6 +125,7 @@ void frmcolor::pick(QFrame* preview, QColor& last)
         return;
     last = chosen;
     setPreviewColour(preview, chosen);
+    showMatchingPreset();
 }
 
 void frmcolor::Command3_Click()

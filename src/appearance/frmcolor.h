@@ -7,8 +7,10 @@
 class Config;
 class Dialogs;
 class DocumentAppearance;
+class QComboBox;
 class QFrame;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 
 // The colour window: previews of the document's text and background colours, a colour chooser
@@ -30,6 +32,9 @@ public:
     QFrame* Picture2 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
+    // The ready colour pairs: choosing one sets both previews.
+    QLabel* lblpreset = nullptr;
+    QComboBox* cbopreset = nullptr;
 
 private:
     void buildControls(QWidget* client);
@@ -37,6 +42,9 @@ private:
     // Shows the chooser at `last`, the colour last picked with that button, and keeps the pick.
     void pick(QFrame* preview, QColor& last);
     void Command3_Click();
+    void presetChosen(int index);
+    // Shows the preset the previews hold, or none.
+    void showMatchingPreset();
 
     Dialogs& m_dialogs;
     Config& m_config;

@@ -76,7 +76,7 @@ frmfont::frmfont(Dialogs& dialogs, Config& config, DocumentAppearance& appearanc
     auto* client = new QWidget;
     buildControls(client);
     // Designed at 3030 x 2235 twips.
-    setFixedClient(client, QSize(202, 149));
+    setFixedClient(client, QSize(202, 149), Scaling::FollowFont);
 
     // Every face in the platform's own order, unsorted. The window opens on the document's face
     // and size, so that choosing only a size keeps the face; the first face stands in for a

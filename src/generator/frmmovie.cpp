@@ -246,9 +246,10 @@ void frmmovie::buildMovieTab(QWidget* page)
     Command4 = at.button("Command4", tr("Get"), at.place(120, 5640, 495, 255));
     cmdtemplate = at.button("cmdtemplate", tr(kTemplateCaption), at.place(4680, 5760, 1095, 255));
     Command2 = at.button("Command2", tr("Create"), at.place(5880, 5760, 975, 255));
-    // Beside "Template…", under the summary: the designed controls keep their places.
+    // Beside "Template…", under the summary, reaching left towards "KB" so that its caption
+    // shows whole: the designed controls keep their places.
     cmdfromvideo =
-        at.button("cmdfromvideo", tr("From Video\u2026"), at.place(3480, 5760, 1095, 255));
+        at.button("cmdfromvideo", tr("From Video\u2026"), at.place(3240, 5760, 1335, 255));
     cmdfromvideo->setToolTip(tr("Fill the empty fields from a video file: runtime, codecs, "
                                 "resolution, languages, subtitles and size."));
 }

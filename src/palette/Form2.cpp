@@ -16,14 +16,11 @@
 
 namespace {
 
-// The designed layout, in pixels (15 twips each): keys of 17 x 17 every 16 pixels, so that
-// neighbours overlap by one pixel.
-constexpr int kPitch = 16;
-constexpr int kKeySide = 17;
-constexpr int kCustomRowTop = 128;
-// As designed, the button and the right-hand column of keys reach two pixels past the client.
-constexpr QRect kClearPlace(0, 144, 161, 17);
-constexpr QSize kClientSize(159, 161);
+// The designed layout, in pixels (15 twips each): keys of 17 x 17 every 16 pixels, eight rows
+// of fixed keys, the custom row, then the clear button. As designed, the button and the
+// right-hand column of keys reach two pixels past the client.
+constexpr int kDesignedClientWidth = 159;
+constexpr int kFixedRows = 8;
 
 const char* const kAssignTitle = QT_TRANSLATE_NOOP("Form2", "Custom Character");
 const char* const kAssignPrompt =
@@ -43,14 +40,6 @@ QString faceText(const QByteArray& codes)
     return DocumentCodec::toDisplay(codes).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-QPushButton* addKey(QWidget* parent, const QString& name, QPoint place)
-{
-    auto* key = new PaletteKey(parent);
-    key->setObjectName(name);
-    key->setGeometry(QRect(place, QSize(kKeySide, kKeySide)));
-    return key;
-}
-
 // "B0 ░": the code in hexadecimal and its glyph.
 QString codeTip(uchar code)
 {
@@ -62,26 +51,42 @@ QString codeTip(uchar code)
 
 } // namespace
 
-Form2::Form2(Config& config, Dialogs& dialogs, NfoDocument& document, QWidget* parent)
-    : ChildWindow(parent), m_config(config), m_dialogs(dialogs), m_document(document)
+Form2::Form2(Config& config, Dialogs& dialogs, NfoDocument& document, const QFont& face,
+             QWidget* parent)
+    : ChildWindow(parent), m_config(config), m_dialogs(dialogs), m_document(document), m_face(face),
+      m_side(PaletteKey::side(face)), m_pitch(m_side - 1)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("Custom Characters"));
     auto* client = new QWidget;
     buildFixedKeys(client);
     buildCustomKeys(client);
+    // Wide enough for the keys and for the whole caption; the designed width at the designed
+    // key size.
+    const int keysWidth = m_pitch == 16 ? kDesignedClientWidth : FixedKeys::Columns * m_pitch + 1;
+    const int width = qMax(keysWidth, titleClientWidth());
     cmdclear = new QPushButton(tr("Clear Custom Characters"), client);
     cmdclear->setObjectName(QStringLiteral("cmdclear"));
-    cmdclear->setGeometry(kClearPlace);
+    const int clearHeight = qMax(m_side, cmdclear->sizeHint().height());
+    cmdclear->setGeometry(0, (kFixedRows + 1) * m_pitch,
+                          qMax(width, FixedKeys::Columns * m_pitch + 1), clearHeight);
     connect(cmdclear, &QPushButton::clicked, this, &Form2::cmdclear_Click);
-    setFixedClient(client, kClientSize);
+    setFixedClient(client, QSize(width, (kFixedRows + 1) * m_pitch + clearHeight));
     loadCustomKeys();
+}
+
+QPushButton* Form2::addKey(QWidget* parent, const QString& name, QPoint place)
+{
+    auto* key = new PaletteKey(m_face, parent);
+    key->setObjectName(name);
+    key->setGeometry(QRect(place, QSize(m_side, m_side)));
+    return key;
 }
 
 void Form2::buildFixedKeys(QWidget* client)
 {
     for (int i = 0; i < FixedKeys::Count; ++i) {
-        const QPoint place(kPitch * (i % FixedKeys::Columns), kPitch * (i / FixedKeys::Columns));
+        const QPoint place(m_pitch * (i % FixedKeys::Columns), m_pitch * (i / FixedKeys::Columns));
         QPushButton* key = addKey(client, QStringLiteral("Command1(%1)").arg(i), place);
         const uchar code = FixedKeys::code(i);
         key->setText(faceText(QByteArray(1, static_cast<char>(code))));
@@ -94,7 +99,7 @@ void Form2::buildFixedKeys(QWidget* client)
 void Form2::buildCustomKeys(QWidget* client)
 {
     for (int n = ClearAnswer::FirstKey; n <= ClearAnswer::LastKey; ++n) {
-        const QPoint place(kPitch * (n - ClearAnswer::FirstKey), kCustomRowTop);
+        const QPoint place(m_pitch * (n - ClearAnswer::FirstKey), kFixedRows * m_pitch);
         QPushButton*& key = customKey(n);
         key = addKey(client, QStringLiteral("Command%1").arg(n), place);
         connect(key, &QPushButton::clicked, this, [this, n] { Command_Click(n); });

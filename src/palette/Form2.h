@@ -3,6 +3,7 @@
 #include "ui/ChildWindow.h"
 
 #include <QByteArray>
+#include <QFont>
 #include <QList>
 #include <array>
 #include <optional>
@@ -21,7 +22,9 @@ class Form2 : public ChildWindow
 
 public:
     // Keys add to `document`; custom keys are kept in `config`.
-    Form2(Config& config, Dialogs& dialogs, NfoDocument& document, QWidget* parent = nullptr);
+    // The keys show their glyphs in `face`, the document's font at its size.
+    Form2(Config& config, Dialogs& dialogs, NfoDocument& document, const QFont& face,
+          QWidget* parent = nullptr);
 
     // The fixed keys, index 0 to 79.
     QList<QPushButton*> Command1;
@@ -44,6 +47,7 @@ public:
 private:
     void buildFixedKeys(QWidget* client);
     void buildCustomKeys(QWidget* client);
+    QPushButton* addKey(QWidget* parent, const QString& name, QPoint place);
     void loadCustomKeys();
     QPushButton*& customKey(int number);
     // Shows the codes on the key and keeps them; the store is written by the caller.
@@ -60,5 +64,10 @@ private:
     Config& m_config;
     Dialogs& m_dialogs;
     NfoDocument& m_document;
+    QFont m_face;
+    // Keys are this wide and high, and one starts every `m_pitch` pixels: neighbours overlap
+    // by one pixel, as designed.
+    int m_side;
+    int m_pitch;
     std::array<QByteArray, 10> m_customCodes;
 };

@@ -2,16 +2,36 @@
 
 #include "ui/DocumentFont.h"
 
+#include <QFontMetrics>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-PaletteKey::PaletteKey(QWidget* parent) : QPushButton(parent)
+namespace {
+
+// The designed key, and the bevel around the face on each side.
+constexpr int kDesignedSide = 17;
+constexpr int kBevel = 2;
+
+} // namespace
+
+PaletteKey::PaletteKey(const QFont& face, QWidget* parent) : QPushButton(parent)
 {
-    QFont font(DocumentFont::family());
+    QFont font = face;
     font.setStyleHint(QFont::TypeWriter);
-    // The glyphs' native size, so that they stay sharp.
-    font.setPixelSize(16);
+    if (font.family() == DocumentFont::family()) {
+        // The VGA face is drawn as the pixels it is made of, as in the document.
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setHintingPreference(QFont::PreferFullHinting);
+    }
     setFont(font);
+}
+
+int PaletteKey::side(const QFont& face)
+{
+    const QFontMetrics metrics(face);
+    // The widest of the block and box-drawing glyphs is as wide as any cell of the face.
+    const int glyph = qMax(metrics.height(), metrics.horizontalAdvance(QChar(0x2588)));
+    return qMax(kDesignedSide, glyph + 2 * kBevel);
 }
 
 void PaletteKey::paintEvent(QPaintEvent*)

@@ -2,15 +2,17 @@
 
 #include <QPushButton>
 
-// A palette key: a button whose face is the glyph it inserts, drawn across the whole key in
-// the document's face. A glyph of the document's 16-pixel cells would be cut off by a button's
-// usual text margins on a 17-pixel key.
+// A palette key: a button whose face is the glyph it inserts, drawn centred across the whole
+// key in the document's face, which a button's usual text margins would cut off.
 class PaletteKey : public QPushButton
 {
     Q_OBJECT
 
 public:
-    explicit PaletteKey(QWidget* parent = nullptr);
+    explicit PaletteKey(const QFont& face, QWidget* parent = nullptr);
+
+    // The side of a key that shows a glyph of the face whole, inside the key's bevel.
+    static int side(const QFont& face);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -22,11 +22,23 @@ Q_SIGNALS:
     void closed();
 
 protected:
+    // How a window's designed places become pixels: as they are, or grown in proportion to a
+    // desktop font larger than the one the places were designed for.
+    enum class Scaling
+    {
+        Designed,
+        FollowFont,
+    };
+
     // Makes `content` the window's client area at a fixed size, in a small tool frame with a
-    // close box and no minimise or maximise box.
-    void setFixedClient(QWidget* content, QSize clientSize);
+    // close box and no minimise or maximise box. With FollowFont, the size and the places of
+    // the controls in it grow with the desktop font.
+    void setFixedClient(QWidget* content, QSize clientSize, Scaling scaling = Scaling::Designed);
     // Gives the client area set above another fixed size.
     void setFixedClientSize(QSize clientSize);
+    // The client width at which the title bar shows the whole caption beside its icon and
+    // buttons.
+    int titleClientWidth() const;
 
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

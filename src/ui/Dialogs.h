@@ -43,10 +43,12 @@ public:
     // every part separated by "|", such as "nfo file (*.nfo)|*.nfo". The open chooser accepts
     // a name that does not exist; the save chooser does not ask before replacing a file.
     // `filterIndex`, when given, is the entry of the filter the save chooser starts on, and
-    // comes back as the entry chosen.
+    // comes back as the entry chosen. The save chooser starts on `startName` (a name, or a path
+    // whose folder it opens), and adds `defaultSuffix` to a chosen name that has no extension.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                 int* filterIndex) = 0;
+                                 int* filterIndex, const QString& startName = QString(),
+                                 const QString& defaultSuffix = QString()) = 0;
 
     // The full colour chooser, custom colours included, started at `initial`; an invalid colour
     // when cancelled.

@@ -6,6 +6,7 @@
 #include "documents/DocumentCodec.h"
 #include "settings/Config.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -35,6 +36,27 @@ QString firstLocalFile(const QMimeData* data)
             return url.toLocalFile();
     }
     return QString();
+}
+
+// The squared distance of two colours.
+int distance(const QColor& a, const QColor& b)
+{
+    const int red = a.red() - b.red();
+    const int green = a.green() - b.green();
+    const int blue = a.blue() - b.blue();
+    return red * red + green * green + blue * blue;
+}
+
+// A yellow marker, or a cyan or pink one where the text or the background is close to yellow
+// (amber text, a yellow page), so that the matches stand out in any colours.
+QColor markColour(const QColor& text, const QColor& background)
+{
+    const QColor candidates[] = {QColor(255, 230, 80), QColor(80, 220, 255), QColor(255, 120, 220)};
+    constexpr int kApart = 150 * 150;
+    for (const QColor& candidate : candidates)
+        if (distance(candidate, text) >= kApart && distance(candidate, background) >= kApart)
+            return candidate;
+    return candidates[0];
 }
 
 } // namespace
@@ -82,7 +104,18 @@ void DocumentEditor::documentReset()
     m_searchLength = 0;
     setTextCursor(QTextCursor(document()));
     updateTabStops();
+    layOutWidestLine();
     refreshHighlights();
+}
+
+void DocumentEditor::layOutWidestLine()
+{
+    QTextBlock widest = document()->firstBlock();
+    for (QTextBlock block = widest.next(); block.isValid(); block = block.next())
+        if (block.length() > widest.length())
+            widest = block;
+    // Laying the block out widens the layout's document size, which sets the scroll bar.
+    document()->documentLayout()->blockBoundingRect(widest);
 }
 
 int DocumentEditor::codeCount() const
@@ -249,7 +282,7 @@ void DocumentEditor::refreshHighlights()
     const auto [first, last] = visibleRange();
     if (!m_searchPositions.isEmpty()) {
         QTextCharFormat marked;
-        marked.setBackground(QColor(255, 230, 80));
+        marked.setBackground(m_markColour);
         marked.setForeground(Qt::black);
         for (auto it = std::lower_bound(m_searchPositions.cbegin(), m_searchPositions.cend(),
                                         first - m_searchLength);
@@ -275,14 +308,24 @@ void DocumentEditor::applyAppearance()
     const int top = firstVisibleBlock().blockNumber();
     const QFont before = font();
     m_appearance.style(*this, m_appearance.zoom());
-    if (m_document.isDrawnArt()) {
-        QPalette colours = palette();
-        colours.setColor(QPalette::Text, QColor::fromRgb(0xAAAAAA));
-        colours.setColor(QPalette::Base, Qt::black);
-        setPalette(colours);
-    }
-    if (font() != before)
-        verticalScrollBar()->setValue(top);
+    // Drawn art is read on its own black; a text in the appearance's colours.
+    const QColor text =
+        m_document.isDrawnArt() ? QColor::fromRgb(0xAAAAAA) : m_appearance.textColour();
+    const QColor background =
+        m_document.isDrawnArt() ? QColor(Qt::black) : m_appearance.backgroundColour();
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, text);
+    colours.setColor(QPalette::Base, background);
+    // A selection is the text in reverse, which shows in any pair of colours, as the caret,
+    // which inverts the background under it, does.
+    colours.setColor(QPalette::Highlight, text);
+    colours.setColor(QPalette::HighlightedText, background);
+    setPalette(colours);
+    m_markColour = markColour(text, background);
+    if (font() == before)
+        return;
+    layOutWidestLine();
+    verticalScrollBar()->setValue(top);
 }
 
 void DocumentEditor::wheelEvent(QWheelEvent* event)

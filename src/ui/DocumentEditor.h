@@ -76,6 +76,9 @@ private:
     void applyAppearance();
     void updateTabStops();
     void refreshHighlights();
+    // Lays out the line with the most characters, so that the horizontal scroll bar spans the
+    // widest line at once; the view lays out other lines only as they scroll into view.
+    void layOutWidestLine();
     // The positions from the first visible block's start to the last visible block's end.
     std::pair<int, int> visibleRange() const;
     // The link under a point of the viewport, or -1.
@@ -86,4 +89,6 @@ private:
     QString m_hovered;
     QList<int> m_searchPositions;
     int m_searchLength = 0;
+    // The mark of a search's matches, apart from both document colours.
+    QColor m_markColour;
 };

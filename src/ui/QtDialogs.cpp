@@ -31,16 +31,25 @@ QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QSt
 }
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                int* filterIndex)
+                                int* filterIndex, const QString& startName,
+                                const QString& defaultSuffix)
 {
     const QStringList entries = qtFilter(filter).split(QStringLiteral(";;"));
-    QString selected = filterIndex ? entries.value(*filterIndex) : QString();
-    const QString path =
-        QFileDialog::getSaveFileName(parent, title, QString(), entries.join(QStringLiteral(";;")),
-                                     &selected, QFileDialog::DontConfirmOverwrite);
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(entries);
     if (filterIndex)
-        *filterIndex = qMax(0, static_cast<int>(entries.indexOf(selected)));
-    return path;
+        dialog.selectNameFilter(entries.value(*filterIndex));
+    // The suffix goes on before the name comes back, so that whatever asks about the file next
+    // names the file that is written.
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (!startName.isEmpty())
+        dialog.selectFile(startName);
+    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    if (filterIndex)
+        *filterIndex = qMax(0, static_cast<int>(entries.indexOf(dialog.selectedNameFilter())));
+    return accepted ? dialog.selectedFiles().constFirst() : QString();
 }
 
 QColor QtDialogs::colour(QWidget* parent, const QColor& initial)

@@ -8,7 +8,8 @@ class QtDialogs : public Dialogs
 public:
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                         int* filterIndex) override;
+                         int* filterIndex, const QString& startName,
+                         const QString& defaultSuffix) override;
     QColor colour(QWidget* parent, const QColor& initial) override;
     QString text(QWidget* parent, const QString& title, const QString& prompt) override;
     Answer askToSave(QWidget* parent, const QString& title, const QString& text) override;

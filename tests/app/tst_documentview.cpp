@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QUrl>
@@ -290,8 +291,13 @@ private Q_SLOTS:
     void theWindowFitsTheScreen()
     {
         auto&& [dialogs, window] = StartedProgram();
+        // A wide line far below the first screen, which nothing has scrolled to.
+        window->form1()->setText(QByteArray("short\r\n").repeated(300) + QByteArray(400, 'A'));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const DocumentEditor* editor = window->form1()->txtvimb;
+        QVERIFY(editor->horizontalScrollBar()->maximum() >=
+                400 * editor->fontMetrics().horizontalAdvance(u'A') - editor->viewport()->width());
         // The offscreen screen is smaller than the designed 981 x 560 work area.
         const QRect free = window->screen()->availableGeometry();
         QVERIFY2(free.contains(window->frameGeometry()),

@@ -21,13 +21,14 @@ private Q_SLOTS:
     void menuItems_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("menu"); // the menu that holds it, "" for the menu bar
-        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<QString>("menu");     // the menu that holds it, "" for the menu bar
+        QTest::addColumn<QString>("shortcut"); // the keys, the first of them pressed
         const auto row = [](const char* name, const char* menu, const char* shortcut) {
             QTest::newRow(name) << QString(name) << QString(menu) << QString(shortcut);
         };
-        row("mnuload", "MNUFILE", "Ctrl+L");
-        row("mnusaveas", "MNUFILE", "Ctrl+K");
+        row("mnuload", "MNUFILE", "Ctrl+L; Ctrl+O");
+        row("mnusaveas", "MNUFILE", "Ctrl+K; Ctrl+Shift+S");
+        row("mnuexit", "MNUFILE", "Ctrl+Q");
         row("mnuselall", "mnuedit", "Ctrl+A");
         row("mnucopy", "mnuedit", "Ctrl+C");
         row("mnucustom", "", "");
@@ -43,7 +44,8 @@ private Q_SLOTS:
         if (!menu.isEmpty())
             holder = window->findChild<QMenu*>(menu);
         QVERIFY(item && holder && holder->actions().contains(item));
-        QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), shortcut);
+        QCOMPARE(QKeySequence::listToString(item->shortcuts(), QKeySequence::PortableText),
+                 shortcut);
         if (shortcut.isEmpty())
             return;
         // The keys run the item, whatever the document's own key bindings are.
@@ -51,7 +53,7 @@ private Q_SLOTS:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QSignalSpy triggered(item, &QAction::triggered);
-        QTest::keySequence(window->form1()->txtvimb, QKeySequence(shortcut));
+        QTest::keySequence(window->form1()->txtvimb, QKeySequence(shortcut.section(u';', 0, 0)));
         QCOMPARE(triggered.count(), 1);
     }
 

@@ -83,6 +83,51 @@ private Q_SLOTS:
         QCOMPARE(dialogs.asked.last().colour, QColor(0, 0, 0));
     }
 
+    void colourPresets_data()
+    {
+        QTest::addColumn<int>("preset");
+        QTest::addColumn<QList<QColor>>("colours"); // text, background, search mark, caret
+        QTest::addColumn<QByteArray>("stored");
+        const QColor black(0, 0, 0), white(255, 255, 255), yellow(255, 230, 80);
+        QTest::newRow("black on white") << 0 << QList<QColor>{black, white, yellow, black}
+                                        << "text=0\r\nbackground=16777215"_ba;
+        QTest::newRow("light grey") << 1 << QList<QColor>{{192, 192, 192}, black, yellow, white}
+                                    << "text=12632256\r\nbackground=0"_ba;
+        QTest::newRow("amber") << 2 << QList<QColor>{{255, 176, 0}, black, {80, 220, 255}, white}
+                               << "text=45311\r\nbackground=0"_ba;
+        QTest::newRow("green") << 3 << QList<QColor>{{51, 255, 51}, black, yellow, white}
+                               << "text=3407667\r\nbackground=0"_ba;
+        QTest::newRow("white on blue")
+            << 4 << QList<QColor>{white, {0, 0, 170}, yellow, {255, 255, 85}}
+            << "text=16777215\r\nbackground=11141120"_ba;
+    }
+    void colourPresets()
+    {
+        QFETCH(int, preset);
+        QFETCH(QList<QColor>, colours);
+        QFETCH(QByteArray, stored);
+        auto&& [dialogs, window] = StartedProgram();
+        frmcolor* picker = openThrough<frmcolor>(window.get(), window->mnucolors);
+        QCOMPARE(picker->cbopreset->currentIndex(), 0); // nothing stored: the designed colours
+        picker->cbopreset->setCurrentIndex(preset);
+        Q_EMIT picker->cbopreset->activated(preset);
+        QCOMPARE(picker->Picture1->palette().color(QPalette::Window), colours[0]);
+        QCOMPARE(picker->Picture2->palette().color(QPalette::Window), colours[1]);
+        picker->Command3->click();
+        QCOMPARE(TestFiles::read(kIni), "[Custom Colors]\r\n" + stored + "\r\n");
+        // The selection in reverse, the marks of a search and the caret show on every preset.
+        DocumentEditor* document = window->form1()->txtvimb;
+        QCOMPARE(document->palette().color(QPalette::HighlightedText), colours[1]);
+        window->form1()->setText("ab ab");
+        document->setSearchHighlights({3}, 2); // the caret at 0 is over the text, not a mark
+        QCOMPARE(document->extraSelections().constFirst().format.background().color(), colours[2]);
+        window->show();
+        document->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const QImage shown = document->viewport()->grab().toImage();
+        QCOMPARE(shown.pixelColor(document->cursorRect().left(), 4), colours[3]);
+    }
+
     void fontWindowStartsOnTheDocumentFont_data()
     {
         QTest::addColumn<QString>("face"); // set on the document; "" keeps the designed font

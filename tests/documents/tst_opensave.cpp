@@ -190,7 +190,9 @@ private Q_SLOTS:
         auto&& [dialogs, window] = StartedProgram();
         dialogs.answerNext(path);
         window->mnuload->trigger();
-        QCOMPARE(dialogs.asked.constFirst().text, u"nfo file (*.nfo)|*.nfo"_s);
+        QCOMPARE(dialogs.asked.constFirst().text,
+                 u"nfo file (*.nfo)|*.nfo|Text art (*.nfo *.diz *.asc *.ans *.txt)|"
+                 u"*.nfo *.diz *.asc *.ans *.txt|All files (*)|*"_s);
         QCOMPARE(caption(window.get()), path);
         QCOMPARE(window->windowTitle(), u"Quilra - ("_s + path + u")"_s);
         QCOMPARE(window->form1()->text(), "\xC9\xCD\xBB\r\n\xC8\xCD\xBC"_ba);
@@ -291,6 +293,69 @@ private Q_SLOTS:
                                                   TestEnvironment::instance().programDirectory() +
                                                       u" is a folder."_s}));
         QCOMPARE(dialogs.asked.last().icon, Dialogs::Icon::Exclamation);
+    }
+
+    void saveChoosersStartOnTheDocumentsName_data()
+    {
+        QTest::addColumn<QString>("opened"); // "" for an untitled document
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QStringList>("asked"); // the starting name and the default suffix
+        const auto row = [](const char* opened, const char* item, const char* start,
+                            const char* suffix) {
+            QTest::newRow(start) << QString(opened) << QString(item) << QStringList{start, suffix};
+        };
+        row("", "mnusaveas", "untitled.nfo", "");
+        row("", "mnuexportpng", "untitled.png", "png");
+        row("art.DIZ", "mnusaveas", "art.DIZ", "");
+        row("re.v2.nfo", "mnuexporthtml", "re.v2.html", "html");
+        row("art.nfo", "mnuexporttxt", "art.txt", "txt");
+    }
+    void saveChoosersStartOnTheDocumentsName()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, item);
+        QFETCH(QStringList, asked);
+        // A file loaded before and left does not lend its name to the untitled document.
+        auto&& [dialogs, window] =
+            StartedProgram(writeFile(opened.isEmpty() ? u"earlier.nfo"_s : opened, "A"_ba));
+        if (opened.isEmpty())
+            window->mnunew->trigger();
+        // A name typed without an extension gets the suffix, as the real chooser adds it.
+        dialogs.answerNext(pathOf(u"typed"_s));
+        window->findChild<QAction*>(item)->trigger();
+        const ScriptedDialogs::Request& request = dialogs.asked.last();
+        const QString start = opened.isEmpty() ? asked[0] : pathOf(asked[0]);
+        QCOMPARE(QStringList({request.startName, request.defaultSuffix}),
+                 QStringList({start, asked[1]}));
+        QVERIFY(QFileInfo::exists(
+            pathOf(u"typed"_s + (asked[1].isEmpty() ? u""_s : u"."_s + asked[1]))));
+    }
+
+    void nextAndPreviousFile()
+    {
+        for (const char* name : {"b.NFO", "a.txt", "c.diz", "C.asc", "d.png", "e.ans", "f.nfo.bak"})
+            writeFile(u"folder/"_s + QLatin1String(name), name);
+        const QString b = pathOf(u"folder/b.NFO"_s);
+        auto&& [dialogs, window] = StartedProgram(b);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const auto key = [main = window.get()](Qt::Key k) {
+            QTest::keyClick(main->form1()->txtvimb, k, Qt::AltModifier);
+            return QFileInfo(main->form1()->filePath()).fileName();
+        };
+        QStringList steps;
+        for (const char k : QByteArray("<<>>>>>"))
+            steps << key(k == '<' ? Qt::Key_Left : Qt::Key_Right);
+        QCOMPARE(steps,
+                 QStringList({"a.txt", "a.txt", "b.NFO", "C.asc", "c.diz", "e.ans", "e.ans"}));
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 u"There is no next text-art file in this folder."_s);
+        // A modified document: the question first; cancelled, the document stays.
+        window->form1()->txtvimb->insertPlainText(u"x"_s);
+        QCOMPARE(key(Qt::Key_Left), u"e.ans"_s);
+        QCOMPARE(dialogs.messages("question"), QStringList{u"Save changes to e.ans?"_s});
+        dialogs.answerNextQuestion(Dialogs::Answer::Discard);
+        QCOMPARE(key(Qt::Key_Left), u"c.diz"_s);
     }
 
     void recentFilesMenu()

@@ -248,4 +248,17 @@ for encoded in utf8 utf16; do
     choose_exit "$window"
 done
 
+# The generator at 12-point fonts (9 points at 128 dpi) and at twice the size, to look at.
+for look in "QT_FONT_DPI=128 font-12pt" "QT_SCALE_FACTOR=2 scale-2"; do
+    env "${look% *}" "$work/program/quilra" "$nfo" &
+    pid=$!
+    window=$(wait_for_window '^Quilra - \(.*release\.nfo\)$' normal) ||
+        fail "no window with ${look% *}"
+    focus "$window"
+    timeout 10 xdotool key --window "$window" alt+a || true
+    sleep 1
+    photograph "${look#* }.png"
+    choose_exit "$window"
+done
+
 echo "PASS: exported to PNG without a display, file opened from the command line, saved with Ctrl+S byte for byte, the generator shown, Exit from the File menu, reopened from the recent files after a restart, UTF-8 and UTF-16 files saved unchanged"

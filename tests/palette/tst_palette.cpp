@@ -47,6 +47,24 @@ class TestPalette : public QObject
 private Q_SLOTS:
     void init() { TestEnvironment::instance().reset(); }
 
+    void keysHoldTheirGlyphsWhole()
+    {
+        for (const auto& [face, side] : {std::pair(""_L1, 20), std::pair("Px IBM VGA9"_L1, 28)}) {
+            auto&& [dialogs, window] = StartedProgram();
+            if (!face.isEmpty())
+                window->form1()->setDocumentFont(face, 18);
+            Form2* palette = openPalette(window.get());
+            const QList<QPushButton*> keys = QList<QPushButton*>(palette->Command1)
+                                             << key(palette, 11);
+            for (QPushButton* each : keys) {
+                QCOMPARE(each->size(), QSize(side, side));
+                QVERIFY(each->fontMetrics().height() + 4 <= side);
+            }
+            QVERIFY(palette->widget()->width() >= // the caption whole
+                    palette->fontMetrics().horizontalAdvance(palette->windowTitle()));
+        }
+    }
+
     void fixedKeys()
     {
         // Each key shows its code's glyph in the document's face and appends exactly that code.

@@ -2,6 +2,7 @@
 
 #include "ui/Dialogs.h"
 
+#include <QFileInfo>
 #include <QList>
 #include <QQueue>
 #include <QStringList>
@@ -18,7 +19,8 @@ public:
         QString title;
         QString text; // the filter, the prompt or the message
         Icon icon = Icon::None;
-        QColor colour{}; // the colour chooser's starting colour
+        QColor colour{};                      // the colour chooser's starting colour
+        QString startName{}, defaultSuffix{}; // the save chooser's starting name and suffix
     };
     QList<Request> asked;
 
@@ -46,12 +48,18 @@ public:
     {
         return ask("open", title, filter);
     }
-    QString saveFileName(QWidget*, const QString& title, const QString& filter,
-                         int* filterIndex) override
+    // A scripted name without an extension gets the default suffix, as the real chooser's.
+    QString saveFileName(QWidget*, const QString& title, const QString& filter, int* filterIndex,
+                         const QString& startName, const QString& defaultSuffix) override
     {
         if (filterIndex && !m_filters.isEmpty())
             *filterIndex = m_filters.dequeue();
-        return ask("save", title, filter);
+        QString answer = ask("save", title, filter);
+        asked.last().startName = startName;
+        asked.last().defaultSuffix = defaultSuffix;
+        if (!answer.isEmpty() && !defaultSuffix.isEmpty() && QFileInfo(answer).suffix().isEmpty())
+            answer += QLatin1Char('.') + defaultSuffix;
+        return answer;
     }
     QString text(QWidget*, const QString& title, const QString& prompt) override
     {

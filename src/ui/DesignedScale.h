@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+
+// The designed places of a window's controls, in pixels of the designed dialog font, grown in
+// proportion to a larger desktop font, as the designed platform did with large fonts: a font
+// of more pixels (more points, or a screen of more dots per inch) gives larger places, so that
+// every caption keeps its room. A smaller font keeps the designed places.
+class DesignedScale
+{
+public:
+    explicit DesignedScale(const QFont& font);
+
+    double factor() const { return m_factor; }
+    int length(int designed) const;
+    QSize size(QSize designed) const;
+    QRect rect(const QRect& designed) const;
+
+    // Moves and sizes the controls placed in `client`, in its group boxes, frames and tab
+    // pages, by the factor; controls with a layout of their own keep it.
+    void applyTo(QWidget* client) const;
+
+private:
+    void placeChildren(QWidget* parent) const;
+
+    double m_factor;
+};
