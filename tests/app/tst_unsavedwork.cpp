@@ -7,7 +7,6 @@
 #include "ui/FindBar.h"
 #include "ui/Form1.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -186,6 +185,11 @@ private Q_SLOTS:
         window->mnuredo->trigger();
         QVERIFY(form->isModified());
         QCOMPARE(form->filePath(), QString());
+        window->mnusave->trigger(); // untitled: asks for a name, here cancelled
+        QCOMPARE(dialogs.asked.last().kind, u"save"_s);
+        window->mnunew->trigger(); // unsaved work: asked about, here cancelled
+        QCOMPARE(dialogs.messages("question").last(), u"Save changes to Untitled?"_s);
+        QCOMPARE(TestFiles::read(pathOf(u"old.nfo"_s)), "old"_ba);
     }
 
     void replaceAllUndoThenLoadIsNoCrash()
@@ -210,41 +214,6 @@ private Q_SLOTS:
         QCOMPARE(form->text(), "old"_ba);
         QVERIFY(form->findbar->matches().isEmpty());
         QVERIFY(!window->mnuundo->isEnabled()); // no undo into the other file
-    }
-
-    void failedOpenLeavesTheFileAlone_data()
-    {
-        QTest::addColumn<QString>("path");
-        // A sparse file larger than any NFO: refused without reading it.
-        const QString huge = pathOf(u"huge.nfo"_s);
-        QFile file(huge);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(300) * 1024 * 1024));
-        QTest::newRow("too large") << huge;
-        QTest::newRow("a folder") << TestEnvironment::instance().programDirectory();
-    }
-    void failedOpenLeavesTheFileAlone()
-    {
-        QFETCH(QString, path);
-        const QDateTime before = QFileInfo(path).lastModified();
-        auto&& [dialogs, window] = StartedProgram(path);
-        QCOMPARE(window->windowTitle(), u"Quilra"_s);
-        window->mnusave->trigger(); // untitled: Save As, cancelled
-        QCOMPARE(dialogs.asked.last().kind, u"save"_s);
-        QCOMPARE(QFileInfo(path).lastModified(), before);
-        QVERIFY(QFileInfo(path).size() > 0 || QFileInfo(path).isDir());
-    }
-
-    void generatedThenSavedAndNew()
-    {
-        auto&& [dialogs, window] = StartedProgram(pathOf(u"old.nfo"_s));
-        window->mnuauto->trigger();
-        window->existingGenerator()->Command2->click();
-        window->mnusave->trigger(); // untitled: asks for a name, here cancelled
-        QCOMPARE(dialogs.asked.last().kind, u"save"_s);
-        window->mnunew->trigger(); // unsaved work: asked about, here cancelled
-        QCOMPARE(dialogs.messages("question"), QStringList{u"Save changes to Untitled?"_s});
-        QCOMPARE(window->form1()->text(), "generated\r\n"_ba);
-        QCOMPARE(TestFiles::read(pathOf(u"old.nfo"_s)), "old"_ba);
     }
 
     void changedOnDisk_data()

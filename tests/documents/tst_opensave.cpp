@@ -223,13 +223,17 @@ private Q_SLOTS:
         // Refused at once, neither blocking nor reading without end.
         QTest::newRow("a FIFO") << fifo << fifo;
         QTest::newRow("an endless device") << u"/dev/zero"_s << u"/dev/zero"_s;
+        // A sparse file larger than any NFO: refused without reading it.
+        QFile huge(pathOf(u"huge.nfo"_s));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(300) * 1024 * 1024));
+        QTest::newRow("too large") << huge.fileName() << huge.fileName();
     }
 
     void commandLineFile()
     {
         QFETCH(QString, argumentText);
         QFETCH(QString, path);
-        const bool opens = QFileInfo(path).isFile();
+        const bool opens = QFileInfo(path).isFile() && QFileInfo(path).size() < 4096;
         const Deadline deadline(std::chrono::seconds(10));
         auto&& [dialogs, window] = StartedProgram(argumentText);
         // A file that could not be read belongs to nothing: the document stays untitled.
@@ -238,6 +242,10 @@ private Q_SLOTS:
         // Only a file that opened enters the recent files.
         QCOMPARE(recentCaptions(window.get()), opens ? QStringList{path} : QStringList{});
         QCOMPARE(dialogs.messages(), opens ? QStringList{} : QStringList{u"File not found."_s});
+        // Save then asks for a name: nothing is written over what could not be read.
+        window->mnusave->trigger();
+        QCOMPARE(dialogs.asked.size(), opens ? 0 : 2);
+        QCOMPARE(dialogs.asked.value(1).kind, opens ? QString() : u"save"_s);
     }
 
     void dropOpensTheFirstFile()

@@ -467,11 +467,10 @@ private Q_SLOTS:
         QTemporaryDir home;
         const QString nfo = TestFiles::write(home.filePath(u"killed.nfo"_s), "art");
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
-        environment.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
-        program.setProcessEnvironment(environment);
+        program.setEnvironment(QProcess::systemEnvironment() +
+                               QStringList{u"QT_QPA_PLATFORM=offscreen"_s,
+                                           u"XDG_CONFIG_HOME="_s + home.filePath(u"config"_s),
+                                           u"XDG_DATA_HOME="_s + home.filePath(u"data"_s)});
         program.start(QUILRA_EXECUTABLE, {nfo});
         const QString store = home.filePath(u"config/Quilra/Quilra.conf"_s);
         QTRY_VERIFY_WITH_TIMEOUT(TestFiles::read(store).contains("killed.nfo"), 20000);
