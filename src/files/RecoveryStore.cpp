@@ -29,7 +29,7 @@ RecoveryStore::RecoveryStore(QString folder) : m_folder(std::move(folder)) {}
 QString RecoveryStore::defaultFolder()
 {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification ignores a relative path.
+    // A relative XDG_STATE_HOME counts as unset, as the desktops treat it.
     if (state.isEmpty() || QDir::isRelativePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");
     return state + QStringLiteral("/Quilra");
