@@ -507,11 +507,11 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     <name>MDIForm1</name>
     <message>
         <source>&amp;Custom Characters</source>
-        <translation>&amp;Eigene Zeichen</translation>
+        <translation>Eigene &amp;Zeichen</translation>
     </message>
     <message>
         <source>&amp;Auto Generate</source>
-        <translation>&amp;Automatisch erzeugen</translation>
+        <translation>A&amp;utomatisch erzeugen</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -571,7 +571,7 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
+        <translation>Wieder&amp;holen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -579,7 +579,7 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>&amp;Alles auswählen</translation>
+        <translation>Alles &amp;markieren</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -603,7 +603,7 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation>Rück&amp;wärts suchen</translation>
+        <translation>Rückwärts su&amp;chen</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -623,7 +623,7 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation>Ver&amp;kleinern</translation>
+        <translation>Verkl&amp;einern</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
@@ -703,7 +703,7 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     </message>
     <message>
         <source>i&amp;CE Colours</source>
-        <translation>i&amp;CE-Farben</translation>
+        <translation>&amp;iCE-Farben</translation>
     </message>
     <message>
         <source>Export progress</source>

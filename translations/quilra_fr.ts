@@ -571,7 +571,7 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
+        <translation>Réta&amp;blir</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -607,7 +607,7 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Encoding</source>
@@ -615,7 +615,7 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     </message>
     <message>
         <source>&amp;Word Wrap</source>
-        <translation>&amp;Retour à la ligne</translation>
+        <translation>Retour à la &amp;ligne</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -703,7 +703,7 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     </message>
     <message>
         <source>i&amp;CE Colours</source>
-        <translation>Couleurs i&amp;CE</translation>
+        <translation>Couleurs &amp;iCE</translation>
     </message>
     <message>
         <source>Export progress</source>

@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QImage>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QTranslator>
 
@@ -146,15 +147,38 @@ private Q_SLOTS:
                  "quilra: gone.nfo: Datei nicht gefunden.\n");
         QCOMPARE(run("--export png gone.nfo", kFiles, {"LANGUAGE=fr_FR:de"}).errors,
                  "quilra: gone.nfo: Fichier introuvable.\n");
-        // The windows: the main window's menus, the about box.
-        QCOMPARE(Translations::install(*qApp, QUILRA_TRANSLATIONS_DIR, {"de-AT", "en"}), "de");
-        {
-            auto&& [dialogs, window] = StartedProgram();
-            QCOMPARE(window->MNUFILE->title(), "&Datei");
-            QCOMPARE(frmabout{window->config()}.windowTitle(), "Über Quilra");
+        // The windows: the main window's menus, whose items each have a key of their own, and
+        // the about box.
+        for (const QString language : {"de", "fr"}) {
+            QCOMPARE(Translations::install(*qApp, QUILRA_TRANSLATIONS_DIR, {language}), language);
+            {
+                auto&& [dialogs, window] = StartedProgram();
+                QCOMPARE(sharedKeys(window->menuBar()).join(", "), QString());
+                QCOMPARE(window->MNUFILE->title(), language == "de" ? "&Datei" : "&Fichier");
+                QCOMPARE(frmabout{window->config()}.windowTitle(),
+                         language == "de" ? "Über Quilra" : "À propos de Quilra");
+            }
+            for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+                QCoreApplication::removeTranslator(translator);
         }
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>())
-            QCoreApplication::removeTranslator(translator);
+    }
+    // The items of the menu bar and of each menu under it whose underlined key another item of
+    // the same menu has already.
+    static QStringList sharedKeys(const QWidget* menu)
+    {
+        QStringList shared;
+        QString keys;
+        for (const QAction* item : menu->actions()) {
+            const QString text = QString(item->text()).remove("&&");
+            const qsizetype amp = text.indexOf('&');
+            const QChar key = amp < 0 ? QChar() : text.at(amp + 1).toLower();
+            if (amp >= 0 && item->isVisible() && keys.contains(key))
+                shared << text;
+            keys += key;
+            if (item->menu())
+                shared << sharedKeys(item->menu());
+        }
+        return shared;
     }
 
     void installedProgramWritesOnlyTheDefault_data()
