@@ -104,6 +104,11 @@ void ChildWindow::showEvent(QShowEvent* event)
             m_workArea->installEventFilter(this);
     }
     fitFrame();
+    // Placed by the work area where it overlaps least, which may be partly out of view: moved
+    // back into view, close box and all.
+    if (m_workArea && m_fixedClient.isValid())
+        move(qMax(0, qMin(x(), m_workArea->width() - width())),
+             qMax(0, qMin(y(), m_workArea->height() - height())));
     QMdiSubWindow::showEvent(event);
 }
 

@@ -92,7 +92,7 @@ private Q_SLOTS:
         QVERIFY(m_main->screen()->availableGeometry().contains(m_main->frameGeometry()));
         // The window in the work area whole, frame and close box; it scrolls what does not fit.
         const QSize room = m_main->findChild<QMdiArea*>()->viewport()->size();
-        QVERIFY(child->width() <= room.width() && child->height() <= room.height());
+        QVERIFY(QRect(QPoint(), room).contains(child->geometry()));
     }
 
 private:
