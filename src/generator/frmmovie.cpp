@@ -188,8 +188,8 @@ frmmovie::frmmovie(Dialogs& dialogs, QString templateDirectory, Config& config,
     setObjectName(QStringLiteral("frmmovie"));
     setWindowTitle(tr("Auto Generator"));
     auto* client = new QWidget;
-    // The form was laid out for a small dialog font; the labels fit their places in it, and
-    // in the places a larger desktop font grows them to with itself.
+    // The form was laid out for a small dialog font; a larger desktop font grows the font and
+    // the places alike, so that every label still fits its place.
     const DesignedScale scale(client->font(), kDesignedPoints);
     QFont font = client->font();
     font.setPointSizeF(kDesignedPoints);
