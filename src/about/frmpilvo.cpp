@@ -1,6 +1,7 @@
 #include "frmpilvo.h"
 
 #include "ui/DesignedControl.h"
+#include "ui/DesignedScale.h"
 #include "ui/ProgramArt.h"
 
 #include <QCloseEvent>
@@ -10,6 +11,8 @@
 namespace {
 
 constexpr int kBlinkMs = 1000;
+// The size of the font the window was laid out for.
+constexpr double kDesignedPoints = 8.25;
 
 QFont wordFont()
 {
@@ -19,11 +22,12 @@ QFont wordFont()
     return font;
 }
 
-QLabel* addWord(QWidget* parent, const char* name, const QString& text, const QRect& place)
+QLabel* addWord(QWidget* parent, const char* name, const QString& text, const QRect& place,
+                const QFont& font)
 {
     auto* label = DesignedControl::place(new QLabel(text), parent, name, place);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setFont(wordFont());
+    label->setFont(font);
     // No background of its own, so the picture shows around the letters.
     label->setAutoFillBackground(false);
     QPalette palette = label->palette();
@@ -43,15 +47,20 @@ frmpilvo::frmpilvo(QWidget* parent) : QWidget(parent, Qt::Window)
     setWindowTitle(tr("I Love Pilvo"));
     setWindowIcon(ProgramArt::programIcon());
 
-    // The picture first, so that the words lie on top of it.
+    // The picture first, so that the words lie on top of it. A desktop font larger than the
+    // designed one grows the picture, the words and their places alike.
+    const DesignedScale scale(font(), kDesignedPoints);
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(-184, 0, 640, 480);
     Image1->setPixmap(ProgramArt::greetingPicture());
-    Label3 = addWord(this, "Label3", tr("PILVO"), {200, 96, 81, 33});
-    Label2 = addWord(this, "Label2", tr("LOVE"), {200, 64, 81, 33});
-    Label1 = addWord(this, "Label1", tr("I"), {208, 32, 65, 33});
-    resize(312, 206);
+    Image1->setScaledContents(true);
+    const QFont words = scale.font(wordFont());
+    Label3 = addWord(this, "Label3", tr("PILVO"), {200, 96, 81, 33}, words);
+    Label2 = addWord(this, "Label2", tr("LOVE"), {200, 64, 81, 33}, words);
+    Label1 = addWord(this, "Label1", tr("I"), {208, 32, 65, 33}, words);
+    scale.applyTo(this);
+    resize(scale.size(QSize(312, 206)));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -12,6 +12,7 @@
 #include "product/ProductInfo.h"
 #include "settings/Config.h"
 #include "ui/DesignedControl.h"
+#include "ui/DesignedScale.h"
 #include "ui/Dialogs.h"
 #include "ui/DocumentAppearance.h"
 #include "ui/NfoDocument.h"
@@ -30,9 +31,12 @@
 
 namespace {
 
-// The form's client area: 7095 x 6210 twips; the preview stands to its right.
+// The form's client area: 7095 x 6210 twips; the preview stands to its right. Laid out for the
+// small dialog font.
 constexpr QSize kClientSize(473, 414);
 constexpr int kPreviewGap = 6;
+constexpr double kDesignedPoints = 8.25;
+constexpr int kCaptionGap = 4;
 // The width of an NFO, which the preview shows whole; it narrows to no less than the second
 // number when the screen has no room for more.
 constexpr int kPreviewColumns = 80;
@@ -41,15 +45,19 @@ constexpr int kPreviewMinimumColumns = 40;
 const char* const kTemplateCaption = QT_TRANSLATE_NOOP("frmmovie", "Template…");
 
 // The designed places are in twips over the whole tab control, its tabs included; a page
-// starts below the tabs.
+// starts below the tabs. A larger desktop font grows them by the scale.
 class Placer
 {
 public:
-    Placer(QWidget* page, QPoint pageOffset) : m_page(page), m_offset(pageOffset) {}
+    Placer(QWidget* page, QPoint pageOffset, const DesignedScale& scale)
+        : m_page(page), m_offset(pageOffset), m_scale(scale)
+    {
+    }
 
     QRect place(int left, int top, int width, int height = 285) const
     {
-        return QRect(left / 15, top / 15, width / 15, height / 15).translated(-m_offset);
+        return m_scale.rect(QRect(left / 15, top / 15, width / 15, height / 15))
+            .translated(-m_offset);
     }
 
     template <class Widget> Widget* add(Widget* widget, const char* name, const QRect& rect) const
@@ -84,12 +92,13 @@ public:
         return button;
     }
 
-    // A label that ends just before its field, from `left` (in twips).
+    // A label that ends just before its field, from `left` (in twips). The gap stays as
+    // designed at any size: the longest captions need all the grown room.
     QLabel* labelBefore(const QString& text, int left, QWidget* field) const
     {
         const QRect f = field->geometry();
-        const int x = left / 15 - m_offset.x();
-        QLabel* caption = label(text, QRect(x, f.top(), f.left() - 4 - x, f.height()),
+        const int x = m_scale.length(left / 15) - m_offset.x();
+        QLabel* caption = label(text, QRect(x, f.top(), f.left() - kCaptionGap - x, f.height()),
                                 Qt::AlignRight | Qt::AlignVCenter);
         caption->setBuddy(field);
         return caption;
@@ -99,7 +108,8 @@ public:
     QLabel* labelAbove(const QString& text, int top, QWidget* field, Qt::Alignment alignment) const
     {
         const QRect f = field->geometry();
-        QLabel* caption = label(text, QRect(f.left(), top / 15 - m_offset.y(), f.width(), 17),
+        const int y = m_scale.length(top / 15) - m_offset.y();
+        QLabel* caption = label(text, QRect(f.left(), y, f.width(), m_scale.length(17)),
                                 alignment | Qt::AlignBottom);
         caption->setBuddy(field);
         return caption;
@@ -116,6 +126,7 @@ public:
 private:
     QWidget* m_page;
     QPoint m_offset;
+    const DesignedScale& m_scale;
 };
 
 QPoint pageOffset(QTabWidget* tabs)
@@ -177,22 +188,24 @@ frmmovie::frmmovie(Dialogs& dialogs, QString templateDirectory, Config& config,
     setObjectName(QStringLiteral("frmmovie"));
     setWindowTitle(tr("Auto Generator"));
     auto* client = new QWidget;
-    // The form was laid out for a small dialog font; the labels fit their places in it.
+    // The form was laid out for a small dialog font; a larger desktop font grows the font and
+    // the places alike, so that every label still fits its place.
+    const DesignedScale scale(client->font(), kDesignedPoints);
     QFont font = client->font();
-    font.setPointSizeF(8.25);
-    client->setFont(font);
+    font.setPointSizeF(kDesignedPoints);
+    client->setFont(scale.font(font));
     XTab1 = new QTabWidget(client);
     XTab1->setObjectName(QStringLiteral("XTab1"));
-    XTab1->setGeometry(QRect(QPoint(0, 0), kClientSize));
+    XTab1->setGeometry(QRect(QPoint(0, 0), scale.size(kClientSize)));
     // The tabs first: where a page starts depends on the height of the tabs above it.
     auto* moviePage = new QWidget;
     auto* applicationPage = new QWidget;
     XTab1->addTab(moviePage, tr("Movie Template"));
     XTab1->addTab(applicationPage, tr("Application Template"));
-    buildMovieTab(moviePage);
-    buildApplicationTab(applicationPage);
-    buildPreview(client);
-    setFixedClient(client, QSize(txtpreview->geometry().right() + 1, kClientSize.height()));
+    buildMovieTab(moviePage, scale);
+    buildApplicationTab(applicationPage, scale);
+    buildPreview(client, scale);
+    setFixedClient(client, QSize(txtpreview->geometry().right() + 1, XTab1->height()));
     setMovieTabOrder();
     setApplicationTabOrder();
     highlightFields();
@@ -208,9 +221,9 @@ frmmovie::frmmovie(Dialogs& dialogs, QString templateDirectory, Config& config,
     updatePreview();
 }
 
-void frmmovie::buildMovieTab(QWidget* page)
+void frmmovie::buildMovieTab(QWidget* page, const DesignedScale& scale)
 {
-    const Placer at(page, pageOffset(XTab1));
+    const Placer at(page, pageOffset(XTab1), scale);
     txtupper = at.box("txtupper", 1320, 960, 1695);
     txttitle = at.box("txttitle", 4440, 960, 2295);
     txtrls = at.mask("txtrls", "##/##/####", 1320, 1320, 1695);
@@ -254,9 +267,9 @@ void frmmovie::buildMovieTab(QWidget* page)
                                 "resolution, languages, subtitles and size."));
 }
 
-void frmmovie::buildApplicationTab(QWidget* page)
+void frmmovie::buildApplicationTab(QWidget* page, const DesignedScale& scale)
 {
-    const Placer at(page, pageOffset(XTab1));
+    const Placer at(page, pageOffset(XTab1), scale);
     txtapptitle = at.box("txtapptitle", 1800, 720, 1695);
     txtupper2 = at.box("txtupper2", 1800, 1080, 1695);
     txtcracker = at.box("txtcracker", 1800, 1440, 1695);
@@ -281,13 +294,13 @@ void frmmovie::buildApplicationTab(QWidget* page)
     Command3 = at.button("Command3", tr("Create"), at.place(6000, 5640, 735, 255));
 }
 
-void frmmovie::buildPreview(QWidget* client)
+void frmmovie::buildPreview(QWidget* client, const DesignedScale& scale)
 {
     // Level with the tab pages, under a caption level with the tabs.
     const int top = XTab1->tabBar()->sizeHint().height();
-    const int left = kClientSize.width() + kPreviewGap;
+    const int left = XTab1->width() + scale.length(kPreviewGap);
     txtpreview = DesignedControl::place(new QPlainTextEdit, client, "txtpreview",
-                                        QRect(left, top, 0, kClientSize.height() - top));
+                                        QRect(left, top, 0, XTab1->height() - top));
     txtpreview->setReadOnly(true);
     txtpreview->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtpreview->setFocusPolicy(Qt::ClickFocus);
@@ -295,7 +308,7 @@ void frmmovie::buildPreview(QWidget* client)
     styleLikeDocument();
     txtpreview->resize(widthForColumns(txtpreview, kPreviewColumns), txtpreview->height());
     lblpreview = DesignedControl::place(new QLabel(tr("Preview")), client, "lblpreview",
-                                        QRect(left, 0, 120, top));
+                                        QRect(left, 0, scale.length(120), top));
     lblpreview->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -550,21 +563,24 @@ void frmmovie::fitIntoWorkArea()
     QWidget* top = window();
     if (!area || top == this)
         return;
-    // The form opens at the work area's left edge.
-    int shortfall = width() - area->width();
-    if (shortfall <= 0)
+    // The form opens at the work area's left edge. The main window grows first where the
+    // screen has room, then the preview narrows; the window scrolls what still does not fit.
+    QSize shortfall = fixedClientSize().grownBy(contentsMargins()) - area->size();
+    if (shortfall.width() <= 0 && shortfall.height() <= 0)
         return;
     const bool resizable = !(top->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
     if (resizable && top->screen()) {
-        const int room = top->screen()->availableGeometry().right() - top->frameGeometry().right();
-        const int growth = qBound(0, room, shortfall);
-        top->resize(top->width() + growth, top->height());
+        const QRect free = top->screen()->availableGeometry();
+        const QRect frame = top->frameGeometry();
+        const QSize growth(qBound(0, free.right() - frame.right(), shortfall.width()),
+                           qBound(0, free.bottom() - frame.bottom(), shortfall.height()));
+        top->resize(top->size() + growth);
         shortfall -= growth;
     }
     const int narrowest = widthForColumns(txtpreview, kPreviewMinimumColumns);
-    const int narrowing = qMin(shortfall, txtpreview->width() - narrowest);
+    const int narrowing = qMin(shortfall.width(), txtpreview->width() - narrowest);
     if (narrowing <= 0)
         return;
     txtpreview->resize(txtpreview->width() - narrowing, txtpreview->height());
-    setFixedClientSize(QSize(txtpreview->geometry().right() + 1, kClientSize.height()));
+    setFixedClientSize(QSize(txtpreview->geometry().right() + 1, XTab1->height()));
 }

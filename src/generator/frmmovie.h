@@ -8,6 +8,7 @@
 
 class Config;
 class Dialogs;
+class DesignedScale;
 class DocumentAppearance;
 class NfoDocument;
 class MaskEdBox;
@@ -100,9 +101,9 @@ private:
         int position = -1;
     };
 
-    void buildMovieTab(QWidget* page);
-    void buildApplicationTab(QWidget* page);
-    void buildPreview(QWidget* client);
+    void buildMovieTab(QWidget* page, const DesignedScale& scale);
+    void buildApplicationTab(QWidget* page, const DesignedScale& scale);
+    void buildPreview(QWidget* client, const DesignedScale& scale);
     void setMovieTabOrder();
     void setApplicationTabOrder();
     void highlightFields();

@@ -9,9 +9,8 @@
 
 namespace {
 
-// The places were designed for the desktop's usual 9-point font on a 96 dots-per-inch screen:
-// 12 pixels.
-constexpr double kDesignedPixels = 12.0;
+// The places were designed on a screen of 96 dots per inch: a point is 96 / 72 pixels there.
+constexpr double kDesignedPixelsPerPoint = 96.0 / 72.0;
 
 // A plain container whose children the window placed itself.
 bool holdsPlacedControls(const QWidget* widget)
@@ -24,8 +23,8 @@ bool holdsPlacedControls(const QWidget* widget)
 
 } // namespace
 
-DesignedScale::DesignedScale(const QFont& font)
-    : m_factor(qMax(1.0, QFontInfo(font).pixelSize() / kDesignedPixels))
+DesignedScale::DesignedScale(const QFont& font, double designedPoints)
+    : m_factor(qMax(1.0, QFontInfo(font).pixelSize() / (designedPoints * kDesignedPixelsPerPoint)))
 {
 }
 
@@ -46,6 +45,14 @@ QRect DesignedScale::rect(const QRect& designed) const
     const int top = length(designed.top());
     return QRect(left, top, length(designed.left() + designed.width()) - left,
                  length(designed.top() + designed.height()) - top);
+}
+
+QFont DesignedScale::font(QFont designed) const
+{
+    // In pixels: the factor holds the screen's resolution already.
+    designed.setPixelSize(
+        int(std::lround(designed.pointSizeF() * kDesignedPixelsPerPoint * m_factor)));
+    return designed;
 }
 
 void DesignedScale::applyTo(QWidget* client) const

@@ -12,7 +12,11 @@ class TestAbout : public QObject
 private Q_SLOTS:
     void descriptionFitsItsBox()
     {
-        // The whole description shows, its last sentence too, above the web address.
+        // The whole description shows, its last sentence too, above the web address; at the
+        // designed 8.25-point font in the designed box.
+        QFont font = QApplication::font();
+        font.setPointSizeF(8.25);
+        QApplication::setFont(font);
         auto&& [dialogs, window] = StartedProgram();
         auto* about = openThrough<frmabout>(window.get(), window->mnuabout);
         const QLabel* text = about->lblvimb;

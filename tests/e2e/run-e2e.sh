@@ -248,8 +248,9 @@ for encoded in utf8 utf16; do
     choose_exit "$window"
 done
 
-# The generator at 12-point fonts (9 points at 128 dpi) and at twice the size, to look at.
-for look in "QT_FONT_DPI=128 font-12pt" "QT_SCALE_FACTOR=2 scale-2"; do
+# The generator at 12-point fonts (9 points at 128 dpi), at 1.5 and twice the size, to look at.
+for look in "QT_FONT_DPI=128 font-12pt" "QT_SCALE_FACTOR=1.5 scale-1.5" \
+    "QT_SCALE_FACTOR=2 scale-2"; do
     env "${look% *}" "$work/program/quilra" "$nfo" &
     pid=$!
     window=$(wait_for_window '^Quilra - \(.*release\.nfo\)$' normal) ||
