@@ -7,6 +7,7 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <climits>
 
 namespace {
 
@@ -48,10 +49,19 @@ QString PrintPainter::paint(QPagedPaintDevice& device, bool blackOnWhite) const
     return QString();
 }
 
-void PrintPainter::startLine(QPagedPaintDevice& device, const PrintLayout& layout, qint64 line)
+bool PrintPainter::startLine(QPagedPaintDevice& device, const PrintLayout& layout, qint64 line,
+                             PageRun& run)
 {
-    if (layout.pageStartedBy(line) > 0)
+    const qint64 page = layout.pageStartedBy(line);
+    if (page < 0)
+        return run.chosen;
+    // Pages are counted from 1 in the print dialog's range; an empty range is every page.
+    const QPageRanges ranges = device.pageRanges();
+    run.chosen = ranges.isEmpty() || ranges.contains(int(qMin<qint64>(page + 1, INT_MAX)));
+    if (run.chosen && run.started)
         device.newPage();
+    run.started = run.started || run.chosen;
+    return run.chosen;
 }
 
 void PrintPainter::fillRect(QPainter& painter, const PrintLayout& layout, qint64 left, qint64 right,
@@ -87,20 +97,23 @@ void PrintPainter::paintText(QPainter& painter, QPagedPaintDevice& device, bool 
                              m_columns, picture.height() / PrintLayout::RowHeight);
     const std::vector<QColor> ink = {blackOnWhite ? QColor(Qt::black) : m_text};
     PixelRow pixels(size_t(picture.width()));
+    PageRun run;
+    bool chosen = true;
     qint64 y = 0;
     picture.render([&](const uchar* row) {
         const qint64 line = y / PrintLayout::RowHeight;
         const qint64 top = layout.topOnPage(line) + y % PrintLayout::RowHeight;
-        if (y % PrintLayout::RowHeight == 0) {
-            startLine(device, layout, line);
-            if (!blackOnWhite)
+        if (y++ % PrintLayout::RowHeight == 0) {
+            chosen = startLine(device, layout, line, run);
+            if (chosen && !blackOnWhite)
                 fillRect(painter, layout, 0, layout.artWidth(), top, top + PrintLayout::RowHeight,
                          m_background);
         }
+        if (!chosen)
+            return true;
         for (size_t x = 0; x < pixels.size(); ++x)
             pixels[x] = (row[x / 8] & (0x80 >> (x % 8))) ? 0 : -1;
         fillRuns(painter, layout, pixels, top, top + 1, ink);
-        ++y;
         return true;
     });
 }
@@ -109,9 +122,10 @@ void PrintPainter::paintArt(QPainter& painter, QPagedPaintDevice& device, bool b
 {
     const PrintLayout layout(device.width(), device.height(), m_canvas->width(), m_columns,
                              m_canvas->rows());
+    PageRun run;
     for (int y = 0; y < m_canvas->rows(); ++y) {
-        startLine(device, layout, y);
-        paintArtLine(painter, layout, y, blackOnWhite);
+        if (startLine(device, layout, y, run))
+            paintArtLine(painter, layout, y, blackOnWhite);
     }
 }
 

@@ -37,8 +37,18 @@ private:
     void paintText(QPainter& painter, QPagedPaintDevice& device, bool blackOnWhite) const;
     void paintArt(QPainter& painter, QPagedPaintDevice& device, bool blackOnWhite) const;
     void paintArtLine(QPainter& painter, const PrintLayout& layout, int y, bool blackOnWhite) const;
-    // Goes on to a new page when the line starts one.
-    static void startLine(QPagedPaintDevice& device, const PrintLayout& layout, qint64 line);
+    // Whether any page was begun, and whether the page of the line at hand is one the user
+    // chose to print.
+    struct PageRun
+    {
+        bool started = false;
+        bool chosen = true;
+    };
+
+    // Goes on to a new page when the line starts one that is printed: false when the line's
+    // page is not among the chosen pages, so that the line is left out.
+    static bool startLine(QPagedPaintDevice& device, const PrintLayout& layout, qint64 line,
+                          PageRun& run);
     // Fills each run of pixels of one colour in the row, from `top` to `bottom` (font pixels
     // from the page's top); `colours` gives the colour of an index.
     static void fillRuns(QPainter& painter, const PrintLayout& layout, const PixelRow& row,

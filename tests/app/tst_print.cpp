@@ -43,18 +43,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<bool>("blackOnWhite");
+        QTest::addColumn<int>("firstPage"); // of the range chosen, 0 for all
+        QTest::addColumn<QByteArray>("pages");
         QTest::addColumn<QList<QRgb>>("column"); // pixels at y = 144, 152, 164 of page 1
-        QTest::newRow("print") << "mnuprint" << false
-                               << QList<QRgb>{0xFFFFFF00, 0xFF0000FF, 0xFFFFFFFF};
-        QTest::newRow("black on white")
-            << "mnuprint" << true << QList<QRgb>{0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF};
-        QTest::newRow("preview") << "mnuprintpreview" << false
-                                 << QList<QRgb>{0xFFFFFF00, 0xFF0000FF, 0xFFFFFFFF};
+        const QList<QRgb> colours = {0xFFFFFF00, 0xFF0000FF, 0xFFFFFFFF};
+        QTest::newRow("print") << "mnuprint" << false << 0 << QByteArray("3") << colours;
+        QTest::newRow("black on white") << "mnuprint" << true << 0 << QByteArray("3")
+                                        << QList<QRgb>{0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF};
+        QTest::newRow("preview") << "mnuprintpreview" << false << 0 << QByteArray("3") << colours;
+        QTest::newRow("pages 2 to 3") << "mnuprint" << false << 2 << QByteArray("2") << colours;
     }
     void printMenu()
     {
         QFETCH(QString, item);
         QFETCH(bool, blackOnWhite);
+        QFETCH(int, firstPage);
+        QFETCH(QByteArray, pages);
         QFETCH(QList<QRgb>, column);
         if (QStandardPaths::findExecutable("pdftoppm").isEmpty() ||
             QStandardPaths::findExecutable("pdfinfo").isEmpty())
@@ -67,7 +71,8 @@ private Q_SLOTS:
         window->findChild<QAction*>(item)->trigger(); // unscripted: cancelled
         QVERIFY(!QFile::exists(pdf));
         dialogs.answerNextPrint(
-            [&pdf](QPrinter& printer) {
+            [&pdf, firstPage](QPrinter& printer) {
+                printer.setFromTo(firstPage, firstPage > 0 ? 3 : 0);
                 printer.setOutputFormat(QPrinter::PdfFormat);
                 printer.setOutputFileName(pdf);
                 printer.setResolution(72);
@@ -80,7 +85,7 @@ private Q_SLOTS:
         QProcess info;
         info.start("pdfinfo", {pdf});
         QVERIFY(info.waitForFinished());
-        QVERIFY(info.readAll().contains("Pages:           3\n"));
+        QVERIFY(info.readAll().contains("Pages:           " + pages + "\n"));
         QVERIFY(QProcess::execute("pdftoppm", {"-r", "72", "-l", "1", "-png", pdf,
                                                folder.filePath("page")}) == 0);
         const QImage page(folder.filePath("page-1.png"));
