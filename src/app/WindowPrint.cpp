@@ -7,7 +7,9 @@
 #include "ui/NfoDocument.h"
 #include "ui/PrintPainter.h"
 
+#include <QCursor>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPrinter>
 
 namespace {
@@ -59,10 +61,14 @@ QString WindowPrint::paint(QPrinter& printer, bool blackOnWhite) const
     if (!face)
         return tr("The VGA font Px IBM VGA8 (Debian package fonts-pc) was not found, so nothing "
                   "was printed.");
-    if (m_document.isDrawnArt() && m_document.art())
-        return PrintPainter(*face, m_document.art()->canvas(), kColumns)
-            .paint(printer, blackOnWhite);
-    return PrintPainter(*face, m_document.displayText(), kColumns, m_appearance.textColour(),
-                        m_appearance.backgroundColour())
-        .paint(printer, blackOnWhite);
+    // A long document takes a while, without a window of its own to show it.
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    const QString error =
+        m_document.isDrawnArt() && m_document.art()
+            ? PrintPainter(*face, m_document.art()->canvas(), kColumns).paint(printer, blackOnWhite)
+            : PrintPainter(*face, m_document.displayText(), kColumns, m_appearance.textColour(),
+                           m_appearance.backgroundColour())
+                  .paint(printer, blackOnWhite);
+    QGuiApplication::restoreOverrideCursor();
+    return error;
 }

@@ -1,5 +1,6 @@
 #include "PrintPainter.h"
 
+#include "PrintRuns.h"
 #include "ansi/AnsiCanvas.h"
 #include "ansi/VgaColours.h"
 #include "export/TextPicture.h"
@@ -67,27 +68,9 @@ bool PrintPainter::startLine(QPagedPaintDevice& device, const PrintLayout& layou
 void PrintPainter::fillRect(QPainter& painter, const PrintLayout& layout, qint64 left, qint64 right,
                             qint64 top, qint64 bottom, const QColor& colour)
 {
-    // At least a device pixel, so that no pixel is lost on a coarse device.
     const int x = layout.edge(left);
     const int y = layout.edge(top);
-    painter.fillRect(x, y, qMax(1, layout.edge(right) - x), qMax(1, layout.edge(bottom) - y),
-                     colour);
-}
-
-void PrintPainter::fillRuns(QPainter& painter, const PrintLayout& layout, const PixelRow& row,
-                            qint64 top, qint64 bottom, const std::vector<QColor>& colours)
-{
-    const qint64 width = qint64(row.size());
-    qint64 x = 0;
-    while (x < width) {
-        const int colour = row[size_t(x)];
-        qint64 end = x + 1;
-        while (end < width && row[size_t(end)] == colour)
-            ++end;
-        if (colour >= 0)
-            fillRect(painter, layout, x, end, top, bottom, colours[size_t(colour)]);
-        x = end;
-    }
+    painter.fillRect(x, y, layout.edge(right) - x, layout.edge(bottom) - y, colour);
 }
 
 void PrintPainter::paintText(QPainter& painter, QPagedPaintDevice& device, bool blackOnWhite) const
@@ -98,6 +81,7 @@ void PrintPainter::paintText(QPainter& painter, QPagedPaintDevice& device, bool 
     const std::vector<QColor> ink = {blackOnWhite ? QColor(Qt::black) : m_text};
     PixelRow pixels(size_t(picture.width()));
     PageRun run;
+    PrintRuns runs;
     bool chosen = true;
     qint64 y = 0;
     picture.render([&](const uchar* row) {
@@ -113,7 +97,9 @@ void PrintPainter::paintText(QPainter& painter, QPagedPaintDevice& device, bool 
             return true;
         for (size_t x = 0; x < pixels.size(); ++x)
             pixels[x] = (row[x / 8] & (0x80 >> (x % 8))) ? 0 : -1;
-        fillRuns(painter, layout, pixels, top, top + 1, ink);
+        runs.addRow(pixels, top, top + 1);
+        if (y % PrintLayout::RowHeight == 0)
+            runs.draw(painter, layout, ink);
         return true;
     });
 }
@@ -138,10 +124,12 @@ void PrintPainter::paintArtLine(QPainter& painter, const PrintLayout& layout, in
     const AnsiCanvas::Cell* cells = m_canvas->row(y);
     const qint64 top = layout.topOnPage(y);
     PixelRow pixels(size_t(m_canvas->width()) * size_t(m_columns));
+    PrintRuns runs;
     if (!blackOnWhite) {
         for (size_t x = 0; x < pixels.size(); ++x)
             pixels[x] = cells[x / size_t(m_columns)].background();
-        fillRuns(painter, layout, pixels, top, top + PrintLayout::RowHeight, colours);
+        runs.addRow(pixels, top, top + PrintLayout::RowHeight);
+        runs.draw(painter, layout, colours);
     }
     for (int glyphRow = 0; glyphRow < PrintLayout::RowHeight; ++glyphRow) {
         for (size_t x = 0; x < pixels.size(); ++x) {
@@ -150,6 +138,7 @@ void PrintPainter::paintArtLine(QPainter& painter, const PrintLayout& layout, in
                                lit(m_face, cell.code, glyphRow, int(x % size_t(m_columns)));
             pixels[x] = shown ? cell.foreground() : -1;
         }
-        fillRuns(painter, layout, pixels, top + glyphRow, top + glyphRow + 1, colours);
+        runs.addRow(pixels, top + glyphRow, top + glyphRow + 1);
     }
+    runs.draw(painter, layout, colours);
 }

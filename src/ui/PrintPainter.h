@@ -11,9 +11,9 @@ class QPagedPaintDevice;
 class QPainter;
 class VgaFace;
 
-// Prints a document, a printer's or a print preview's pages, as the VGA face draws it: every
-// glyph pixel a filled rectangle, a run of lit pixels one rectangle, so that the art stays
-// crisp at any printer's resolution. The pages follow PrintLayout. A text document prints in
+// Prints a document, a printer's or a print preview's pages, as the VGA face draws it: the
+// glyphs' pixels as filled rectangles (PrintRuns), so that the art stays crisp at any
+// printer's resolution. The pages follow PrintLayout. A text document prints in
 // its text and background colours, ANSI art in its own; black on white prints only the glyphs,
 // in black, on the white paper.
 class PrintPainter
@@ -49,10 +49,7 @@ private:
     // page is not among the chosen pages, so that the line is left out.
     static bool startLine(QPagedPaintDevice& device, const PrintLayout& layout, qint64 line,
                           PageRun& run);
-    // Fills each run of pixels of one colour in the row, from `top` to `bottom` (font pixels
-    // from the page's top); `colours` gives the colour of an index.
-    static void fillRuns(QPainter& painter, const PrintLayout& layout, const PixelRow& row,
-                         qint64 top, qint64 bottom, const std::vector<QColor>& colours);
+    // Fills the font pixels from (left, top) to (right, bottom).
     static void fillRect(QPainter& painter, const PrintLayout& layout, qint64 left, qint64 right,
                          qint64 top, qint64 bottom, const QColor& colour);
 

@@ -37,24 +37,35 @@ private Q_SLOTS:
         QCOMPARE(layout.linesOn(layout.pages() - 1), 200 - layout.firstLine(layout.pages() - 1));
     }
 
-    // 25 lines of upper half blocks on pages of 640 x 168 points at 72 dpi: 10 whole rows of
-    // 16 pixels a page, the last 8 pixels of each page left blank.
+    // 25 lines of upper half blocks, as text or as ANSI art, on pages of 640 x 168 points at
+    // 72 dpi: 10 whole rows of 16 pixels a page, the last 8 pixels of each page left blank.
     void printMenu_data()
     {
+        const QByteArray text = QByteArray(25, 'x').replace('x', QByteArray(80, '\xDF') + "\n");
+        const QByteArray art = QByteArray("\x1B[1;33;44m").repeated(5) + QByteArray(2000, '\xDF');
+        QTest::addColumn<QByteArray>("document");
         QTest::addColumn<QString>("item");
         QTest::addColumn<bool>("blackOnWhite");
         QTest::addColumn<int>("firstPage"); // of the range chosen, 0 for all
         QTest::addColumn<QByteArray>("pages");
         QTest::addColumn<QList<QRgb>>("column"); // pixels at y = 144, 152, 164 of page 1
         const QList<QRgb> colours = {0xFFFFFF00, 0xFF0000FF, 0xFFFFFFFF};
-        QTest::newRow("print") << "mnuprint" << false << 0 << QByteArray("3") << colours;
-        QTest::newRow("black on white") << "mnuprint" << true << 0 << QByteArray("3")
-                                        << QList<QRgb>{0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF};
-        QTest::newRow("preview") << "mnuprintpreview" << false << 0 << QByteArray("3") << colours;
-        QTest::newRow("pages 2 to 3") << "mnuprint" << false << 2 << QByteArray("2") << colours;
+        const QList<QRgb> black = {0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF};
+        QTest::newRow("print") << text << "mnuprint" << false << 0 << QByteArray("3") << colours;
+        QTest::newRow("black on white")
+            << text << "mnuprint" << true << 0 << QByteArray("3") << black;
+        QTest::newRow("preview") << text << "mnuprintpreview" << false << 0 << QByteArray("3")
+                                 << colours;
+        QTest::newRow("pages 2 to 3")
+            << text << "mnuprint" << false << 2 << QByteArray("2") << colours;
+        QTest::newRow("ANSI art") << art << "mnuprint" << false << 0 << QByteArray("3")
+                                  << QList<QRgb>{0xFFFFFF55, 0xFF0000AA, 0xFFFFFFFF};
+        QTest::newRow("ANSI art, black on white")
+            << art << "mnuprintpreview" << true << 0 << QByteArray("3") << black;
     }
     void printMenu()
     {
+        QFETCH(QByteArray, document);
         QFETCH(QString, item);
         QFETCH(bool, blackOnWhite);
         QFETCH(int, firstPage);
@@ -64,7 +75,7 @@ private Q_SLOTS:
             QStandardPaths::findExecutable("pdfinfo").isEmpty())
             QSKIP("poppler-utils is not installed");
         auto&& [dialogs, window] = StartedProgram();
-        window->form1()->setText(QByteArray(25, 'x').replace('x', QByteArray(80, '\xDF') + "\n"));
+        window->form1()->setText(document);
         window->form1()->setDocumentColours(Qt::yellow, Qt::blue);
         QTemporaryDir folder;
         const QString pdf = folder.filePath("print.pdf");
