@@ -104,6 +104,11 @@ private Q_SLOTS:
         const QList<QRgb> pixels = {page.pixel(0, 144), page.pixel(639, 152), page.pixel(0, 164)};
         QCOMPARE(pixels, column);
         QCOMPARE(dialogs.asked.size(), 2);
+        // Closed, the document window leaves nothing to print.
+        QVERIFY(window->findChild<QAction*>(item)->isEnabled());
+        dialogs.answerNextQuestion(Dialogs::Answer::Discard);
+        window->form1()->close();
+        QVERIFY(!window->findChild<QAction*>(item)->isEnabled());
     }
 };
 
