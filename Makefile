@@ -60,6 +60,7 @@ bench: build
 	$(BUILD)/bench/quilra_bench_reading
 	$(BUILD)/bench/quilra_bench_thumbnail
 	$(BUILD)/bench/quilra_bench_checker
+	$(BUILD)/bench/quilra_bench_print
 
 # The program knows where it is installed, so the prefix is set when it is built.
 install: deps

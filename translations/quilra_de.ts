@@ -737,6 +737,18 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
         <source>There is no previous text-art file in this folder.</source>
         <translation>In diesem Ordner gibt es keine vorherige Textkunst-Datei.</translation>
     </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>The VGA font Px IBM VGA8 (Debian package fonts-pc) was not found, so nothing was printed.</source>
+        <translation>Die VGA-Schrift Px IBM VGA8 (Debian-Paket fonts-pc) wurde nicht gefunden, daher wurde nichts gedruckt.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>
@@ -891,6 +903,17 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     </message>
 </context>
 <context>
+    <name>PrintPainter</name>
+    <message>
+        <source>The printer could not be started, so nothing was printed.</source>
+        <translation>Der Drucker konnte nicht gestartet werden, daher wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>The printer stopped before the last page.</source>
+        <translation>Der Drucker hat vor der letzten Seite aufgehört.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>&amp;Overwrite</source>
@@ -907,6 +930,18 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     <message>
         <source>&amp;Discard</source>
         <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Black on white</source>
+        <translation>&amp;Schwarz auf Weiß</translation>
+    </message>
+    <message>
+        <source>Prints the characters in black on white paper instead of in the document&apos;s colours.</source>
+        <translation>Druckt die Zeichen schwarz auf weißem Papier statt in den Farben des Dokuments.</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
     </message>
 </context>
 <context>

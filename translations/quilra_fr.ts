@@ -737,6 +737,18 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
         <source>There is no previous text-art file in this folder.</source>
         <translation>Il n&apos;y a pas de fichier d&apos;art texte précédent dans ce dossier.</translation>
     </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>The VGA font Px IBM VGA8 (Debian package fonts-pc) was not found, so nothing was printed.</source>
+        <translation>La police VGA Px IBM VGA8 (paquet Debian fonts-pc) est introuvable, rien n&apos;a donc été imprimé.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>
@@ -891,6 +903,17 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     </message>
 </context>
 <context>
+    <name>PrintPainter</name>
+    <message>
+        <source>The printer could not be started, so nothing was printed.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu démarrer, rien n&apos;a donc été imprimé.</translation>
+    </message>
+    <message>
+        <source>The printer stopped before the last page.</source>
+        <translation>L&apos;imprimante s&apos;est arrêtée avant la dernière page.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>&amp;Overwrite</source>
@@ -907,6 +930,18 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     <message>
         <source>&amp;Discard</source>
         <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>&amp;Black on white</source>
+        <translation>&amp;Noir sur blanc</translation>
+    </message>
+    <message>
+        <source>Prints the characters in black on white paper instead of in the document&apos;s colours.</source>
+        <translation>Imprime les caractères en noir sur papier blanc au lieu des couleurs du document.</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
     </message>
 </context>
 <context>

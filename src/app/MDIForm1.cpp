@@ -9,6 +9,7 @@
 #include "RecentFilesMenu.h"
 #include "ViewCommands.h"
 #include "WindowExport.h"
+#include "WindowPrint.h"
 #include "about/GreetingPhrase.h"
 #include "about/RunCounter.h"
 #include "about/frmabout.h"
@@ -130,6 +131,8 @@ void MDIForm1::connectMenus()
             [this] { mnuexport_Click(DocumentExport::Format::Html); });
     connect(mnuexporttxt, &QAction::triggered, this,
             [this] { mnuexport_Click(DocumentExport::Format::Text); });
+    connect(mnuprint, &QAction::triggered, this, [this] { printDocument(false); });
+    connect(mnuprintpreview, &QAction::triggered, this, [this] { printDocument(true); });
     connect(mnuallow, &QAction::triggered, this, &MDIForm1::mnuallow_Click);
     connect(mnuassociate, &QAction::triggered, this, &MDIForm1::associateFiles);
     connect(mnuexit, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
@@ -153,8 +156,11 @@ void MDIForm1::connectDocument()
     connect(&m_files, &DocumentFiles::savedAs, m_recent, &RecentFilesMenu::AddToMRU);
     connect(&m_files, &DocumentFiles::changedOnDisk, this, [this] { form1()->showFileChanged(); });
     connect(&m_documentWindow, &DocumentWindow::created, this, &MDIForm1::watchDocumentWindow);
-    // A closed document window leaves an empty, untitled document behind.
+    // A closed document window leaves an empty, untitled document behind, with nothing to
+    // print.
     connect(&m_documentWindow, &DocumentWindow::closed, this, &MDIForm1::showCaption);
+    connect(&m_documentWindow, &DocumentWindow::closed, this, [this] { enablePrint(false); });
+    enablePrint(m_documentWindow.existing() != nullptr);
 }
 
 void MDIForm1::watchDocumentWindow(Form1* window)
@@ -172,6 +178,7 @@ void MDIForm1::watchDocumentWindow(Form1* window)
     connect(window, &Form1::reloadRequested, &m_files, &DocumentFiles::reload);
     // Closing the document window drops the document: a modified one is asked about.
     window->setCloseGuard([this] { return m_files.maySetAside(); });
+    enablePrint(true);
     if (m_startUpPending)
         window->watchPaint(this);
 }
@@ -434,6 +441,21 @@ void MDIForm1::mnuproperties_Click()
 void MDIForm1::mnuexport_Click(DocumentExport::Format format)
 {
     WindowExport(m_services.dialogs, this, *statusBar(), m_document, m_appearance).run(format);
+}
+
+void MDIForm1::printDocument(bool preview)
+{
+    WindowPrint print(m_services.dialogs, this, m_document, m_appearance, m_printBlackOnWhite);
+    if (preview)
+        print.preview();
+    else
+        print.print();
+}
+
+void MDIForm1::enablePrint(bool enabled)
+{
+    mnuprint->setEnabled(enabled);
+    mnuprintpreview->setEnabled(enabled);
 }
 
 void MDIForm1::mnuallow_Click()

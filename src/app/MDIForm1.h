@@ -111,6 +111,9 @@ private:
     // Writes the document in another form, in the document appearance; a picture's pixels are
     // `scale` pixels square.
     void mnuexport_Click(DocumentExport::Format format);
+    // File > Print, or its preview.
+    void printDocument(bool preview);
+    void enablePrint(bool enabled);
     void mnuallow_Click();
     // The link option's check mark as stored: anything but "no" checks it.
     void showLinkOption();
@@ -137,6 +140,8 @@ private:
     bool m_startUpStored = false;
     bool m_shownOnce = false;
     bool m_unloaded = false;
+    // The print dialog's last choice of black on white, for the next print of the run.
+    bool m_printBlackOnWhite = false;
     WindowSlot<frmabout> m_about;
     WindowSlot<frmmovie> m_generator;
     WindowSlot<frmcolor> m_colours;

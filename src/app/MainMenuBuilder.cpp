@@ -46,6 +46,7 @@ void MainMenuBuilder::build()
 {
     buildFileMenu();
     buildExportMenu();
+    buildPrintItems();
     buildEditMenu();
     buildViewMenu();
     buildSettingsMenu();
@@ -73,6 +74,8 @@ void MainMenuBuilder::addThemeIcons()
         {m.mnusave, "document-save"},
         {m.mnusaveas, "document-save-as"},
         {m.mnuproperties, "document-properties"},
+        {m.mnuprint, "document-print"},
+        {m.mnuprintpreview, "document-print-preview"},
         {m.mnuexit, "application-exit"},
         {m.mnuundo, "edit-undo"},
         {m.mnuredo, "edit-redo"},
@@ -128,6 +131,15 @@ void MainMenuBuilder::buildExportMenu()
     m.mnuexportpng = addItem(m.mnuexport, "mnuexportpng", tr("&PNG Picture..."));
     m.mnuexporthtml = addItem(m.mnuexport, "mnuexporthtml", tr("&HTML Page..."));
     m.mnuexporttxt = addItem(m.mnuexport, "mnuexporttxt", tr("&UTF-8 Text..."));
+}
+
+void MainMenuBuilder::buildPrintItems()
+{
+    // After Export, before the recent files.
+    m.mnuprint =
+        addItem(m.MNUFILE, "mnuprint", tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    m.mnuprintpreview = addItem(m.MNUFILE, "mnuprintpreview", tr("Print Pre&view..."));
+    m.MNUFILE->insertActions(m.mnusep, {m.mnuprint, m.mnuprintpreview});
 }
 
 void MainMenuBuilder::buildEditMenu()

@@ -19,6 +19,7 @@ public:
 private:
     void buildFileMenu();
     void buildExportMenu();
+    void buildPrintItems();
     void buildEditMenu();
     void buildViewMenu();
     void buildSettingsMenu();

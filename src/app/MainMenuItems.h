@@ -21,6 +21,9 @@ struct MainMenuItems
     QAction* mnuexportpng = nullptr;
     QAction* mnuexporthtml = nullptr;
     QAction* mnuexporttxt = nullptr;
+    // Enabled while the document window is open.
+    QAction* mnuprint = nullptr;
+    QAction* mnuprintpreview = nullptr;
     QAction* mnusep = nullptr;
     QList<QAction*> mnuMRU;
     QAction* sep6 = nullptr;

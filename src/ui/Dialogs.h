@@ -2,12 +2,14 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
 
+class QPrinter;
 class QWidget;
 
-// Every modal thing the program shows: the file, save and colour choosers, the text prompt and
-// the message box. Windows ask through this interface and never open a Qt dialog themselves,
-// so that tests answer from a script.
+// Every modal thing the program shows: the file, save and colour choosers, the text prompt,
+// the print dialog and preview, and the message box. Windows ask through this interface and never
+// open a Qt dialog themselves, so that tests answer from a script.
 class Dialogs
 {
 public:
@@ -36,6 +38,9 @@ public:
         Discard,
         Later, // closed without an answer: asked again at the next start
     };
+
+    // Paints a document's pages onto a printer, in black on white or not.
+    using PrintPages = std::function<void(QPrinter& printer, bool blackOnWhite)>;
 
     virtual ~Dialogs() = default;
 
@@ -69,6 +74,14 @@ public:
     // with Restore and Discard.
     virtual RestoreAnswer askRestore(QWidget* parent, const QString& title,
                                      const QString& text) = 0;
+
+    // The print dialog: sets up `printer` and asks whether to print black on white (starting
+    // on `blackOnWhite`, which comes back as chosen); false when cancelled.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer, bool& blackOnWhite) = 0;
+    // The print preview of the pages `paint` paints, with the same choice of black on white;
+    // the user may print from it. `blackOnWhite` comes back as last chosen.
+    virtual void previewPrint(QWidget* parent, QPrinter& printer, bool& blackOnWhite,
+                              const PrintPages& paint) = 0;
 
     // A message box with an OK button.
     virtual void message(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;

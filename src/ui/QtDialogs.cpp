@@ -1,10 +1,17 @@
 #include "QtDialogs.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 QString QtDialogs::qtFilter(const QString& filter)
 {
@@ -135,4 +142,49 @@ void QtDialogs::message(QWidget* parent, Icon icon, const QString& title, const 
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+QCheckBox* QtDialogs::blackOnWhiteBox(bool checked)
+{
+    auto* box = new QCheckBox(QObject::tr("&Black on white"));
+    box->setObjectName(QStringLiteral("chkblackonwhite"));
+    box->setToolTip(QObject::tr("Prints the characters in black on white paper instead of in "
+                                "the document's colours."));
+    box->setChecked(checked);
+    return box;
+}
+
+bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer, bool& blackOnWhite)
+{
+    QPrintDialog dialog(&printer, parent);
+    // The choice is a tab of its own among the dialog's options.
+    auto* colours = new QWidget;
+    colours->setWindowTitle(QObject::tr("Colours"));
+    QCheckBox* box = blackOnWhiteBox(blackOnWhite);
+    auto* layout = new QVBoxLayout(colours);
+    layout->addWidget(box);
+    layout->addStretch();
+    dialog.setOptionTabs({colours});
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    blackOnWhite = box->isChecked();
+    return true;
+}
+
+void QtDialogs::previewPrint(QWidget* parent, QPrinter& printer, bool& blackOnWhite,
+                             const PrintPages& paint)
+{
+    QPrintPreviewDialog dialog(&printer, parent);
+    QCheckBox* box = blackOnWhiteBox(blackOnWhite);
+    // The choice joins the preview's tool bar and redraws the pages when it changes.
+    if (auto* bar = dialog.findChild<QToolBar*>())
+        bar->addWidget(box);
+    else
+        box->setParent(&dialog);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint, box](QPrinter* pages) { paint(*pages, box->isChecked()); });
+    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
+        QObject::connect(box, &QCheckBox::toggled, preview, &QPrintPreviewWidget::updatePreview);
+    dialog.exec();
+    blackOnWhite = box->isChecked();
 }

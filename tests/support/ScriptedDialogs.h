@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 #include <QList>
+#include <QPair>
+#include <QPrinter>
 #include <QQueue>
 #include <QStringList>
 
@@ -14,8 +16,9 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Request
     {
-        QString
-            kind; // "open", "save", "colour", "text", "question", "changed", "restore" or "message"
+        // "open", "save", "colour", "text", "question", "changed", "restore", "print",
+        // "preview" or "message"
+        QString kind;
         QString title;
         QString text; // the filter, the prompt or the message
         Icon icon = Icon::None;
@@ -34,6 +37,12 @@ public:
     void answerNextChanged(ChangedAnswer answer) { m_changed.enqueue(answer); }
     // The filter entry the next save chooser returns; unscripted, it keeps the one it started on.
     void answerNextFilter(int index) { m_filters.enqueue(index); }
+    // How the next print dialog or preview sets up the printer and whether it chooses black on
+    // white: unscripted, the print dialog is cancelled and the preview paints nothing.
+    void answerNextPrint(const std::function<void(QPrinter&)>& setup, bool blackOnWhite = false)
+    {
+        m_prints.enqueue({setup, blackOnWhite});
+    }
     // The texts of what was asked of one kind (the messages shown, the questions), in order.
     QStringList messages(const char* kind = "message") const
     {
@@ -85,12 +94,33 @@ public:
         asked.append({QStringLiteral("restore"), title, text});
         return m_restores.isEmpty() ? RestoreAnswer::Later : m_restores.dequeue();
     }
+    bool choosePrinter(QWidget*, QPrinter& printer, bool& blackOnWhite) override
+    {
+        asked.append({QStringLiteral("print"), QString(), printer.docName()});
+        return setUpPrinter(printer, blackOnWhite);
+    }
+    void previewPrint(QWidget*, QPrinter& printer, bool& blackOnWhite,
+                      const PrintPages& paint) override
+    {
+        asked.append({QStringLiteral("preview"), QString(), printer.docName()});
+        if (setUpPrinter(printer, blackOnWhite))
+            paint(printer, blackOnWhite);
+    }
     void message(QWidget*, Icon icon, const QString& title, const QString& text) override
     {
         asked.append({QStringLiteral("message"), title, text, icon});
     }
 
 private:
+    bool setUpPrinter(QPrinter& printer, bool& blackOnWhite)
+    {
+        if (m_prints.isEmpty())
+            return false;
+        const auto [setup, black] = m_prints.dequeue();
+        setup(printer);
+        blackOnWhite = black;
+        return true;
+    }
     QString ask(const char* kind, const QString& title, const QString& text)
     {
         asked.append({QString::fromLatin1(kind), title, text});
@@ -103,4 +133,5 @@ private:
     QQueue<Answer> m_questions;
     QQueue<ChangedAnswer> m_changed;
     QQueue<RestoreAnswer> m_restores;
+    QQueue<QPair<std::function<void(QPrinter&)>, bool>> m_prints;
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QCoreApplication>
+
+class Dialogs;
+class DocumentAppearance;
+class NfoDocument;
+class QPrinter;
+class QWidget;
+
+// File > Print and Print Preview: the document on paper as the VGA face draws it, the widest
+// line across the page, in its colours or black on white as the user chooses in the dialog.
+// It reports on its own and never touches the document.
+class WindowPrint
+{
+    Q_DECLARE_TR_FUNCTIONS(MDIForm1)
+
+public:
+    // `blackOnWhite` is the choice the dialogs start on, kept for the next print of the run.
+    WindowPrint(Dialogs& dialogs, QWidget* parent, const NfoDocument& document,
+                const DocumentAppearance& appearance, bool& blackOnWhite);
+
+    void print();
+    void preview();
+
+private:
+    // Paints the document's pages onto the printer: "" when done, else why not.
+    QString paint(QPrinter& printer, bool blackOnWhite) const;
+    void prepare(QPrinter& printer) const;
+
+    Dialogs& m_dialogs;
+    QWidget* m_parent;
+    const NfoDocument& m_document;
+    const DocumentAppearance& m_appearance;
+    bool& m_blackOnWhite;
+};
