@@ -130,6 +130,10 @@ void MDIForm1::connectMenus()
             [this] { mnuexport_Click(DocumentExport::Format::Html); });
     connect(mnuexporttxt, &QAction::triggered, this,
             [this] { mnuexport_Click(DocumentExport::Format::Text); });
+    connect(mnuexportpdf, &QAction::triggered, this,
+            [this] { mnuexport_Click(DocumentExport::Format::Pdf); });
+    connect(mnuexportsvg, &QAction::triggered, this,
+            [this] { mnuexport_Click(DocumentExport::Format::Svg); });
     connect(mnuallow, &QAction::triggered, this, &MDIForm1::mnuallow_Click);
     connect(mnuassociate, &QAction::triggered, this, &MDIForm1::associateFiles);
     connect(mnuexit, &QAction::triggered, this, &MDIForm1::mnuexit_Click);

@@ -21,6 +21,8 @@ struct MainMenuItems
     QAction* mnuexportpng = nullptr;
     QAction* mnuexporthtml = nullptr;
     QAction* mnuexporttxt = nullptr;
+    QAction* mnuexportpdf = nullptr;
+    QAction* mnuexportsvg = nullptr;
     QAction* mnusep = nullptr;
     QList<QAction*> mnuMRU;
     QAction* sep6 = nullptr;
