@@ -28,7 +28,11 @@ QByteArray path(const std::vector<GlyphRects::Rect>& rects)
 
 } // namespace
 
-SvgWriter::SvgWriter(const GlyphRects& glyphs, int scale) : m_glyphs(glyphs), m_scale(scale) {}
+SvgWriter::SvgWriter(const GlyphRects& glyphs, int scale) : m_glyphs(glyphs), m_scale(scale)
+{
+    for (int code = 0; code <= VgaFace::Missing; ++code)
+        m_uses[size_t(code)] = "<use xlink:href=\"#" + glyphId(code) + "\" x=\"";
+}
 
 bool SvgWriter::write(CellRows& rows, QIODevice& device,
                       const std::function<bool(qint64 done)>& carryOn)
@@ -103,8 +107,9 @@ QByteArray SvgWriter::row(const std::vector<CellRows::Cell>& cells, qint64 y) co
                 shapes += "<g fill=\"" + m_colours[cell.foreground] + "\">";
             colour = cell.foreground;
         }
-        shapes += "<use xlink:href=\"#" + glyphId(cell.code) + "\" x=\"" +
-                  number(qint64(x) * cellWidth) + "\"/>";
+        shapes += m_uses[cell.code];
+        shapes += number(qint64(x) * cellWidth);
+        shapes += "\"/>";
     }
     if (colour != 1)
         shapes += "</g>";

@@ -4,6 +4,7 @@
 #include "GlyphRects.h"
 
 #include <QByteArray>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -35,4 +36,6 @@ private:
     const GlyphRects& m_glyphs;
     int m_scale;
     std::vector<QByteArray> m_colours; // each palette colour as #RRGGBB
+    // The start of the element that places each code's glyph, up to its x.
+    std::array<QByteArray, VgaFace::Missing + 1> m_uses;
 };
