@@ -511,6 +511,10 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(folder.filePath("big.png")).size() > 12 * 1024 * 1024);
         QVERIFY2(exporting - idle < 12 * 1024,
                  qPrintable(QStringLiteral("%1 KB beyond %2 KB").arg(exporting - idle).arg(idle)));
+        // The PDF too: 112 pages of 225 rows.
+        const long pdf =
+            peakKilobytes({"--export", "pdf", "--scale", "4", "big.nfo"}, folder.path());
+        QVERIFY2(pdf > 0 && pdf - idle < 12 * 1024, qPrintable(QString::number(pdf - idle)));
     }
 
     void progressAndCancel()
