@@ -1,6 +1,5 @@
 #include "CellRows.h"
 
-#include "VgaFace.h"
 #include "ansi/AnsiCanvas.h"
 #include "ansi/VgaColours.h"
 #include "documents/Cp437.h"
@@ -63,6 +62,19 @@ void CellRows::measureText()
     if (n > 0 && !isLineBreak(m_display->at(n - 1)))
         ++lines;
     m_rows = qMax<qint64>(lines, 1);
+}
+
+CellRows::Codes CellRows::usedCodes()
+{
+    Codes used;
+    std::vector<Cell> cells;
+    rewind();
+    while (next(cells)) {
+        for (const Cell& cell : cells)
+            used.set(cell.code);
+    }
+    rewind();
+    return used;
 }
 
 void CellRows::rewind()

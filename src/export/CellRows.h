@@ -1,7 +1,10 @@
 #pragma once
 
+#include "VgaFace.h"
+
 #include <QList>
 #include <QString>
+#include <bitset>
 #include <vector>
 
 class AnsiCanvas;
@@ -33,6 +36,10 @@ public:
     // true; false after the last row. rewind() starts again at the top.
     bool next(std::vector<Cell>& cells);
     void rewind();
+
+    // Which codes (0-255 and VgaFace::Missing) the cells hold; reads all rows and rewinds.
+    using Codes = std::bitset<VgaFace::Missing + 1>;
+    Codes usedCodes();
 
 private:
     void measureText();

@@ -99,20 +99,11 @@ PdfWriter::Outcome PdfWriter::write(CellRows& rows, QIODevice& device,
     m_colours.clear();
     for (const quint32 rgb : rows.palette())
         m_colours.push_back(fillColour(rgb));
-    CodeSet used;
-    std::vector<CellRows::Cell> cells;
-    rows.rewind();
-    while (rows.next(cells)) {
-        for (const CellRows::Cell& cell : cells)
-            used.set(cell.code);
-    }
-    rows.rewind();
-
     ByteSink out(device);
     out.write(QByteArray("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"));
     m_offsets.assign(kFirstFree, 0);
     m_pages.clear();
-    writeFonts(out, used);
+    writeFonts(out, rows.usedCodes());
     const qint64 rowsPerPage = MaxPageSide / (qint64(VgaFace::Height) * m_scale);
     qint64 done = 0;
     while (done < rows.rows()) {
@@ -125,7 +116,7 @@ PdfWriter::Outcome PdfWriter::write(CellRows& rows, QIODevice& device,
     return out.flush() ? Outcome::Written : Outcome::Failed;
 }
 
-void PdfWriter::writeFonts(ByteSink& out, const CodeSet& used)
+void PdfWriter::writeFonts(ByteSink& out, const CellRows::Codes& used)
 {
     std::vector<int> codes;
     for (int code = 0; code < VgaFace::Missing; ++code) {
@@ -213,8 +204,7 @@ QByteArray PdfWriter::toUnicodeMap(const std::vector<int>& codes, bool missingFo
 bool PdfWriter::writePage(ByteSink& out, CellRows& rows, qint64 pageRows,
                           const std::function<bool(qint64 done)>& carryOn, qint64& done)
 {
-    const qint64 rowHeight = qint64(VgaFace::Height) * m_scale;
-    const qint64 height = pageRows * rowHeight;
+    const qint64 height = pageRows * VgaFace::Height * m_scale;
     const int page = int(m_offsets.size());
     m_pages.push_back(page);
     object(out, page,
@@ -226,12 +216,27 @@ bool PdfWriter::writePage(ByteSink& out, CellRows& rows, qint64 pageRows,
     out.write(number(page + 1) + " 0 obj\n<< /Length " + number(page + 2) +
               " 0 R /Filter /FlateDecode >>\nstream\n");
     out.startDeflate();
+    if (!drawRows(out, rows, pageRows, carryOn, done)) {
+        out.finishDeflate();
+        return false;
+    }
+    const qint64 length = out.finishDeflate();
+    out.write("\nendstream\nendobj\n");
+    object(out, page + 2, number(length));
+    return true;
+}
+
+bool PdfWriter::drawRows(ByteSink& out, CellRows& rows, qint64 pageRows,
+                         const std::function<bool(qint64 done)>& carryOn, qint64& done)
+{
     // The page's background, then each row's background runs and text.
+    const qint64 rowHeight = qint64(VgaFace::Height) * m_scale;
+    const qint64 height = pageRows * rowHeight;
     out.write(m_colours[0] + "0 0 " + number(m_width) + ' ' + number(height) + " re f\n");
     int colour = 0;
     bool missingFont = false;
+    QByteArray font = "/F1 " + m_fontSize + " Tf ";
     std::vector<CellRows::Cell> cells;
-    bool fontSet = false;
     for (qint64 row = 0; row < pageRows && rows.next(cells); ++row) {
         const qint64 y = height - (row + 1) * rowHeight;
         const QByteArray background = rowBackground(cells, y);
@@ -239,20 +244,14 @@ bool PdfWriter::writePage(ByteSink& out, CellRows& rows, qint64 pageRows,
             out.write(background);
             colour = -1;
         }
-        QByteArray text = rowText(cells, colour, missingFont);
+        const QByteArray text = rowText(cells, colour, missingFont);
         if (!text.isEmpty()) {
-            const QByteArray font = fontSet ? QByteArray() : "/F1 " + m_fontSize + " Tf ";
-            fontSet = true;
             out.write("BT " + font + "0 " + number(y) + " Td " + text + " ET\n");
+            font.clear(); // the font stays set for the rest of the page
         }
-        if (!carryOn(++done)) {
-            out.finishDeflate();
+        if (!carryOn(++done))
             return false;
-        }
     }
-    const qint64 length = out.finishDeflate();
-    out.write("\nendstream\nendobj\n");
-    object(out, page + 2, number(length));
     return true;
 }
 

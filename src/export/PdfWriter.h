@@ -4,7 +4,6 @@
 #include "GlyphRects.h"
 
 #include <QByteArray>
-#include <bitset>
 #include <functional>
 #include <vector>
 
@@ -44,16 +43,16 @@ public:
                   const std::function<bool(qint64 done)>& carryOn);
 
 private:
-    using CodeSet = std::bitset<VgaFace::Missing + 1>;
-
     void object(ByteSink& out, int number, const QByteArray& body);
-    void writeFonts(ByteSink& out, const CodeSet& used);
+    void writeFonts(ByteSink& out, const CellRows::Codes& used);
     void writeFont(ByteSink& out, int fontNumber, const std::vector<int>& codes, int firstProc,
                    int toUnicode, bool missingFont);
     QByteArray charProc(int code) const;
     static QByteArray toUnicodeMap(const std::vector<int>& codes, bool missingFont);
     bool writePage(ByteSink& out, CellRows& rows, qint64 pageRows,
                    const std::function<bool(qint64 done)>& carryOn, qint64& done);
+    bool drawRows(ByteSink& out, CellRows& rows, qint64 pageRows,
+                  const std::function<bool(qint64 done)>& carryOn, qint64& done);
     QByteArray rowText(const std::vector<CellRows::Cell>& cells, int& colour, bool& missingFont);
     QByteArray rowBackground(const std::vector<CellRows::Cell>& cells, qint64 y) const;
     void writeTrailer(ByteSink& out);

@@ -2,8 +2,6 @@
 
 #include "ByteSink.h"
 
-#include <bitset>
-
 namespace {
 
 QByteArray number(qint64 value)
@@ -55,14 +53,7 @@ bool SvgWriter::write(CellRows& rows, QIODevice& device,
 
 void SvgWriter::writeHead(ByteSink& out, CellRows& rows)
 {
-    std::bitset<VgaFace::Missing + 1> used;
-    std::vector<CellRows::Cell> cells;
-    rows.rewind();
-    while (rows.next(cells)) {
-        for (const CellRows::Cell& cell : cells)
-            used.set(cell.code);
-    }
-    rows.rewind();
+    const CellRows::Codes used = rows.usedCodes();
     const qint64 width = rows.columns() * m_glyphs.cellWidth();
     const qint64 height = rows.rows() * VgaFace::Height;
     out.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
