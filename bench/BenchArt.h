@@ -65,3 +65,21 @@ inline QByteArray colourArt(int rows)
     }
     return bytes;
 }
+
+// A typical release NFO of about 5 KB: a banner of shade and block art, then 100 lines of text
+// framed by box drawing, 80 columns at most.
+inline QByteArray typicalNfo()
+{
+    QByteArray bytes;
+    const QByteArray shades("\xB0\xB1\xB2\xDB\xDB\xB2\xB1\xB0");
+    for (int line = 0; line < 6; ++line)
+        bytes += QByteArray(8, ' ') + shades.repeated(8).mid(line, 64) + "\r\n";
+    bytes += "\xC9" + QByteArray(60, '\xCD') + "\xBB\r\n";
+    const QByteArray words("Release notes of a typical group, framed as they are. ");
+    for (int line = 0; line < 86; ++line) {
+        const QByteArray text = words.mid(line % 20, 20 + line % 37);
+        bytes += "\xBA  " + text + QByteArray(58 - text.size(), ' ') + "\xBA\r\n";
+    }
+    bytes += "\xC8" + QByteArray(60, '\xCD') + "\xBC\r\n";
+    return bytes;
+}

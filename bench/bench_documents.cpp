@@ -134,24 +134,6 @@ int runOne(const QByteArray& program, const QByteArray& bytes)
     return exact ? 0 : 2;
 }
 
-// A typical release NFO of about 5 KB: a banner of shade and block art, then 100 lines of text
-// framed by box drawing, 80 columns at most.
-QByteArray typicalNfo()
-{
-    QByteArray bytes;
-    const QByteArray shades("\xB0\xB1\xB2\xDB\xDB\xB2\xB1\xB0");
-    for (int line = 0; line < 6; ++line)
-        bytes += QByteArray(8, ' ') + shades.repeated(8).mid(line, 64) + "\r\n";
-    bytes += "\xC9" + QByteArray(60, '\xCD') + "\xBB\r\n";
-    const QByteArray words("Release notes of a typical group, framed as they are. ");
-    for (int line = 0; line < 86; ++line) {
-        const QByteArray text = words.mid(line % 20, 20 + line % 37);
-        bytes += "\xBA  " + text + QByteArray(58 - text.size(), ' ') + "\xBA\r\n";
-    }
-    bytes += "\xC8" + QByteArray(60, '\xCD') + "\xBC\r\n";
-    return bytes;
-}
-
 // The median time from starting the program until it says the file shows, in milliseconds.
 double wholeProcessMs(const QString& program, const QString& file, const QString& home)
 {

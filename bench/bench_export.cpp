@@ -5,7 +5,9 @@
 //   - full-colour ANSI art of 2,400 rows (the aim: at most 1/5 of ansilove's time, a picture
 //     no larger).
 // Each program runs as a process of its own, without a display. The export's memory is
-// measured in a process of its own too.
+// measured in a process of its own too. Then the same dense file and a typical 5 KB NFO to PDF
+// and SVG: their sizes and times (the aims: the typical NFO's at most 200 KB each, the dense
+// file's PDF no larger than its PNG).
 //
 //   quilra_bench_export              the comparison
 //   quilra_bench_export inside FILE  one streaming export inside this process: time and memory
@@ -117,6 +119,41 @@ bool compare(const QString& file, int fraction, const QString& ansilove)
     return met;
 }
 
+// The dense file and a typical NFO as PDF and SVG, beside the PNG; true when the sizes meet
+// the aims.
+bool vectorFigures(const QTemporaryDir& folder, const QString& dense)
+{
+    const QString typical = folder.filePath(QStringLiteral("typical.nfo"));
+    NfoFile::write(typical, typicalNfo());
+    bool met = true;
+    for (const QString& file : {typical, dense}) {
+        const qint64 png = QFileInfo(file + QStringLiteral(".quilra.png")).size();
+        std::printf("Export of %s (%lld bytes) to PDF and SVG:\n",
+                    qPrintable(QFileInfo(file).fileName()), QFileInfo(file).size());
+        for (const char* format : {"pdf", "svg"}) {
+            const QString out = file + QLatin1Char('.') + QLatin1String(format);
+            const double ms = bestRun(QStringLiteral(QUILRA_EXECUTABLE),
+                                      {QStringLiteral("--export"), QLatin1String(format),
+                                       QStringLiteral("--output"), out, file},
+                                      kRuns);
+            const qint64 size = QFileInfo(out).size();
+            std::printf("  quilra --export %s (best of %d) %8.1f ms, %8lld bytes", format, kRuns,
+                        ms, size);
+            if (file == typical) {
+                std::printf(" (at most 204800 is the aim)\n");
+                met = met && ms >= 0 && size <= 200 * 1024;
+            } else if (QByteArray(format) == "pdf") {
+                std::printf(" (the PNG's %lld bytes at most is the aim)\n", png);
+                met = met && ms >= 0 && size <= png;
+            } else {
+                std::printf("\n");
+            }
+        }
+    }
+    std::printf("PDF and SVG sizes: %s\n", met ? "met" : "MISSED");
+    return met;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -143,5 +180,6 @@ int main(int argc, char* argv[])
     std::printf("Export of full-colour ANSI art, 80 x %d cells (%lld bytes), to PNG:\n", kAnsiRows,
                 QFileInfo(ans).size());
     const bool ansiMet = compare(ans, 5, ansilove);
-    return plainMet && ansiMet && inside.exitCode() == 0 ? 0 : 1;
+    const bool vectorMet = vectorFigures(folder, nfo);
+    return plainMet && ansiMet && vectorMet && inside.exitCode() == 0 ? 0 : 1;
 }

@@ -157,10 +157,6 @@
         <translation>Die NFO-Dateien.</translation>
     </message>
     <message>
-        <source>Writes each FILE as FORMAT: png, html or txt (UTF-8), beside it (art.nfo gives art.png) unless --output says otherwise.</source>
-        <translation>Schreibt jede DATEI im FORMAT png, html oder txt (UTF-8) daneben (aus art.nfo wird art.png), sofern --output nichts anderes angibt.</translation>
-    </message>
-    <message>
         <source>With --export, the folder to write into, or for one FILE the file to write. With --generate, the NFO file to write; nothing is written when a field name is unknown, a value holds a character without a code in code page 437, or a file cannot be read. - is standard output.</source>
         <translation>Mit --export der Ordner, in den geschrieben wird, oder bei einer einzigen DATEI die zu schreibende Datei. Mit --generate die zu schreibende NFO-Datei; es wird nichts geschrieben, wenn ein Feldname unbekannt ist, ein Wert ein Zeichen ohne Code in Codepage 437 enthält oder eine Datei nicht gelesen werden kann. - ist die Standardausgabe.</translation>
     </message>
@@ -205,10 +201,6 @@
         <translation>--thumbnail erwartet GRÖSSE EINGABE AUSGABE.</translation>
     </message>
     <message>
-        <source>--export takes png, html or txt.</source>
-        <translation>--export erwartet png, html oder txt.</translation>
-    </message>
-    <message>
         <source>--scale takes 1, 2, 3 or 4.</source>
         <translation>--scale erwartet 1, 2, 3 oder 4.</translation>
     </message>
@@ -227,20 +219,6 @@
     <message>
         <source>--output must name a folder for several files.</source>
         <translation>--output muss bei mehreren Dateien einen Ordner nennen.</translation>
-    </message>
-    <message>
-        <source>Views and creates NFO files. Without options, opens FILE in the window.
-With --export, writes each FILE as a PNG picture, a web page or UTF-8 text, without a window or a display.
-With --generate, writes a movie or an application NFO filled from --field and --fields to --output.
-With --thumbnail, writes a small picture of the top of INPUT to OUTPUT, as file managers show it.
-With --check, lists what viewers would show wrongly in each FILE.
-With --sauce, prints the SAUCE record of FILE.</source>
-        <translation>Zeigt NFO-Dateien an und erstellt sie. Ohne Optionen wird DATEI im Fenster geöffnet.
-Mit --export wird jede DATEI als PNG-Bild, Webseite oder UTF-8-Text geschrieben, ohne Fenster und ohne Bildschirm.
-Mit --generate wird eine Film- oder Programm-NFO, gefüllt aus --field und --fields, nach --output geschrieben.
-Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschrieben, wie Dateimanager es zeigen.
-Mit --check: listet, was Betrachter in jeder DATEI falsch zeigen würden.
-Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     </message>
     <message>
         <source>Checks each FILE for what viewers would show wrongly: lines wider than --width, tabs and control codes, Windows-1252 punctuation in code page 437 text, mixed or missing line ends, trailing blanks, a wrong SAUCE record, web addresses that cannot be opened. One finding a line; the exit status is 0 when nothing was found, 1 when something was.</source>
@@ -277,6 +255,28 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     <message>
         <source>--sauce takes one FILE.</source>
         <translation>--sauce nimmt eine DATEI.</translation>
+    </message>
+    <message>
+        <source>Views and creates NFO files. Without options, opens FILE in the window.
+With --export, writes each FILE as a PNG picture, a PDF document, an SVG picture, a web page or UTF-8 text, without a window or a display.
+With --generate, writes a movie or an application NFO filled from --field and --fields to --output.
+With --thumbnail, writes a small picture of the top of INPUT to OUTPUT, as file managers show it.
+With --check, lists what viewers would show wrongly in each FILE.
+With --sauce, prints the SAUCE record of FILE.</source>
+        <translation>Zeigt NFO-Dateien an und erstellt sie. Ohne Optionen wird DATEI im Fenster geöffnet.
+Mit --export wird jede DATEI als PNG-Bild, PDF-Dokument, SVG-Bild, Webseite oder UTF-8-Text geschrieben, ohne Fenster und ohne Bildschirm.
+Mit --generate wird eine Film- oder Programm-NFO, gefüllt aus --field und --fields, nach --output geschrieben.
+Mit --thumbnail wird ein kleines Bild vom Anfang von EINGABE nach AUSGABE geschrieben, wie Dateimanager es zeigen.
+Mit --check: listet, was Betrachter in jeder DATEI falsch zeigen würden.
+Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
+    </message>
+    <message>
+        <source>Writes each FILE as FORMAT: png, pdf, svg, html or txt (UTF-8), beside it (art.nfo gives art.png) unless --output says otherwise.</source>
+        <translation>Schreibt jede DATEI im FORMAT png, pdf, svg, html oder txt (UTF-8) daneben (aus art.nfo wird art.png), sofern --output nichts anderes angibt.</translation>
+    </message>
+    <message>
+        <source>--export takes png, pdf, svg, html or txt.</source>
+        <translation>--export erwartet png, pdf, svg, html oder txt.</translation>
     </message>
 </context>
 <context>
@@ -318,6 +318,10 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     <message>
         <source>The export was cancelled, so nothing was written.</source>
         <translation>Der Export wurde abgebrochen, daher wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The page would be wider than %1 points, the most a PDF page may be, so no PDF document was made. A smaller scale or 8-pixel cells may fit.</source>
+        <translation>Die Seite wäre breiter als %1 Punkt, mehr als eine PDF-Seite sein darf, daher wurde kein PDF-Dokument erstellt. Ein kleinerer Maßstab oder 8 Pixel breite Zellen passen vielleicht.</translation>
     </message>
 </context>
 <context>
@@ -748,6 +752,22 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
     <message>
         <source>The VGA font Px IBM VGA8 (Debian package fonts-pc) was not found, so nothing was printed.</source>
         <translation>Die VGA-Schrift Px IBM VGA8 (Debian-Paket fonts-pc) wurde nicht gefunden, daher wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>P&amp;DF Document...</source>
+        <translation>P&amp;DF-Dokument...</translation>
+    </message>
+    <message>
+        <source>&amp;SVG Picture...</source>
+        <translation>&amp;SVG-Bild...</translation>
+    </message>
+    <message>
+        <source>PDF Document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>SVG Picture</source>
+        <translation>SVG-Bild</translation>
     </message>
 </context>
 <context>

@@ -157,10 +157,6 @@
         <translation>Les fichiers NFO.</translation>
     </message>
     <message>
-        <source>Writes each FILE as FORMAT: png, html or txt (UTF-8), beside it (art.nfo gives art.png) unless --output says otherwise.</source>
-        <translation>Écrit chaque FICHIER au FORMAT png, html ou txt (UTF-8), à côté de lui (art.nfo donne art.png), sauf si --output indique autre chose.</translation>
-    </message>
-    <message>
         <source>With --export, the folder to write into, or for one FILE the file to write. With --generate, the NFO file to write; nothing is written when a field name is unknown, a value holds a character without a code in code page 437, or a file cannot be read. - is standard output.</source>
         <translation>Avec --export, le dossier où écrire, ou pour un seul FICHIER le fichier à écrire. Avec --generate, le fichier NFO à écrire ; rien n&apos;est écrit si un nom de champ est inconnu, si une valeur contient un caractère sans code dans la page de code 437 ou si un fichier ne peut pas être lu. - désigne la sortie standard.</translation>
     </message>
@@ -205,10 +201,6 @@
         <translation>--thumbnail attend TAILLE ENTRÉE SORTIE.</translation>
     </message>
     <message>
-        <source>--export takes png, html or txt.</source>
-        <translation>--export attend png, html ou txt.</translation>
-    </message>
-    <message>
         <source>--scale takes 1, 2, 3 or 4.</source>
         <translation>--scale attend 1, 2, 3 ou 4.</translation>
     </message>
@@ -227,20 +219,6 @@
     <message>
         <source>--output must name a folder for several files.</source>
         <translation>--output doit désigner un dossier pour plusieurs fichiers.</translation>
-    </message>
-    <message>
-        <source>Views and creates NFO files. Without options, opens FILE in the window.
-With --export, writes each FILE as a PNG picture, a web page or UTF-8 text, without a window or a display.
-With --generate, writes a movie or an application NFO filled from --field and --fields to --output.
-With --thumbnail, writes a small picture of the top of INPUT to OUTPUT, as file managers show it.
-With --check, lists what viewers would show wrongly in each FILE.
-With --sauce, prints the SAUCE record of FILE.</source>
-        <translation>Affiche et crée des fichiers NFO. Sans option, ouvre FICHIER dans la fenêtre.
-Avec --export, écrit chaque FICHIER sous forme d&apos;image PNG, de page web ou de texte UTF-8, sans fenêtre ni écran.
-Avec --generate, écrit dans --output un NFO de film ou de logiciel rempli à partir de --field et --fields.
-Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle que l&apos;affichent les gestionnaires de fichiers.
-Avec --check, liste ce que les visionneuses montreraient mal dans chaque FICHIER.
-Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     </message>
     <message>
         <source>Checks each FILE for what viewers would show wrongly: lines wider than --width, tabs and control codes, Windows-1252 punctuation in code page 437 text, mixed or missing line ends, trailing blanks, a wrong SAUCE record, web addresses that cannot be opened. One finding a line; the exit status is 0 when nothing was found, 1 when something was.</source>
@@ -277,6 +255,28 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     <message>
         <source>--sauce takes one FILE.</source>
         <translation>--sauce prend un FICHIER.</translation>
+    </message>
+    <message>
+        <source>Views and creates NFO files. Without options, opens FILE in the window.
+With --export, writes each FILE as a PNG picture, a PDF document, an SVG picture, a web page or UTF-8 text, without a window or a display.
+With --generate, writes a movie or an application NFO filled from --field and --fields to --output.
+With --thumbnail, writes a small picture of the top of INPUT to OUTPUT, as file managers show it.
+With --check, lists what viewers would show wrongly in each FILE.
+With --sauce, prints the SAUCE record of FILE.</source>
+        <translation>Affiche et crée des fichiers NFO. Sans option, ouvre FICHIER dans la fenêtre.
+Avec --export, écrit chaque FICHIER sous forme d&apos;image PNG, de document PDF, d&apos;image SVG, de page web ou de texte UTF-8, sans fenêtre ni écran.
+Avec --generate, écrit dans --output un NFO de film ou de logiciel rempli à partir de --field et --fields.
+Avec --thumbnail, écrit dans SORTIE une petite image du haut de ENTRÉE, telle que l&apos;affichent les gestionnaires de fichiers.
+Avec --check, liste ce que les visionneuses montreraient mal dans chaque FICHIER.
+Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
+    </message>
+    <message>
+        <source>Writes each FILE as FORMAT: png, pdf, svg, html or txt (UTF-8), beside it (art.nfo gives art.png) unless --output says otherwise.</source>
+        <translation>Écrit chaque FICHIER au FORMAT png, pdf, svg, html ou txt (UTF-8), à côté de lui (art.nfo donne art.png), sauf si --output indique autre chose.</translation>
+    </message>
+    <message>
+        <source>--export takes png, pdf, svg, html or txt.</source>
+        <translation>--export attend png, pdf, svg, html ou txt.</translation>
     </message>
 </context>
 <context>
@@ -318,6 +318,10 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     <message>
         <source>The export was cancelled, so nothing was written.</source>
         <translation>L’export a été annulé : rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>The page would be wider than %1 points, the most a PDF page may be, so no PDF document was made. A smaller scale or 8-pixel cells may fit.</source>
+        <translation>La page serait plus large que %1 points, le maximum d&apos;une page PDF, aucun document PDF n&apos;a donc été créé. Une échelle plus petite ou des cellules de 8 pixels pourraient tenir.</translation>
     </message>
 </context>
 <context>
@@ -748,6 +752,22 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
     <message>
         <source>The VGA font Px IBM VGA8 (Debian package fonts-pc) was not found, so nothing was printed.</source>
         <translation>La police VGA Px IBM VGA8 (paquet Debian fonts-pc) est introuvable, rien n&apos;a donc été imprimé.</translation>
+    </message>
+    <message>
+        <source>P&amp;DF Document...</source>
+        <translation>Document P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;SVG Picture...</source>
+        <translation>Image &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>PDF Document</source>
+        <translation>Document PDF</translation>
+    </message>
+    <message>
+        <source>SVG Picture</source>
+        <translation>Image SVG</translation>
     </message>
 </context>
 <context>

@@ -78,8 +78,9 @@ CommandLineTool::CommandLineTool(ProgramSettings settings, QString templateDirec
 {
     m_parser.setApplicationDescription(
         tr("Views and creates NFO files. Without options, opens FILE in the "
-           "window.\nWith --export, writes each FILE as a PNG picture, a web page "
-           "or UTF-8 text, without a window or a display.\nWith --generate, "
+           "window.\nWith --export, writes each FILE as a PNG picture, a PDF document, "
+           "an SVG picture, a web page or UTF-8 text, without a window or a display.\nWith "
+           "--generate, "
            "writes a movie or an application NFO filled from --field and --fields "
            "to --output.\nWith --thumbnail, writes a small picture of the top of "
            "INPUT to OUTPUT, as file managers show it.\nWith --check, lists what "
@@ -96,7 +97,7 @@ QList<QCommandLineOption> CommandLineTool::commandOptions()
 {
     return {
         {kExport,
-         tr("Writes each FILE as FORMAT: png, html or txt (UTF-8), beside it "
+         tr("Writes each FILE as FORMAT: png, pdf, svg, html or txt (UTF-8), beside it "
             "(art.nfo gives art.png) unless --output says otherwise."),
          QStringLiteral("FORMAT")},
         {kOutput,
@@ -326,7 +327,7 @@ int CommandLineTool::exportFiles()
     const auto scale = numberIn(m_parser.value(kScale), {1, 2, 3, 4});
     const auto columns = numberIn(m_parser.value(kColumns), {8, 9});
     if (!format)
-        return usageError(tr("--export takes png, html or txt."));
+        return usageError(tr("--export takes png, pdf, svg, html or txt."));
     if (!scale)
         return usageError(tr("--scale takes 1, 2, 3 or 4."));
     if (!columns)

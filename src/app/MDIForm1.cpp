@@ -131,6 +131,10 @@ void MDIForm1::connectMenus()
             [this] { mnuexport_Click(DocumentExport::Format::Html); });
     connect(mnuexporttxt, &QAction::triggered, this,
             [this] { mnuexport_Click(DocumentExport::Format::Text); });
+    connect(mnuexportpdf, &QAction::triggered, this,
+            [this] { mnuexport_Click(DocumentExport::Format::Pdf); });
+    connect(mnuexportsvg, &QAction::triggered, this,
+            [this] { mnuexport_Click(DocumentExport::Format::Svg); });
     connect(mnuprint, &QAction::triggered, this, [this] { printDocument(false); });
     connect(mnuprintpreview, &QAction::triggered, this, [this] { printDocument(true); });
     connect(mnuallow, &QAction::triggered, this, &MDIForm1::mnuallow_Click);

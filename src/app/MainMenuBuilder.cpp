@@ -131,6 +131,8 @@ void MainMenuBuilder::buildExportMenu()
     m.mnuexportpng = addItem(m.mnuexport, "mnuexportpng", tr("&PNG Picture..."));
     m.mnuexporthtml = addItem(m.mnuexport, "mnuexporthtml", tr("&HTML Page..."));
     m.mnuexporttxt = addItem(m.mnuexport, "mnuexporttxt", tr("&UTF-8 Text..."));
+    m.mnuexportpdf = addItem(m.mnuexport, "mnuexportpdf", tr("P&DF Document..."));
+    m.mnuexportsvg = addItem(m.mnuexport, "mnuexportsvg", tr("&SVG Picture..."));
 }
 
 void MainMenuBuilder::buildPrintItems()

@@ -21,6 +21,8 @@ struct MainMenuItems
     QAction* mnuexportpng = nullptr;
     QAction* mnuexporthtml = nullptr;
     QAction* mnuexporttxt = nullptr;
+    QAction* mnuexportpdf = nullptr;
+    QAction* mnuexportsvg = nullptr;
     // Enabled while the document window is open.
     QAction* mnuprint = nullptr;
     QAction* mnuprintpreview = nullptr;

@@ -53,7 +53,8 @@ QString WindowExport::startName(const QString& suffix) const
 void WindowExport::run(DocumentExport::Format format)
 {
     // In the order of the formats.
-    const QString kinds[] = {tr("PNG Picture"), tr("HTML Page"), tr("UTF-8 Text")};
+    const QString kinds[] = {tr("PNG Picture"), tr("HTML Page"), tr("UTF-8 Text"),
+                             tr("PDF Document"), tr("SVG Picture")};
     const QString& kind = kinds[int(format)];
     const QString suffix = DocumentExport::suffix(format);
     const QString path = m_dialogs.saveFileName(m_parent, tr("Export %1").arg(kind),

@@ -10,11 +10,11 @@ class NfoDocument;
 class QStatusBar;
 class QWidget;
 
-// File > Export: the document written as a picture, a web page or UTF-8 text to a file the
-// user chooses, as it looks in the window. The export runs beside the window, which stays
-// responsive, with its progress and a Cancel button in the status bar; it goes into a file
-// beside the target that replaces it only when complete. It reports on its own and never
-// touches the document or its file.
+// File > Export: the document written as a picture (PNG, PDF or SVG), a web page or UTF-8
+// text to a file the user chooses, as it looks in the window. The export runs beside the
+// window, which stays responsive, with its progress and a Cancel button in the status bar; it
+// goes into a file beside the target that replaces it only when complete. It reports on its
+// own and never touches the document or its file.
 class WindowExport
 {
     Q_DECLARE_TR_FUNCTIONS(MDIForm1)

@@ -2,8 +2,12 @@
 
 #include "AnsiPage.h"
 #include "AnsiPicture.h"
+#include "CellRows.h"
+#include "GlyphRects.h"
 #include "HtmlPage.h"
+#include "PdfWriter.h"
 #include "PngWriter.h"
+#include "SvgWriter.h"
 #include "TextPicture.h"
 #include "ansi/VgaColours.h"
 #include "documents/DocumentCodec.h"
@@ -13,8 +17,9 @@
 
 namespace {
 
-// Progress is reported about this often, in rows of pixels.
+// Progress is reported about this often, in rows of pixels, or of cells for the vector forms.
 constexpr qint64 kReportEvery = 4096;
+constexpr qint64 kReportEveryCells = 256;
 
 QString noFace()
 {
@@ -31,6 +36,15 @@ QString tooLarge()
                                        "pixels, so no picture was made.")
         .arg(PngWriter::MaxWidth)
         .arg(PngWriter::MaxHeight);
+}
+
+QString tooWide()
+{
+    return QCoreApplication::translate("DocumentExport",
+                                       "The page would be wider than %1 points, the most a PDF "
+                                       "page may be, so no PDF document was made. A smaller "
+                                       "scale or 8-pixel cells may fit.")
+        .arg(PdfWriter::MaxPageSide);
 }
 
 QString notWritten()
@@ -63,6 +77,10 @@ QString DocumentExport::suffix(Format format)
         return QStringLiteral("png");
     case Format::Html:
         return QStringLiteral("html");
+    case Format::Pdf:
+        return QStringLiteral("pdf");
+    case Format::Svg:
+        return QStringLiteral("svg");
     case Format::Text:
         break;
     }
@@ -71,7 +89,8 @@ QString DocumentExport::suffix(Format format)
 
 std::optional<DocumentExport::Format> DocumentExport::formatNamed(const QString& name)
 {
-    for (const Format format : {Format::Png, Format::Html, Format::Text}) {
+    for (const Format format :
+         {Format::Png, Format::Html, Format::Text, Format::Pdf, Format::Svg}) {
         if (name.compare(suffix(format), Qt::CaseInsensitive) == 0)
             return format;
     }
@@ -122,6 +141,40 @@ QString DocumentExport::stream(const Picture& picture, int depth, const QList<qu
     return QString();
 }
 
+QString DocumentExport::writeVector(CellRows& rows, const Options& options, QIODevice& sink,
+                                    const Progress& progress)
+{
+    const VgaFace* vga = face();
+    if (!vga)
+        return noFace();
+    const GlyphRects glyphs(*vga, options.columns);
+    const int scale = qBound(1, options.scale, MaxScale);
+    const qint64 total = rows.rows();
+    bool stopped = false;
+    const auto carryOn = [&](qint64 done) {
+        stopped = progress.cancel && progress.cancel->load(std::memory_order_relaxed);
+        if (progress.report && !stopped && done % kReportEveryCells == 0)
+            progress.report(done, total);
+        return !stopped;
+    };
+    if (options.format == Format::Pdf) {
+        switch (PdfWriter(glyphs, scale).write(rows, sink, carryOn)) {
+        case PdfWriter::Outcome::Written:
+            break;
+        case PdfWriter::Outcome::TooWide:
+            return tooWide();
+        case PdfWriter::Outcome::Stopped:
+        case PdfWriter::Outcome::Failed:
+            return stopped ? cancelled() : notWritten();
+        }
+    } else if (!SvgWriter(glyphs, scale).write(rows, sink, carryOn)) {
+        return stopped ? cancelled() : notWritten();
+    }
+    if (progress.report)
+        progress.report(total, total);
+    return QString();
+}
+
 QString DocumentExport::write(const QString& display, const Options& options, QIODevice& sink,
                               const Progress& progress)
 {
@@ -133,6 +186,11 @@ QString DocumentExport::write(const QString& display, const Options& options, QI
                         HtmlPage::write(display, options.title, options.text, options.background));
     case Format::Text:
         return writeAll(sink, DocumentCodec::toForeignText(display).toUtf8());
+    case Format::Pdf:
+    case Format::Svg: {
+        CellRows rows(display, options.text, options.background);
+        return writeVector(rows, options, sink, progress);
+    }
     }
     const VgaFace* vga = face();
     if (!vga)
@@ -152,6 +210,11 @@ QString DocumentExport::write(const AnsiCanvas& canvas, const Options& options, 
         return writeAll(sink, AnsiPage::write(canvas, options.title));
     case Format::Text:
         return writeAll(sink, canvas.text().toUtf8());
+    case Format::Pdf:
+    case Format::Svg: {
+        CellRows rows(canvas);
+        return writeVector(rows, options, sink, progress);
+    }
     }
     const VgaFace* vga = face();
     if (!vga)

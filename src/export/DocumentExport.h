@@ -9,12 +9,15 @@
 #include <optional>
 
 class AnsiCanvas;
+class CellRows;
 class QIODevice;
 
 // A document's display text, or ANSI art's canvas, written in another form: a PNG picture
-// drawn with the VGA face, a web page, or UTF-8 text with the characters that Copy gives.
-// The picture is streamed into the device a few rows at a time, so that its size never has to
-// fit in memory; a window can follow it and stop it through Progress.
+// drawn with the VGA face, a PDF document or an SVG picture whose glyphs are the face's pixels
+// as vector shapes (see PdfWriter and SvgWriter: rasterised at one device pixel per unit they
+// are the PNG picture at the same scale), a web page, or UTF-8 text with the characters that
+// Copy gives. The picture is streamed into the device a few rows at a time, so that its size never
+// has to fit in memory; a window can follow it and stop it through Progress.
 class DocumentExport
 {
 public:
@@ -23,12 +26,16 @@ public:
         Png,
         Html,
         Text,
+        Pdf,
+        Svg,
     };
 
     struct Options
     {
         Format format = Format::Png;
         // The picture's cells: 8 or 9 pixels wide, every pixel `scale` (1 to 4) pixels square.
+        // A PDF page or an SVG picture is as many units wide and high as the PNG picture is
+        // pixels at the same scale.
         int columns = 8;
         int scale = 1;
         // The document's colours as 0xRRGGBB; the document window's own are black on white.
@@ -59,7 +66,7 @@ public:
     // The VGA face is read from `facePath` when the first picture is made.
     explicit DocumentExport(QString facePath);
 
-    // "png", "html", "txt": the file name suffix, which also names the format.
+    // "png", "html", "txt", "pdf", "svg": the file name suffix, which also names the format.
     static QString suffix(Format format);
     static std::optional<Format> formatNamed(const QString& name);
 
@@ -80,6 +87,8 @@ public:
 
 private:
     const VgaFace* face();
+    QString writeVector(CellRows& rows, const Options& options, QIODevice& sink,
+                        const Progress& progress);
     template <typename Picture>
     QString stream(const Picture& picture, int depth, const QList<quint32>& palette,
                    QIODevice& sink, const Progress& progress);

@@ -1,3 +1,4 @@
+#include "ansi/AnsiInterpreter.h"
 #include "app/CommandLine.h"
 #include "app/CommandLineTool.h"
 #include "documents/Cp437.h"
@@ -14,6 +15,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <atomic>
 #include <cmath>
@@ -47,6 +49,72 @@ QImage picture(const QString& display, int columns = 8, int scale = 1)
 {
     return QImage::fromData(exported(display, DocumentExport::Format::Png, columns, scale).bytes,
                             "PNG");
+}
+
+QByteArray exportedArt(const QByteArray& input, bool ansi, DocumentExport::Format format,
+                       int columns, int scale)
+{
+    DocumentExport::Options options;
+    options.format = format;
+    options.columns = columns;
+    options.scale = scale;
+    options.text = kText;
+    options.background = kBackground;
+    DocumentExport exporter(VgaFace::locate());
+    if (!ansi)
+        return exporter.render(QString::fromUtf8(input), options).bytes;
+    const AnsiCanvas canvas = AnsiInterpreter::interpret(input, *AnsiArt::detect(input));
+    return exporter.render(canvas, options).bytes;
+}
+
+// Page `page` of a PDF through poppler at 72 dots an inch, or an SVG through librsvg at its
+// own size, without smoothing: a null image when the tool is not installed.
+QImage rasterised(const QByteArray& bytes, DocumentExport::Format format, int page = 1)
+{
+    const bool pdf = format == DocumentExport::Format::Pdf;
+    const QString tool = QStandardPaths::findExecutable(pdf ? "pdftoppm" : "rsvg-convert");
+    QTemporaryDir folder;
+    const QString input = TestFiles::write(folder.filePath("in"), bytes);
+    const QString number = QString::number(page);
+    QProcess run;
+    run.start(tool,
+              pdf ? QStringList{"-r", "72", "-aa", "no", "-aaVector", "no", "-f", number, "-l",
+                                number, "-singlefile", "-png", input, folder.filePath("out")}
+                  : QStringList{"-o", folder.filePath("out.png"), input});
+    run.waitForFinished(60000);
+    return QImage(folder.filePath("out.png")).convertToFormat(QImage::Format_RGB32);
+}
+
+QString pdfText(const QByteArray& pdf)
+{
+    QTemporaryDir folder;
+    QProcess run;
+    run.start("pdftotext", {"-layout", TestFiles::write(folder.filePath("in.pdf"), pdf), "-"});
+    run.waitForFinished(60000);
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+bool vectorToolsMissing()
+{
+    return QStandardPaths::findExecutable("pdftoppm").isEmpty() ||
+           QStandardPaths::findExecutable("pdftotext").isEmpty() ||
+           QStandardPaths::findExecutable("rsvg-convert").isEmpty();
+}
+
+// A typical NFO: a shaded logo over text framed with box drawing, 100 lines.
+QByteArray typicalNfo()
+{
+    QByteArray bytes;
+    const QByteArray shades("\xB0\xB1\xB2\xDB\xDB\xB2\xB1\xB0");
+    for (int line = 0; line < 6; ++line)
+        bytes += QByteArray(8, ' ') + shades.repeated(8).mid(line, 64) + "\r\n";
+    bytes += "\xC9" + QByteArray(60, '\xCD') + "\xBB\r\n";
+    const QByteArray words("Release notes of a typical group, framed as they are. ");
+    for (int line = 0; line < 86; ++line) {
+        const QByteArray text = words.mid(line % 20, 20 + line % 37);
+        bytes += "\xBA  " + text + QByteArray(58 - text.size(), ' ') + "\xBA\r\n";
+    }
+    return bytes + "\xC8" + QByteArray(60, '\xCD') + "\xBC\r\n";
 }
 
 // A row of pixels: '#' the text colour, '.' the background, '?' anything else.
@@ -260,6 +328,93 @@ private Q_SLOTS:
                  QByteArray("\xE2\x96\x91\r\nA\nB\rC \xE2\x96\x88"));
     }
 
+    void vectorMatchesPng_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<bool>("ansi");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<quint32>("rgb");
+        const QByteArray text =
+            "\u2554\u2550\u2557 A(\\)\n\u2591\u2592\u2593\tx\u263A\n\u2588\u4E2D";
+        const QByteArray ansi = "\x1b[1;31;44mA\xDB\x1b[0;32m\xB1 \x1b[47;30m\xC4\xC4\r\n"
+                                "\x1b[33;41mB\xDF\x1b[0m\r\n";
+        for (const char* name : {"pdf", "svg"}) {
+            const QString format = name;
+            QTest::addRow("%s text", name)
+                << format << text << false << 8 << 1 << QPoint(3, 40) << kText;
+            QTest::addRow("%s text, 9 columns x2", name)
+                << format << text << false << 9 << 2 << QPoint(17, 14) << kText;
+            QTest::addRow("%s ANSI", name)
+                << format << ansi << true << 8 << 1 << QPoint(0, 0) << quint32(0x0000AA);
+            QTest::addRow("%s ANSI, 9 columns x3", name)
+                << format << ansi << true << 9 << 3 << QPoint(30, 3) << quint32(0xFF5555);
+        }
+    }
+    void vectorMatchesPng()
+    {
+        // Rasterised at one pixel a unit, the vector forms are the PNG picture exactly.
+        QFETCH(QString, name);
+        const DocumentExport::Format format = *DocumentExport::formatNamed(name);
+        QFETCH(QByteArray, input);
+        QFETCH(bool, ansi);
+        QFETCH(int, columns);
+        QFETCH(int, scale);
+        QFETCH(QPoint, at);
+        QFETCH(quint32, rgb);
+        if (vectorToolsMissing())
+            QSKIP("poppler-utils or librsvg2-bin is not installed");
+        const QImage image = rasterised(exportedArt(input, ansi, format, columns, scale), format);
+        QCOMPARE(image.pixel(at) & 0xFFFFFF, rgb);
+        QCOMPARE(image, QImage::fromData(
+                            exportedArt(input, ansi, DocumentExport::Format::Png, columns, scale))
+                            .convertToFormat(QImage::Format_RGB32));
+    }
+
+    void pdfTextAndPages()
+    {
+        if (vectorToolsMissing())
+            QSKIP("poppler-utils is not installed");
+        const auto pdf = DocumentExport::Format::Pdf;
+        QCOMPARE(
+            pdfText(exported("\u2554\u2550\u2557 A(\\)\n\u2591\u00E9\u263A |\r\u2588\u4E2D", pdf)
+                        .bytes),
+            "\u2554\u2550\u2557 A(\\)\n\u2591\u00E9\u263A |\n\u2588\uFFFD\n\f");
+        // 902 lines: 900 rows of cells fill a page of 14,400 points, two rows the next.
+        const QByteArray bytes =
+            exported(QString("A\n").repeated(900) + "\u2588\n\u2588", pdf).bytes;
+        QCOMPARE(rasterised(bytes, pdf, 1).size(), QSize(8, 14400));
+        const QImage second = rasterised(bytes, pdf, 2);
+        QCOMPARE(second.size(), QSize(8, 32));
+        QCOMPARE(pixels(second, 0, 8), "########");
+        QCOMPARE(pixels(second, 31, 8), "########");
+        QCOMPARE(exported(QString(1801, 'x'), pdf).error,
+                 "The page would be wider than 14400 points, the most a PDF page may be, so no "
+                 "PDF document was made. A smaller scale or 8-pixel cells may fit.");
+    }
+
+    void vectorSizes()
+    {
+        // The typical NFO: a PDF and an SVG of at most 200 KB each; dense random art: a PDF no
+        // larger than its PNG.
+        const QString typical = DocumentFormat::open(typicalNfo()).display;
+        QVERIFY(exported(typical, DocumentExport::Format::Pdf).bytes.size() <= 200 * 1024);
+        QVERIFY(exported(typical, DocumentExport::Format::Svg).bytes.size() <= 200 * 1024);
+        QString dense;
+        quint32 state = 1;
+        for (int line = 0; line < 2000; ++line) {
+            for (int column = 0; column < 80; ++column) {
+                state = state * 1103515245u + 12345u;
+                dense += Cp437::toUnicode(uchar(0xB0 + (state >> 16) % 48));
+            }
+            dense += '\n';
+        }
+        QVERIFY(exported(dense, DocumentExport::Format::Pdf).bytes.size() <=
+                exported(dense, DocumentExport::Format::Png).bytes.size());
+    }
+
     void exportMenu()
     {
         auto&& [dialogs, window] = StartedProgram();
@@ -273,6 +428,13 @@ private Q_SLOTS:
         window->findChild<QAction*>("mnuexportpng")->trigger();
         window->findChild<QAction*>("mnuexporthtml")->trigger();
         window->findChild<QAction*>("mnuexporttxt")->trigger();
+        dialogs.answerNext(folder + "/menu.pdf");
+        dialogs.answerNext(folder + "/menu.svg");
+        window->findChild<QAction*>("mnuexportpdf")->trigger();
+        window->findChild<QAction*>("mnuexportsvg")->trigger();
+        QVERIFY(TestFiles::read(folder + "/menu.pdf").startsWith("%PDF-1.4\n"));
+        QVERIFY(TestFiles::read(folder + "/menu.svg").contains("width=\"24\" height=\"32\""));
+        QCOMPARE(dialogs.asked.last().text, "SVG Picture (*.svg)|*.svg");
         const QImage image(folder + "/menu.png");
         QCOMPARE(image.size(), QSize(24, 32));
         QCOMPARE(pixels(image, 0, 24), "################........");
@@ -318,6 +480,12 @@ private Q_SLOTS:
         QCOMPARE(into.status, 0);
         QCOMPARE(TestFiles::read(folder.filePath("sub/art.txt")),
                  "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\r\n");
+        for (const char* format : {"pdf", "svg"})
+            QCOMPARE(runProgram({"--export", format, "--output", "sub", "art.nfo"}, folder.path())
+                         .status,
+                     0);
+        QVERIFY(TestFiles::read(folder.filePath("sub/art.pdf")).startsWith("%PDF-1.4\n"));
+        QVERIFY(TestFiles::read(folder.filePath("sub/art.svg")).contains("<svg "));
     }
 
     void streamingMemory()
@@ -343,6 +511,10 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(folder.filePath("big.png")).size() > 12 * 1024 * 1024);
         QVERIFY2(exporting - idle < 12 * 1024,
                  qPrintable(QStringLiteral("%1 KB beyond %2 KB").arg(exporting - idle).arg(idle)));
+        // The PDF too: 112 pages of 225 rows.
+        const long pdf =
+            peakKilobytes({"--export", "pdf", "--scale", "4", "big.nfo"}, folder.path());
+        QVERIFY2(pdf > 0 && pdf - idle < 12 * 1024, qPrintable(QString::number(pdf - idle)));
     }
 
     void progressAndCancel()
@@ -362,8 +534,11 @@ private Q_SLOTS:
         QCOMPARE(reports, (QList<qint64>{4096, 4800, 4800, 4800}));
         QCOMPARE(QImage::fromData(bytes).size(), QSize(8, 4800));
         cancel = true;
-        QCOMPARE(exporter.write(display, {}, buffer, progress),
-                 "The export was cancelled, so nothing was written.");
+        DocumentExport::Options svg;
+        svg.format = DocumentExport::Format::Svg;
+        for (const DocumentExport::Options& options : {DocumentExport::Options(), svg})
+            QCOMPARE(exporter.write(display, options, buffer, progress),
+                     "The export was cancelled, so nothing was written.");
         QCOMPARE(exported(QString(600000, 'x'), DocumentExport::Format::Png, 9, 1).error,
                  "The picture would be wider than 4194304 or taller than 2147483647 pixels, so "
                  "no picture was made.");

@@ -10,7 +10,8 @@
 
 // The exports of any document, plain or ANSI art: the PNG decodes to the size of its cells,
 // the picture at scale 2 is the one at scale 1 with every pixel doubled, and the web page's
-// text, its tags taken out and its references read back, is the document's text.
+// text, its tags taken out and its references read back, is the document's text; the PDF and
+// the SVG are written whole.
 namespace {
 
 bool hasFace = false;
@@ -53,6 +54,13 @@ void check(const Document& document, QSize cells, int columns, const QString& te
     const QImage two = picture(exporter, document, columns, 2);
     require(one.scaled(one.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation) == two,
             "scale 2 is scale 1 with every pixel doubled");
+    for (const auto format : {DocumentExport::Format::Pdf, DocumentExport::Format::Svg}) {
+        options.format = format;
+        options.columns = columns;
+        const QByteArray bytes = exporter.render(document, options).bytes;
+        require(bytes.endsWith("%%EOF\n") || bytes.endsWith("</svg>\n"),
+                "the PDF or SVG is written to its end");
+    }
 }
 
 } // namespace
