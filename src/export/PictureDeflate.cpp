@@ -381,7 +381,7 @@ std::pair<qsizetype, PictureDeflate::Match> PictureDeflate::hashedMatch(qsizetyp
                                                                         qsizetype to)
 {
     for (qsizetype at = from; at < to; ++at) {
-        qint32& head = m_heads[hashOf(m_data + at, m_hashBits)];
+        qint32& head = m_heads[hashOf(m_data + at, kQuickHashBits)];
         const qsizetype last = m_floor + head;
         if (at % kQuickSample == 0 && head >= 0 && at - last <= kWindow &&
             std::memcmp(m_data + at, m_data + last, kMinMatch) == 0) {
