@@ -11,6 +11,9 @@
 //
 //   quilra_bench_export              the comparison
 //   quilra_bench_export inside FILE  one streaming export inside this process: time and memory
+//   quilra_bench_export memory FILE [SCALE]
+//                                    the peak memory of the real program exporting FILE to PNG
+//                                    (scale 1 unless given), beside that of quilra --version
 
 #include "BenchArt.h"
 #include "ansi/AnsiInterpreter.h"
@@ -27,7 +30,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -154,6 +160,53 @@ bool vectorFigures(const QTemporaryDir& folder, const QString& dense)
     return met;
 }
 
+// The peak resident memory (VmHWM) in KB of the real program run with `arguments`, as the
+// kernel reports it for that one child to wait4(), and the wall time; -1 KB when it failed.
+std::pair<long, double> peakOf(const QStringList& arguments)
+{
+    std::vector<QByteArray> strings{QByteArrayLiteral(QUILRA_EXECUTABLE)};
+    for (const QString& argument : arguments)
+        strings.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& string : strings)
+        argv.push_back(string.data());
+    argv.push_back(nullptr);
+    QElapsedTimer timer;
+    timer.start();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int quiet = open("/dev/null", O_WRONLY);
+        if (quiet >= 0)
+            dup2(quiet, STDOUT_FILENO);
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage = {};
+    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return {-1, 0};
+    return {usage.ru_maxrss, double(timer.nsecsElapsed()) / 1e9};
+}
+
+int exportMemory(const QString& file, const QString& scale)
+{
+    QTemporaryDir folder;
+    const QString png = folder.filePath(QStringLiteral("memory.png"));
+    const auto [idle, idleSeconds] = peakOf({QStringLiteral("--version")});
+    const auto [peak, seconds] =
+        peakOf({QStringLiteral("--export"), QStringLiteral("png"), QStringLiteral("--scale"), scale,
+                QStringLiteral("--output"), png, file});
+    std::printf("Peak memory (VmHWM) of quilra --export png --scale %s of %lld bytes:\n"
+                "  %ld KB in %.1f s (PNG %lld bytes); quilra --version: %ld KB\n",
+                qPrintable(scale), QFileInfo(file).size(), peak, seconds, QFileInfo(png).size(),
+                idle);
+    Q_UNUSED(idleSeconds);
+    return peak < 0 || idle < 0 ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -161,6 +214,9 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     if (argc > 2 && QByteArray(argv[1]) == "inside")
         return exportInside(QString::fromLocal8Bit(argv[2]));
+    if (argc > 2 && QByteArray(argv[1]) == "memory")
+        return exportMemory(QString::fromLocal8Bit(argv[2]),
+                            argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("1"));
 
     QTemporaryDir folder;
     const QString ansilove = QStandardPaths::findExecutable(QStringLiteral("ansilove"));

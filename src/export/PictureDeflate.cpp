@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -14,6 +17,16 @@ constexpr qsizetype kWindow = 32768;
 constexpr int kMinMatch = 4;
 constexpr int kMaxMatch = 258;
 constexpr int kHashBits = 15;
+// The quick search's table is small enough to stay in the nearest cache.
+constexpr int kQuickHashBits = 12;
+// The quick search looks a place up in it at every fourth byte, and enters every byte.
+constexpr qsizetype kQuickSample = 4;
+// The quick search takes no match shorter than this: shorter ones at the near distances, or
+// from the table of hashes, cost more literals after them than they save in pictures of art.
+constexpr int kQuickMinMatch = 8;
+// The bytes compared at once for the start of a match, and the places where one fits.
+constexpr int kStartWindow = 32;
+constexpr int kStartsChecked = kStartWindow - kQuickMinMatch + 1;
 constexpr size_t kBlockTokens = 1 << 15;
 constexpr size_t kEndOfBlock = 256;
 constexpr size_t kLiteralCodes = 286;
@@ -89,11 +102,25 @@ int matchLength(const uchar* a, const uchar* b, int limit)
     return n;
 }
 
-quint32 hashOf(const uchar* p)
+#ifndef __SSE2__
+// Bit i set where byte i of the two words is equal (the words loaded from memory, whose first
+// byte is the lowest, as matchLength takes them).
+quint32 equalBytes(quint64 a, quint64 b)
+{
+    constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7Fu;
+    const quint64 differ = a ^ b;
+    // A byte's top bit is set here exactly when the byte is zero.
+    const quint64 zero = ~(((differ & kLow7) + kLow7) | differ | kLow7);
+    // The top bits, one a byte, gathered into the top byte in order.
+    return quint32(((zero >> 7) * 0x0102040810204080u) >> 56);
+}
+#endif
+
+quint32 hashOf(const uchar* p, int bits)
 {
     quint32 v = 0;
     std::memcpy(&v, p, 4);
-    return (v * 2654435761u) >> (32 - kHashBits);
+    return (v * 2654435761u) >> (32 - bits);
 }
 
 // The code lengths of a block's two codes, run-length coded: (symbol, repeat bits' value).
@@ -164,6 +191,24 @@ void writeHeader(DeflateBits& bits, const HuffmanCode& literals, const HuffmanCo
     }
 }
 
+// The code of each match length followed by its extra bits, as one put.
+struct LengthCodes
+{
+    std::array<quint32, kMaxMatch + 1> bits{};
+    std::array<quint8, kMaxMatch + 1> count{};
+
+    explicit LengthCodes(const HuffmanCode& literals)
+    {
+        const Codes& c = codes();
+        for (size_t length = 3; length <= kMaxMatch; ++length) {
+            const size_t symbol = c.lengthCode[length];
+            bits[length] = literals.code(symbol) | quint32(length - c.lengthBase[length])
+                                                       << literals.length(symbol);
+            count[length] = quint8(literals.length(symbol) + c.lengthExtra[length]);
+        }
+    }
+};
+
 void writeBlock(DeflateBits& bits, const quint32* tokens, size_t count, bool final)
 {
     const Codes& c = codes();
@@ -181,6 +226,7 @@ void writeBlock(DeflateBits& bits, const quint32* tokens, size_t count, bool fin
     literalCounts[kEndOfBlock] = 1;
     const HuffmanCode literals(literalCounts, 15);
     const HuffmanCode distances(distanceCounts, 15);
+    const LengthCodes lengths(literals);
     writeHeader(bits, literals, distances, final);
     for (size_t i = 0; i < count; ++i) {
         const quint32 token = tokens[i];
@@ -189,31 +235,33 @@ void writeBlock(DeflateBits& bits, const quint32* tokens, size_t count, bool fin
             continue;
         }
         const auto length = size_t((token >> 16) & 0x1FF);
+        bits.put(lengths.bits[length], lengths.count[length]);
         const int distance = int(token & 0xFFFF) + 1;
-        const size_t lengthSymbol = c.lengthCode[length];
-        bits.put(literals.code(lengthSymbol), literals.length(lengthSymbol));
-        bits.put(quint32(length - c.lengthBase[length]), c.lengthExtra[length]);
-        const size_t distanceSymbol = c.distanceCode(distance);
-        bits.put(distances.code(distanceSymbol), distances.length(distanceSymbol));
-        bits.put(quint32(distance - c.distanceBase[distanceSymbol]),
-                 c.distanceExtra[distanceSymbol]);
+        const size_t symbol = c.distanceCode(distance);
+        // At most 15 bits of code and 13 extra bits.
+        bits.put(distances.code(symbol) | quint32(distance - c.distanceBase[symbol])
+                                              << distances.length(symbol),
+                 distances.length(symbol) + c.distanceExtra[symbol]);
     }
     bits.put(literals.code(kEndOfBlock), literals.length(kEndOfBlock));
 }
 
 } // namespace
 
-PictureDeflate::PictureDeflate(const uchar* data, qsizetype start, qsizetype end, bool lazy)
-    : m_data(data), m_floor(std::max<qsizetype>(0, start - kWindow)), m_end(end), m_lazy(lazy),
-      m_heads(size_t(1) << kHashBits, -1)
+PictureDeflate::PictureDeflate(const uchar* data, qsizetype start, qsizetype end, bool thorough)
+    : m_data(data), m_floor(std::max<qsizetype>(0, start - kWindow)), m_end(end),
+      m_thorough(thorough), m_hashBits(thorough ? kHashBits : kQuickHashBits),
+      m_heads(size_t(1) << m_hashBits, -1)
 {
 }
 
 void PictureDeflate::addDistance(qsizetype distance)
 {
     if (distance > 0 && distance <= kWindow &&
-        std::find(m_distances.begin(), m_distances.end(), distance) == m_distances.end())
+        std::find(m_distances.begin(), m_distances.end(), distance) == m_distances.end()) {
         m_distances.push_back(distance);
+        m_farthest = std::max(m_farthest, distance);
+    }
 }
 
 PictureDeflate::Match PictureDeflate::longestAt(qsizetype at)
@@ -231,9 +279,9 @@ PictureDeflate::Match PictureDeflate::longestAt(qsizetype at)
         if (best.first == limit)
             return best;
     }
-    if (limit < kMinMatch)
+    if (limit < kMinMatch || !m_thorough)
         return best;
-    qint32& head = m_heads[hashOf(m_data + at)];
+    qint32& head = m_heads[hashOf(m_data + at, m_hashBits)];
     const qsizetype last = m_floor + head;
     if (head >= 0 && at - last <= kWindow) {
         const int length = matchLength(m_data + at, m_data + last, limit);
@@ -241,6 +289,35 @@ PictureDeflate::Match PictureDeflate::longestAt(qsizetype at)
             best = {length, at - last};
     }
     head = qint32(at - m_floor);
+    return best;
+}
+
+// Where every distance reaches back into the window and eight bytes follow: the first eight
+// bytes at each distance are compared at once, without a branch for each distance, and only
+// the matches that fill them are followed further.
+PictureDeflate::Match PictureDeflate::quickLongestAt(qsizetype at) const
+{
+    quint64 here = 0;
+    std::memcpy(&here, m_data + at, 8);
+    Match best{0, 0};
+    for (const qsizetype distance : m_distances) {
+        quint64 there = 0;
+        std::memcpy(&there, m_data + at - distance, 8);
+        const quint64 differ = here ^ there;
+        const int length = differ == 0 ? 8 : int(qCountTrailingZeroBits(differ) / 8);
+        best = length > best.first ? Match{length, distance} : best;
+    }
+    if (best.first < 8)
+        return best;
+    const int limit = int(std::min<qsizetype>(kMaxMatch, m_end - at));
+    for (const qsizetype distance : m_distances) {
+        if (distance == best.second ||
+            m_data[at + best.first] == m_data[at + best.first - distance]) {
+            const int length = matchLength(m_data + at, m_data + at - distance, limit);
+            if (length > best.first)
+                best = {length, distance};
+        }
+    }
     return best;
 }
 
@@ -252,7 +329,7 @@ std::vector<quint32> PictureDeflate::tokens(qsizetype start)
     for (qsizetype at = start; at < m_end;) {
         if (match.first >= kMinMatch) {
             // A match longer by two or more one byte on is worth a literal first.
-            const Match next = m_lazy && at + 1 < m_end ? longestAt(at + 1) : Match{0, 0};
+            const Match next = at + 1 < m_end ? longestAt(at + 1) : Match{0, 0};
             if (next.first <= match.first + 1) {
                 tokens.push_back(kMatch | (quint32(match.first) << 16) | quint32(match.second - 1));
                 at += match.first;
@@ -265,6 +342,97 @@ std::vector<quint32> PictureDeflate::tokens(qsizetype start)
         }
         tokens.push_back(m_data[at++]);
         match = at < m_end ? longestAt(at) : Match{0, 0};
+    }
+    return tokens;
+}
+
+quint32 PictureDeflate::matchStarts(qsizetype at) const
+{
+    quint32 starts = 0;
+    for (const qsizetype distance : m_distances) {
+        quint32 equal = 0;
+#ifdef __SSE2__
+        for (int half = 0; half < kStartWindow; half += 16) {
+            const __m128i here =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_data + at + half));
+            const __m128i there =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_data + at + half - distance));
+            equal |= quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(here, there))) << half;
+        }
+#else
+        for (int word = 0; word < kStartWindow; word += 8) {
+            quint64 here = 0;
+            quint64 there = 0;
+            std::memcpy(&here, m_data + at + word, 8);
+            std::memcpy(&there, m_data + at + word - distance, 8);
+            equal |= equalBytes(here, there) << word;
+        }
+#endif
+        // Bit i stays set where bits i to i + 7 are: eight equal bytes from there on.
+        equal &= equal >> 1;
+        equal &= equal >> 2;
+        equal &= equal >> 4;
+        starts |= equal;
+    }
+    return starts & ((1u << kStartsChecked) - 1);
+}
+
+std::pair<qsizetype, PictureDeflate::Match> PictureDeflate::hashedMatch(qsizetype from,
+                                                                        qsizetype to)
+{
+    for (qsizetype at = from; at < to; ++at) {
+        qint32& head = m_heads[hashOf(m_data + at, kQuickHashBits)];
+        const qsizetype last = m_floor + head;
+        if (at % kQuickSample == 0 && head >= 0 && at - last <= kWindow &&
+            std::memcmp(m_data + at, m_data + last, kMinMatch) == 0) {
+            head = qint32(at - m_floor);
+            // The match may begin on the bytes before, which were passed by between samples.
+            qsizetype here = at;
+            qsizetype there = last;
+            while (here > from && there > m_floor && m_data[here - 1] == m_data[there - 1]) {
+                --here;
+                --there;
+            }
+            const int limit = int(std::min<qsizetype>(kMaxMatch, m_end - here));
+            const int length = matchLength(m_data + here, m_data + there, limit);
+            if (length >= kQuickMinMatch)
+                return {here, {length, here - there}};
+            continue;
+        }
+        head = qint32(at - m_floor);
+    }
+    return {to, {0, 0}};
+}
+
+std::vector<quint32> PictureDeflate::quickTokens(qsizetype start)
+{
+    std::vector<quint32> tokens;
+    tokens.reserve(size_t(m_end - start) / 3 + 16);
+    const qsizetype inside = m_floor + m_farthest;
+    for (qsizetype at = start; at < m_end;) {
+        Match match{0, 0};
+        // A window of bytes is compared for the starts, and eight more from a start on.
+        if (at >= inside && at + kStartWindow + 8 <= m_end) {
+            // The bytes before the next place a match starts are literals, taken at once.
+            const quint32 starts = matchStarts(at);
+            const int literals = starts == 0 ? kStartsChecked : int(qCountTrailingZeroBits(starts));
+            // Before that place, a repeat from further back that the table of hashes knows.
+            const auto [hashedAt, hashed] = hashedMatch(at, at + literals);
+            tokens.insert(tokens.end(), m_data + at, m_data + hashedAt);
+            at = hashedAt;
+            if (hashed.first > 0)
+                match = hashed;
+            else if (starts != 0)
+                match = quickLongestAt(at);
+        } else {
+            match = longestAt(at);
+            if (match.first < kMinMatch)
+                tokens.push_back(m_data[at++]);
+        }
+        if (match.first >= kMinMatch) {
+            tokens.push_back(kMatch | (quint32(match.first) << 16) | quint32(match.second - 1));
+            at += match.first;
+        }
     }
     return tokens;
 }
@@ -283,7 +451,8 @@ QByteArray PictureDeflate::compress(const uchar* data, qsizetype start, qsizetyp
             deflater.addDistance(distance);
     }
     deflater.addDistance(layout.lineRows * stride);
-    const std::vector<quint32> tokens = deflater.tokens(start);
+    const std::vector<quint32> tokens =
+        layout.thorough ? deflater.tokens(start) : deflater.quickTokens(start);
     std::vector<uchar> out;
     out.reserve(size_t(end - start) / 4 + 64);
     DeflateBits bits(out);
@@ -294,7 +463,7 @@ QByteArray PictureDeflate::compress(const uchar* data, qsizetype start, qsizetyp
     if (!last) {
         bits.put(0, 3); // an empty stored block
         bits.align();
-        out.insert(out.end(), {0x00, 0x00, 0xFF, 0xFF});
+        bits.append({0x00, 0x00, 0xFF, 0xFF});
     }
     bits.align();
     return QByteArray(reinterpret_cast<const char*>(out.data()), qsizetype(out.size()));

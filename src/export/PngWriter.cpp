@@ -3,7 +3,6 @@
 #include "PictureDeflate.h"
 
 #include <QIODevice>
-#include <QtAlgorithms>
 #include <algorithm>
 #include <cstring>
 #include <system_error>
@@ -40,9 +39,11 @@ qsizetype upFiltered(const uchar* row, const uchar* above, qsizetype size, uchar
         std::memcpy(&b, above + i, 8);
         const quint64 difference = ((a | kTopBits) - (b & ~kTopBits)) ^ ((a ^ ~b) & kTopBits);
         std::memcpy(out + i, &difference, 8);
-        // A byte's top bit is set here exactly when the byte is zero.
+        // A byte's top bit is set here exactly when the byte is zero; the multiplication
+        // adds those bits up in the top byte.
         const quint64 low = (difference & ~kTopBits) + ~kTopBits;
-        zeros += qPopulationCount(~(low | difference | ~kTopBits));
+        const quint64 zero = ~(low | difference | ~kTopBits);
+        zeros += qsizetype(((zero >> 7) * 0x0101010101010101u) >> 56);
     }
     for (; i < size; ++i) {
         out[i] = uchar(row[i] - above[i]);

@@ -34,7 +34,7 @@ void DocumentAppearance::readStored()
     Q_EMIT changed();
 }
 
-QFont DocumentAppearance::drawnFont(int percent) const
+QFont DocumentAppearance::drawnFont(int percent, bool shaped) const
 {
     // Pixel sizes scale by whole pixels, so that the VGA face's glyphs at 200 % are exactly
     // twice as large; that face is drawn as the pixels it is made of, without smoothing, and
@@ -48,16 +48,20 @@ QFont DocumentAppearance::drawnFont(int percent) const
         font.setStyleStrategy(QFont::NoAntialias);
         font.setHintingPreference(QFont::PreferFullHinting);
     }
+    if (!shaped) {
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+        font.setKerning(false);
+    }
     return font;
 }
 
-void DocumentAppearance::style(QWidget& textBox, int percent) const
+void DocumentAppearance::style(QWidget& textBox, int percent, bool shaped) const
 {
     QPalette colours = textBox.palette();
     colours.setColor(QPalette::Text, m_text);
     colours.setColor(QPalette::Base, m_background);
     textBox.setPalette(colours);
-    const QFont font = drawnFont(percent);
+    const QFont font = drawnFont(percent, shaped);
     if (font != textBox.font())
         textBox.setFont(font);
 }

@@ -26,10 +26,13 @@ public:
     // The font documents are drawn in at 100 %; the zoom scales it for the view only.
     QFont font() const { return m_font; }
     int zoom() const { return m_zoom; }
-    // The font as a view draws it at `percent` of its size.
-    QFont drawnFont(int percent) const;
+    // The font as a view draws it at `percent` of its size. Text of a code page is drawn
+    // without shaping and kerning, which changes none of its pixels in a face of fixed width
+    // and makes laying out a line several times quicker; `shaped` keeps both, for Unicode
+    // text, whose combining marks and joined scripts need them.
+    QFont drawnFont(int percent, bool shaped = false) const;
     // Gives a text box the documents' font at `percent` and their colours.
-    void style(QWidget& textBox, int percent) const;
+    void style(QWidget& textBox, int percent, bool shaped = false) const;
 
     // Shows the stored colours and font; what is not stored, or not usable, is the designed
     // look.

@@ -102,6 +102,9 @@ void DocumentEditor::documentReset()
     // A new content: the matches of a search and the caret's place were in the old one.
     m_searchPositions.clear();
     m_searchLength = 0;
+    // Text of another kind (Unicode or a code page) is drawn with or without shaping.
+    if (m_shaped != TextEncoding::isUnicode(m_document.encoding().kind))
+        applyAppearance();
     setTextCursor(QTextCursor(document()));
     updateTabStops();
     layOutWidestLine();
@@ -307,7 +310,8 @@ void DocumentEditor::applyAppearance()
     // The view keeps the line at its top when the zoom changes the font.
     const int top = firstVisibleBlock().blockNumber();
     const QFont before = font();
-    m_appearance.style(*this, m_appearance.zoom());
+    m_shaped = TextEncoding::isUnicode(m_document.encoding().kind);
+    m_appearance.style(*this, m_appearance.zoom(), m_shaped);
     // Drawn art is read on its own black; a text in the appearance's colours.
     const QColor text =
         m_document.isDrawnArt() ? QColor::fromRgb(0xAAAAAA) : m_appearance.textColour();

@@ -91,4 +91,5 @@ private:
     int m_searchLength = 0;
     // The mark of a search's matches, apart from both document colours.
     QColor m_markColour;
+    bool m_shaped = false; // the font shapes the text, as Unicode text needs
 };

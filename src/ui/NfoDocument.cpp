@@ -1,5 +1,6 @@
 #include "NfoDocument.h"
 
+#include "LongLineLayout.h"
 #include "TrailerChange.h"
 #include "ansi/VgaColours.h"
 #include "documents/Cp437.h"
@@ -10,7 +11,6 @@
 #include "documents/RefusedCharacter.h"
 #include "product/Messages.h"
 
-#include <QPlainTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
@@ -63,7 +63,7 @@ QChar firstLineBreak(const QString& display)
 
 NfoDocument::NfoDocument(QObject* parent) : QObject(parent), m_text(new QTextDocument(this))
 {
-    m_text->setDocumentLayout(new QPlainTextDocumentLayout(m_text));
+    m_text->setDocumentLayout(new LongLineLayout(m_text));
     m_text->setUndoRedoEnabled(true);
     connect(m_text, &QTextDocument::modificationChanged, this, &NfoDocument::modificationChanged);
 }

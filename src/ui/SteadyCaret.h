@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <limits>
 
 class QTextDocument;
 
@@ -20,10 +21,14 @@ public:
 
 private:
     void changed(int position, int removed, int added);
+    void settle();
     bool hasLongLine(int from, int to) const;
     void setSteady(bool steady);
 
     QTextDocument& m_text;
     int m_flashTime;
     bool m_steady = false;
+    // The text changed since the last look, empty when from > to.
+    int m_changedFrom = std::numeric_limits<int>::max();
+    int m_changedTo = -1;
 };

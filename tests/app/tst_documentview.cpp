@@ -332,6 +332,26 @@ private Q_SLOTS:
             running += dispatcher->registeredTimers(part).size();
         QCOMPARE(running, timers);
     }
+
+    void onlyUnicodeTextIsShaped_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("shaped"); // and kerned, for combining marks and joined scripts
+        QTest::newRow("code page 437") << QByteArray("\xb0 AV") << false;
+        QTest::newRow("UTF-8") << QByteArray("\xef\xbb\xbf"
+                                             "e\xcc\x81 AV")
+                               << true;
+    }
+    void onlyUnicodeTextIsShaped()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, shaped);
+        auto&& [dialogs, window] = StartedProgram();
+        window->form1()->setText(text);
+        const QFont font = window->form1()->txtvimb->font();
+        QCOMPARE(font.kerning(), shaped);
+        QCOMPARE(!(font.styleStrategy() & QFont::PreferNoShaping), shaped);
+    }
 };
 
 QUILRA_TEST_MAIN(TestDocumentView)
