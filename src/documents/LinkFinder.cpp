@@ -127,6 +127,10 @@ Found mailAddress(const QString& text, qsizetype at, qsizetype floor)
 QList<LinkFinder::Link> LinkFinder::find(const QString& display)
 {
     QList<Link> links;
+    // Every address holds a ':' or a '.' (the web's) or an '@' (mail): art without any, as a
+    // large file of pure drawing is, is passed over in one quick search each.
+    if (!display.contains(u':') && !display.contains(u'.') && !display.contains(u'@'))
+        return links;
     qsizetype floor = 0; // the end of the last link: nothing before it is looked at again
     const QChar* chars = display.constData();
     for (qsizetype i = 0; i < display.size(); ++i) {
