@@ -229,6 +229,17 @@ void MDIForm1::fitScreen()
         move(free.topLeft());
 }
 
+void MDIForm1::setVisible(bool visible)
+{
+    // Where the window's frame is known as soon as it is made, it is fitted before the windows
+    // inside are laid out, so that they are laid out once.
+    if (visible && !m_shownOnce) {
+        create();
+        fitScreen();
+    }
+    QMainWindow::setVisible(visible);
+}
+
 void MDIForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
