@@ -4,6 +4,7 @@
 #include "product/ProductInfo.h"
 #include "product/Translations.h"
 #include "settings/ProgramFolders.h"
+#include "ui/ProgramStyle.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
@@ -18,6 +19,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProductInfo::Title);
     QApplication::setOrganizationName(ProductInfo::Title);
+    // The desktop's style, whose standard icons are read when first drawn: building the main
+    // window then loads no image.
+    QApplication::setStyle(new ProgramStyle);
 
     const ProgramFolders folders = ProgramFolders::forRunningProgram();
     Translations::install(app, folders.translationDirectory());

@@ -22,7 +22,9 @@ CrashRecovery::CrashRecovery(NfoDocument& document, Dialogs& dialogs, RecoverySt
     : QObject(parent), m_document(document), m_dialogs(dialogs), m_store(std::move(store)),
       m_timer(new QTimer(this))
 {
-    m_store.lockOwn();
+    // The snapshot's lock is taken when start-up offers the snapshots of ended runs, or at the
+    // first snapshot if that comes first: making it waits for the disk, and the first sight of
+    // the document does not.
     m_timer->setSingleShot(true);
     m_timer->setInterval(SnapshotDelayMs);
     connect(m_timer, &QTimer::timeout, this, &CrashRecovery::snapshotNow);
@@ -57,11 +59,13 @@ void CrashRecovery::snapshotNow()
         return;
     }
     const RecoverySnapshot snapshot{m_document.filePath(), m_document.stamp(), m_document.bytes()};
+    m_store.lockOwn();
     m_store.writeOwn(snapshot.toBytes());
 }
 
 bool CrashRecovery::offerRestore(QWidget* parent)
 {
+    m_store.lockOwn();
     for (const QString& path : m_store.orphans()) {
         const auto claimed = RecoveryStore::claim(path);
         if (!claimed)

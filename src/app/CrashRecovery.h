@@ -24,7 +24,8 @@ public:
                   QObject* parent = nullptr);
     ~CrashRecovery() override;
 
-    // Offers the newest snapshot of an ended run, if any. True when it was restored.
+    // Takes this run's lock, then offers the newest snapshot of an ended run, if any. True when
+    // it was restored.
     bool offerRestore(QWidget* parent);
     // Writes or removes this run's snapshot now, as the document stands.
     void snapshotNow();

@@ -240,6 +240,17 @@ void MDIForm1::fitScreen()
         move(free.topLeft());
 }
 
+void MDIForm1::setVisible(bool visible)
+{
+    // Where the window's frame is known as soon as it is made, it is fitted before the windows
+    // inside are laid out, so that they are laid out once.
+    if (visible && !m_shownOnce) {
+        create();
+        fitScreen();
+    }
+    QMainWindow::setVisible(visible);
+}
+
 void MDIForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
@@ -287,7 +298,8 @@ void MDIForm1::startUp(const QString& argumentText)
         m_recent->AddToMRU(path);
 
     // What the first sight of the file does not need waits until the document has painted:
-    // the desktop association and the hidden about box.
+    // the window and menu icons, the desktop association, the hidden about box and the lock of
+    // the crash snapshot.
     m_startUpPending = true;
     window->watchPaint(this);
     QTimer::singleShot(kStartUpDeferralMs, this, &MDIForm1::finishStartUp);
@@ -299,8 +311,10 @@ void MDIForm1::finishStartUp()
         return;
     m_startUpPending = false;
     storeStartUp();
-    // Every window's icon: drawn at every size the desktop asks for, so it waits until now.
+    // Every window's icon: drawn at every size the desktop asks for, so it waits until now, as
+    // do the menus' icons, which are looked up in the desktop theme's folders.
     QApplication::setWindowIcon(ProgramArt::programIcon());
+    MainMenuBuilder(*this, *this).addThemeIcons();
     associateFiles();
     if (!m_openedAtStart.isEmpty() && !m_about.existing()) {
         // Made hidden, so that it shows the count as this run began; the window the user is

@@ -68,6 +68,7 @@ public:
     QMdiArea* workArea() const { return m_workArea; }
     ClockStatusBar* StatusBar1 = nullptr;
     CrashRecovery* recovery() const { return m_recovery; }
+    void setVisible(bool visible) override;
 
 Q_SIGNALS:
     // Exit was chosen: the window has unloaded and the program is to end at once.

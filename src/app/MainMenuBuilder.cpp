@@ -55,7 +55,6 @@ void MainMenuBuilder::build()
     m.mnuauto = m_window.menuBar()->addAction(tr("&Auto Generate"));
     m.mnuauto->setObjectName(QStringLiteral("mnuauto"));
     buildHelpMenu();
-    addThemeIcons();
     // Alt and a caption's underlined letter open its menu; F10 opens the menu bar, as on the
     // desktops the program runs on.
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), &m_window);

@@ -15,6 +15,9 @@ class MainMenuBuilder
 public:
     MainMenuBuilder(MainMenuItems& items, QMainWindow& window);
     void build();
+    // The desktop theme's icons on the common commands, where the theme has them. Finding one
+    // searches the theme's folders, so this waits until the window shows.
+    void addThemeIcons();
 
 private:
     void buildFileMenu();
@@ -24,8 +27,6 @@ private:
     void buildViewMenu();
     void buildSettingsMenu();
     void buildHelpMenu();
-    // The desktop theme's icons on the common commands, where the theme has them.
-    void addThemeIcons();
 
     MainMenuItems& m;
     QMainWindow& m_window;

@@ -301,7 +301,12 @@ bool holds(QStringView piece, TextEncoding::Kind kind)
 QString DocumentCodec::toDisplay(const QByteArray& codes)
 {
     // Written straight into a buffer of the largest size it can need, then cut: a document of
-    // megabytes decodes in one pass without growing a string character by character.
+    // megabytes decodes in one pass without growing a string character by character, with one
+    // table look-up a code.
+    char16_t shown[256];
+    for (int code = 0; code < 256; ++code)
+        shown[code] = Cp437::toUnicode(static_cast<uchar>(code)).unicode();
+    shown[static_cast<uchar>(kTab)] = u'\t';
     const qsizetype n = codes.size();
     QString text(n, Qt::Uninitialized);
     QChar* out = text.data();
@@ -309,15 +314,12 @@ QString DocumentCodec::toDisplay(const QByteArray& codes)
     qsizetype length = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char c = in[i];
-        if (c == kCr) {
+        if (c == kCr)
             length += putCrRun(in, i, n, out + length);
-        } else if (c == kLf) {
+        else if (c == kLf)
             out[length++] = QChar(kLineSep);
-        } else if (c == kTab) {
-            out[length++] = QLatin1Char('\t');
-        } else {
-            out[length++] = Cp437::toUnicode(static_cast<uchar>(c));
-        }
+        else
+            out[length++] = QChar(shown[static_cast<uchar>(c)]);
     }
     text.truncate(length);
     return text;

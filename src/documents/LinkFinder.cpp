@@ -127,15 +127,20 @@ Found mailAddress(const QString& text, qsizetype at, qsizetype floor)
 QList<LinkFinder::Link> LinkFinder::find(const QString& display)
 {
     QList<Link> links;
+    // Every address holds a ':' or a '.' (the web's) or an '@' (mail): art without any, as a
+    // large file of pure drawing is, is passed over in one quick search each.
+    if (!display.contains(u':') && !display.contains(u'.') && !display.contains(u'@'))
+        return links;
     qsizetype floor = 0; // the end of the last link: nothing before it is looked at again
+    const QChar* chars = display.constData();
     for (qsizetype i = 0; i < display.size(); ++i) {
-        const char16_t u = display.at(i).unicode();
+        const char16_t u = chars[i].unicode();
         const auto lower = static_cast<char16_t>(u | 0x20);
-        Found found;
-        if (lower == u'h' || lower == u'f' || lower == u'w')
-            found = webAddress(display, i, floor);
-        else if (u == u'@')
-            found = mailAddress(display, i, floor);
+        // Most characters start no address: they are passed over at once.
+        const bool web = lower == u'h' || lower == u'f' || lower == u'w';
+        if (!web && u != u'@')
+            continue;
+        const Found found = web ? webAddress(display, i, floor) : mailAddress(display, i, floor);
         if (found.end == 0)
             continue;
         const QString text = display.mid(found.start, found.end - found.start);

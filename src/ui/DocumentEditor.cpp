@@ -82,6 +82,7 @@ DocumentEditor::DocumentEditor(NfoDocument& document, DocumentAppearance& appear
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             &DocumentEditor::refreshHighlights);
     connect(&appearance, &DocumentAppearance::changed, this, &DocumentEditor::applyAppearance);
+    connect(&document, &NfoDocument::aboutToReset, this, &DocumentEditor::letGoOfCaret);
     connect(&document, &NfoDocument::reset, this, &DocumentEditor::documentReset);
     // Drawn art is read as it is drawn, on its own black.
     connect(&document, &NfoDocument::artChanged, this, [this] {
@@ -95,6 +96,14 @@ DocumentEditor::DocumentEditor(NfoDocument& document, DocumentAppearance& appear
     });
     connect(&document, &NfoDocument::changedFromOutside, this,
             [this] { setTextCursor(QTextCursor(this->document())); });
+}
+
+void DocumentEditor::letGoOfCaret()
+{
+    // No caret while the new text goes in: one would be pushed to the text's end, and putting
+    // it at the start afterwards would first find where that end lies on screen, which lays out
+    // up to two pages of lines.
+    setTextCursor(QTextCursor());
 }
 
 void DocumentEditor::documentReset()
@@ -282,8 +291,9 @@ void DocumentEditor::paintEvent(QPaintEvent* event)
 void DocumentEditor::refreshHighlights()
 {
     QList<QTextEdit::ExtraSelection> selections;
-    const auto [first, last] = visibleRange();
+    // Finding the visible range lays out the visible lines: only done when there are matches.
     if (!m_searchPositions.isEmpty()) {
+        const auto [first, last] = visibleRange();
         QTextCharFormat marked;
         marked.setBackground(m_markColour);
         marked.setForeground(Qt::black);

@@ -72,6 +72,7 @@ protected:
 private:
     // Inserts display text at the caret as one edit, or refuses it; true when inserted.
     bool insertChecked(const QString& display);
+    void letGoOfCaret();
     void documentReset();
     void applyAppearance();
     void updateTabStops();

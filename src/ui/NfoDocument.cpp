@@ -128,6 +128,7 @@ void NfoDocument::load(QString display, const FileEncoding& encoding, QByteArray
     // mark away, and never brings back another file's text. Setting the text anew also empties
     // the document's collection of formats, so no mark of the last file lingers.
     m_links.clear();
+    Q_EMIT aboutToReset();
     m_text->setUndoRedoEnabled(false);
     m_text->setPlainText(display);
     display = QString();
@@ -163,6 +164,7 @@ void NfoDocument::loadDrawn()
     // foreground and background; set in one edit, outside any history.
     const AnsiCanvas& canvas = m_art->canvas();
     m_links.clear();
+    Q_EMIT aboutToReset();
     m_text->setUndoRedoEnabled(false);
     m_text->clear();
     QTextCursor cursor(m_text);

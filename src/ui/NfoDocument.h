@@ -118,6 +118,9 @@ public:
     void markUnsaved();
 
 Q_SIGNALS:
+    // The content is about to be replaced as a whole: the text's cursors still hold their
+    // places in the old one.
+    void aboutToReset();
     // The content was replaced as a whole (opened, cleared, read anew): views let go of
     // positions they keep.
     void reset();

@@ -3,6 +3,8 @@
 #include "support/TestFiles.h"
 #include "ui/DocumentEditor.h"
 #include "ui/Form1.h"
+#include "ui/ProgramArt.h"
+#include "ui/ProgramStyle.h"
 
 #include <QClipboard>
 #include <QMenuBar>
@@ -55,6 +57,20 @@ private Q_SLOTS:
         QSignalSpy triggered(item, &QAction::triggered);
         QTest::keySequence(window->form1()->txtvimb, QKeySequence(shortcut.section(u';', 0, 0)));
         QCOMPARE(triggered.count(), 1);
+    }
+
+    void styleIcons()
+    {
+        // Read when first drawn, the standard icons are the desktop style's; a window's menu
+        // button is the program's icon.
+        ProgramStyle style;
+        for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                                 QStyle::SP_TitleBarCloseButton, QStyle::SP_MessageBoxWarning}) {
+            const QImage desktop = style.baseStyle()->standardIcon(which).pixmap(16).toImage();
+            QCOMPARE(style.standardIcon(which).pixmap(16).toImage(), desktop);
+        }
+        QCOMPARE(style.standardIcon(QStyle::SP_TitleBarMenuButton).pixmap(16).toImage(),
+                 ProgramArt::iconPixmap(16).toImage());
     }
 
     void linkOption()
