@@ -98,11 +98,11 @@ private Q_SLOTS:
             },
             blackOnWhite);
         bool busy = false; // while it prints, neither print nor export can start
-        if (pages.isEmpty())
-            QTimer::singleShot(0, window.get(), [&busy, &window] {
-                busy = !window->findChild<QAction*>("mnuprint")->isEnabled() &&
-                       !window->findChild<QAction*>("mnuexportpdf")->isEnabled();
-                window->findChild<QPushButton*>("cmdcancelprint")->click();
+        if (MDIForm1* top = window.get(); pages.isEmpty())
+            QTimer::singleShot(0, top, [&busy, top] {
+                busy = !top->findChild<QAction*>("mnuprint")->isEnabled() &&
+                       !top->findChild<QAction*>("mnuexportpdf")->isEnabled();
+                top->findChild<QPushButton*>("cmdcancelprint")->click();
             });
         window->findChild<QAction*>(item)->trigger();
         if (pages.isEmpty()) {
