@@ -769,6 +769,18 @@ Mit --sauce: gibt den SAUCE-Datensatz der DATEI aus.</translation>
         <source>SVG Picture</source>
         <translation>SVG-Bild</translation>
     </message>
+    <message>
+        <source>A print or an export is under way: cancel it or wait for it to end.</source>
+        <translation>Ein Druck oder Export läuft: Brechen Sie ihn ab oder warten Sie, bis er fertig ist.</translation>
+    </message>
+    <message>
+        <source>Print progress</source>
+        <translation>Fortschritt des Drucks</translation>
+    </message>
+    <message>
+        <source>The print was cancelled.</source>
+        <translation>Der Druck wurde abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

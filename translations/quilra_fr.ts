@@ -769,6 +769,18 @@ Avec --sauce, affiche l’enregistrement SAUCE du FICHIER.</translation>
         <source>SVG Picture</source>
         <translation>Image SVG</translation>
     </message>
+    <message>
+        <source>A print or an export is under way: cancel it or wait for it to end.</source>
+        <translation>Une impression ou un export est en cours : annulez-le ou attendez qu’il se termine.</translation>
+    </message>
+    <message>
+        <source>Print progress</source>
+        <translation>Progression de l’impression</translation>
+    </message>
+    <message>
+        <source>The print was cancelled.</source>
+        <translation>L’impression a été annulée.</translation>
+    </message>
 </context>
 <context>
     <name>MediaProbe</name>

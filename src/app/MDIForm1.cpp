@@ -354,6 +354,12 @@ void MDIForm1::unload()
 
 void MDIForm1::closeEvent(QCloseEvent* event)
 {
+    // A print or an export under way is cancelled or waited for first.
+    if (m_working) {
+        showStatus(tr("A print or an export is under way: cancel it or wait for it to end."));
+        event->ignore();
+        return;
+    }
     // Exit and the close box drop the document: a modified one is asked about first.
     if (!m_unloaded && !m_files.maySetAside()) {
         event->ignore();
@@ -458,22 +464,37 @@ void MDIForm1::mnuproperties_Click()
 
 void MDIForm1::mnuexport_Click(DocumentExport::Format format)
 {
+    setWorking(true);
     WindowExport(m_services.dialogs, this, *statusBar(), m_document, m_appearance).run(format);
+    setWorking(false);
 }
 
 void MDIForm1::printDocument(bool preview)
 {
-    WindowPrint print(m_services.dialogs, this, m_document, m_appearance, m_printBlackOnWhite);
+    setWorking(true);
+    WindowPrint print(m_services.dialogs, this, *statusBar(), m_document, m_appearance,
+                      m_printBlackOnWhite);
     if (preview)
         print.preview();
     else
         print.print();
+    setWorking(false);
+}
+
+void MDIForm1::setWorking(bool working)
+{
+    // One print or export at a time: the window goes on beside it.
+    m_working = working;
+    for (QAction* item : {mnuexportpng, mnuexporthtml, mnuexporttxt, mnuexportpdf, mnuexportsvg})
+        item->setEnabled(!working);
+    enablePrint(m_printable);
 }
 
 void MDIForm1::enablePrint(bool enabled)
 {
-    mnuprint->setEnabled(enabled);
-    mnuprintpreview->setEnabled(enabled);
+    m_printable = enabled;
+    mnuprint->setEnabled(enabled && !m_working);
+    mnuprintpreview->setEnabled(enabled && !m_working);
 }
 
 void MDIForm1::mnuallow_Click()

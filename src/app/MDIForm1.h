@@ -115,6 +115,8 @@ private:
     // File > Print, or its preview.
     void printDocument(bool preview);
     void enablePrint(bool enabled);
+    // While a print or an export runs, no other can start and the window stays open.
+    void setWorking(bool working);
     void mnuallow_Click();
     // The link option's check mark as stored: anything but "no" checks it.
     void showLinkOption();
@@ -143,6 +145,8 @@ private:
     bool m_unloaded = false;
     // The print dialog's last choice of black on white, for the next print of the run.
     bool m_printBlackOnWhite = false;
+    bool m_printable = false;
+    bool m_working = false;
     WindowSlot<frmabout> m_about;
     WindowSlot<frmmovie> m_generator;
     WindowSlot<frmcolor> m_colours;

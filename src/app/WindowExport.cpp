@@ -7,18 +7,13 @@
 #include "ui/Dialogs.h"
 #include "ui/DocumentAppearance.h"
 #include "ui/NfoDocument.h"
+#include "ui/StatusProgress.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSaveFile>
 #include <QStatusBar>
-#include <QTimer>
-#include <atomic>
 #include <optional>
-#include <thread>
 
 WindowExport::WindowExport(Dialogs& dialogs, QWidget* parent, QStatusBar& statusBar,
                            const NfoDocument& document, const DocumentAppearance& appearance)
@@ -78,51 +73,27 @@ QString WindowExport::write(const QString& path, const DocumentExport::Options& 
     const std::optional<AnsiCanvas> canvas =
         art ? std::optional<AnsiCanvas>(art->canvas()) : std::nullopt;
     const QString display = art ? QString() : m_document.displayText();
-    std::atomic<bool> cancel{false};
-    std::atomic<qint64> done{0};
-    std::atomic<qint64> total{1};
-    auto* bar = new QProgressBar;
-    bar->setObjectName(QStringLiteral("exportprogress"));
-    bar->setRange(0, 1000);
-    bar->setAccessibleName(tr("Export progress"));
-    auto* stop = new QPushButton(tr("Cancel"));
-    stop->setObjectName(QStringLiteral("cmdcancelexport"));
-    m_statusBar.addPermanentWidget(bar);
-    m_statusBar.addPermanentWidget(stop);
-    QObject::connect(stop, &QPushButton::clicked, stop, [&cancel] { cancel = true; });
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, bar,
-                     [&] { bar->setValue(int(1000 * done / qMax<qint64>(1, total))); });
-    poll.start(50);
-    QEventLoop loop;
+    StatusProgress job(m_statusBar, QStringLiteral("export"), tr("Export progress"));
     QString error;
-    std::thread worker([&] {
+    job.run([&] {
         // Into a file beside the target, renamed over it only when complete.
         QSaveFile out(path);
         if (!out.open(QIODevice::WriteOnly)) {
             error = Messages::FileNotSaved;
-        } else {
-            DocumentExport exporter(VgaFace::locate());
-            const DocumentExport::Progress progress{[&](qint64 d, qint64 t) {
-                                                        done = d;
-                                                        total = t;
-                                                    },
-                                                    &cancel};
-            error = canvas ? exporter.write(*canvas, options, out, progress)
-                           : exporter.write(display, options, out, progress);
-            if (!error.isEmpty())
-                out.cancelWriting();
-            else if (!out.commit())
-                error = Messages::FileNotSaved;
+            return;
         }
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        DocumentExport exporter(VgaFace::locate());
+        const DocumentExport::Progress progress{
+            [&job](qint64 done, qint64 total) { job.report(done, total); }, job.cancelFlag()};
+        error = canvas ? exporter.write(*canvas, options, out, progress)
+                       : exporter.write(display, options, out, progress);
+        if (!error.isEmpty())
+            out.cancelWriting();
+        else if (!out.commit())
+            error = Messages::FileNotSaved;
     });
-    loop.exec();
-    worker.join();
-    delete bar;
-    delete stop;
     // A cancel is the user's own doing: said in the status bar, not in a box.
-    if (cancel && !error.isEmpty()) {
+    if (job.cancelled() && !error.isEmpty()) {
         m_statusBar.showMessage(error, 5000);
         return QString();
     }

@@ -36,15 +36,16 @@ PrintPainter::PrintPainter(const VgaFace& face, const AnsiCanvas& canvas, int co
 {
 }
 
-QString PrintPainter::paint(QPagedPaintDevice& device, bool blackOnWhite) const
+QString PrintPainter::paint(QPagedPaintDevice& device, bool blackOnWhite,
+                            const NextPage& next) const
 {
     QPainter painter;
     if (!painter.begin(&device))
         return tr("The printer could not be started, so nothing was printed.");
     if (m_canvas)
-        paintArt(painter, device, blackOnWhite);
+        paintArt(painter, device, blackOnWhite, next);
     else
-        paintText(painter, device, blackOnWhite);
+        paintText(painter, device, blackOnWhite, next);
     if (!painter.end())
         return tr("The printer stopped before the last page.");
     return QString();
@@ -59,8 +60,12 @@ bool PrintPainter::startLine(QPagedPaintDevice& device, const PrintLayout& layou
     // Pages are counted from 1 in the print dialog's range; an empty range is every page.
     const QPageRanges ranges = device.pageRanges();
     run.chosen = ranges.isEmpty() || ranges.contains(int(qMin<qint64>(page + 1, INT_MAX)));
-    if (run.chosen && run.started)
+    if (run.chosen && run.started) {
+        run.stopped = run.next && !run.next(page, layout.pages());
+        if (run.stopped)
+            return false;
         device.newPage();
+    }
     run.started = run.started || run.chosen;
     return run.chosen;
 }
@@ -73,14 +78,15 @@ void PrintPainter::fillRect(QPainter& painter, const PrintLayout& layout, qint64
     painter.fillRect(x, y, layout.edge(right) - x, layout.edge(bottom) - y, colour);
 }
 
-void PrintPainter::paintText(QPainter& painter, QPagedPaintDevice& device, bool blackOnWhite) const
+void PrintPainter::paintText(QPainter& painter, QPagedPaintDevice& device, bool blackOnWhite,
+                             const NextPage& next) const
 {
     const TextPicture picture(m_face, m_display, m_columns, 1);
     const PrintLayout layout(device.width(), device.height(), picture.width() / m_columns,
                              m_columns, picture.height() / PrintLayout::RowHeight);
     const std::vector<QColor> ink = {blackOnWhite ? QColor(Qt::black) : m_text};
     PixelRow pixels(size_t(picture.width()));
-    PageRun run;
+    PageRun run{next};
     PrintRuns runs;
     bool chosen = true;
     qint64 y = 0;
@@ -89,6 +95,8 @@ void PrintPainter::paintText(QPainter& painter, QPagedPaintDevice& device, bool 
         const qint64 top = layout.topOnPage(line) + y % PrintLayout::RowHeight;
         if (y++ % PrintLayout::RowHeight == 0) {
             chosen = startLine(device, layout, line, run);
+            if (run.stopped)
+                return false;
             if (chosen && !blackOnWhite)
                 fillRect(painter, layout, 0, layout.artWidth(), top, top + PrintLayout::RowHeight,
                          m_background);
@@ -104,12 +112,13 @@ void PrintPainter::paintText(QPainter& painter, QPagedPaintDevice& device, bool 
     });
 }
 
-void PrintPainter::paintArt(QPainter& painter, QPagedPaintDevice& device, bool blackOnWhite) const
+void PrintPainter::paintArt(QPainter& painter, QPagedPaintDevice& device, bool blackOnWhite,
+                            const NextPage& next) const
 {
     const PrintLayout layout(device.width(), device.height(), m_canvas->width(), m_columns,
                              m_canvas->rows());
-    PageRun run;
-    for (int y = 0; y < m_canvas->rows(); ++y) {
+    PageRun run{next};
+    for (int y = 0; y < m_canvas->rows() && !run.stopped; ++y) {
         if (startLine(device, layout, y, run))
             paintArtLine(painter, layout, y, blackOnWhite);
     }

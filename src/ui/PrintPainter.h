@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QCoreApplication>
+#include <functional>
 #include <vector>
 
 class AnsiCanvas;
@@ -27,22 +28,30 @@ public:
     // ANSI art in its colours.
     PrintPainter(const VgaFace& face, const AnsiCanvas& canvas, int columns);
 
+    // Asked before each page after the first, with the page's index and the count of pages:
+    // false stops the print there.
+    using NextPage = std::function<bool(qint64 page, qint64 pages)>;
+
     // Paints every page onto `device`: "" when done, else why not, as a sentence.
-    QString paint(QPagedPaintDevice& device, bool blackOnWhite) const;
+    QString paint(QPagedPaintDevice& device, bool blackOnWhite, const NextPage& next = {}) const;
 
 private:
     // A pixel row's colours, one a font pixel: an index into the colours, or -1 for none.
     using PixelRow = std::vector<int>;
 
-    void paintText(QPainter& painter, QPagedPaintDevice& device, bool blackOnWhite) const;
-    void paintArt(QPainter& painter, QPagedPaintDevice& device, bool blackOnWhite) const;
+    void paintText(QPainter& painter, QPagedPaintDevice& device, bool blackOnWhite,
+                   const NextPage& next) const;
+    void paintArt(QPainter& painter, QPagedPaintDevice& device, bool blackOnWhite,
+                  const NextPage& next) const;
     void paintArtLine(QPainter& painter, const PrintLayout& layout, int y, bool blackOnWhite) const;
-    // Whether any page was begun, and whether the page of the line at hand is one the user
-    // chose to print.
+    // Whether any page was begun, whether the page of the line at hand is one the user
+    // chose to print, and whether the print was stopped.
     struct PageRun
     {
+        const NextPage& next;
         bool started = false;
         bool chosen = true;
+        bool stopped = false;
     };
 
     // Goes on to a new page when the line starts one that is printed: false when the line's

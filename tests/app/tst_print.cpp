@@ -4,8 +4,11 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 class PrintTest : public QObject
 {
@@ -46,8 +49,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("document");
         QTest::addColumn<QString>("item");
         QTest::addColumn<bool>("blackOnWhite");
-        QTest::addColumn<int>("firstPage"); // of the range chosen, 0 for all
-        QTest::addColumn<QByteArray>("pages");
+        QTest::addColumn<int>("firstPage");      // of the range chosen, 0 for all
+        QTest::addColumn<QByteArray>("pages");   // none: Cancel is clicked as the print starts
         QTest::addColumn<QList<QRgb>>("column"); // pixels at y = 144, 152, 164 of page 1
         const QList<QRgb> colours = {0xFFFFFF00, 0xFF0000FF, 0xFFFFFFFF};
         const QList<QRgb> black = {0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF};
@@ -58,6 +61,8 @@ private Q_SLOTS:
                                  << colours;
         QTest::newRow("pages 2 to 3")
             << text << "mnuprint" << false << 2 << QByteArray("2") << colours;
+        QTest::newRow("cancelled")
+            << text << "mnuprint" << false << 0 << QByteArray() << QList<QRgb>();
         QTest::newRow("ANSI art") << art << "mnuprint" << false << 0 << QByteArray("3")
                                   << QList<QRgb>{0xFFFFFF55, 0xFF0000AA, 0xFFFFFFFF};
         QTest::newRow("ANSI art, black on white")
@@ -92,7 +97,22 @@ private Q_SLOTS:
                                               QPageSize::ExactMatch));
             },
             blackOnWhite);
+        bool busy = false; // while it prints, neither print nor export can start
+        if (MDIForm1* top = window.get(); pages.isEmpty())
+            QTimer::singleShot(0, top, [&busy, top] {
+                busy = !top->findChild<QAction*>("mnuprint")->isEnabled() &&
+                       !top->findChild<QAction*>("mnuexportpdf")->isEnabled();
+                top->findChild<QPushButton*>("cmdcancelprint")->click();
+            });
         window->findChild<QAction*>(item)->trigger();
+        if (pages.isEmpty()) {
+            QVERIFY(busy && !QFile::exists(pdf) &&
+                    !window->findChild<QPushButton*>("cmdcancelprint"));
+            QCOMPARE(window->statusBar()->currentMessage(), QString("The print was cancelled."));
+            QVERIFY(window->findChild<QAction*>("mnuexportpdf")->isEnabled());
+            QVERIFY(window->findChild<QAction*>(item)->isEnabled());
+            return;
+        }
         QProcess info;
         info.start("pdfinfo", {pdf});
         QVERIFY(info.waitForFinished());
