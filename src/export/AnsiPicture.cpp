@@ -5,11 +5,6 @@
 
 namespace {
 
-bool repeatsEighthColumn(int code)
-{
-    return code >= 0xC0 && code <= 0xDF;
-}
-
 // The eight pixels of a glyph row as four bytes, two pixels a byte, the left one in the high
 // half, with 0xF for each lit pixel.
 quint32 nibbleMask(uchar glyphRow)
@@ -70,7 +65,7 @@ void AnsiPicture::drawRow(int y, int glyphRow, uchar* row, std::vector<uchar>& p
     for (int x = 0; x < m_canvas.width(); ++x) {
         const AnsiCanvas::Cell cell = cells[x];
         const uchar bits = m_face.row(cell.code, glyphRow);
-        const bool ninth = repeatsEighthColumn(cell.code) && (bits & 1);
+        const bool ninth = VgaFace::repeatsEighthColumn(cell.code) && (bits & 1);
         for (int px = 0; px < m_cellWidth; ++px) {
             const bool lit = px < VgaFace::Width ? (bits & (0x80 >> px)) != 0 : ninth;
             std::memset(out, lit ? cell.foreground() : cell.background(), size_t(m_scale));

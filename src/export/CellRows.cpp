@@ -2,28 +2,7 @@
 
 #include "ansi/AnsiCanvas.h"
 #include "ansi/VgaColours.h"
-#include "documents/Cp437.h"
-#include "documents/LineEnd.h"
-
-namespace {
-
-constexpr int kTabColumns = 8;
-
-quint16 cellCode(QChar ch)
-{
-    if (ch.unicode() >= 0x20 && ch.unicode() < 0x7F)
-        return ch.unicode();
-    const int code = Cp437::fromUnicode(ch);
-    return code < 0 ? quint16(VgaFace::Missing) : quint16(code);
-}
-
-// A line end of the display text, or a CR of text from elsewhere.
-bool isLineBreak(QChar ch)
-{
-    return LineEnd::isLineEnd(ch) || ch == QLatin1Char('\r');
-}
-
-} // namespace
+#include "documents/DocumentCodec.h"
 
 CellRows::CellRows(const QString& display, quint32 text, quint32 background)
     : m_display(&display), m_palette{background, text}
@@ -45,12 +24,12 @@ void CellRows::measureText()
     const qsizetype n = m_display->size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar ch = m_display->at(i);
-        if (isLineBreak(ch)) {
+        if (DocumentCodec::isLineBreak(ch)) {
             m_columns = qMax(m_columns, column);
             column = 0;
             ++lines;
         } else if (ch == QLatin1Char('\t')) {
-            column = (column / kTabColumns + 1) * kTabColumns;
+            column = (column / VgaFace::TabColumns + 1) * VgaFace::TabColumns;
         } else {
             if (ch.isHighSurrogate() && i + 1 < n && m_display->at(i + 1).isLowSurrogate())
                 ++i;
@@ -59,7 +38,7 @@ void CellRows::measureText()
     }
     m_columns = qMax(m_columns, column);
     // A last line without a line end is a line too; the end of the last line starts none.
-    if (n > 0 && !isLineBreak(m_display->at(n - 1)))
+    if (n > 0 && !DocumentCodec::isLineBreak(m_display->at(n - 1)))
         ++lines;
     m_rows = qMax<qint64>(lines, 1);
 }
@@ -109,17 +88,17 @@ void CellRows::textLine(std::vector<Cell>& cells)
     qsizetype i = m_position;
     for (; i < n; ++i) {
         const QChar ch = text.at(i);
-        if (isLineBreak(ch)) {
+        if (DocumentCodec::isLineBreak(ch)) {
             ++i;
             break;
         }
         if (ch == QLatin1Char('\t')) {
-            cells.resize((cells.size() / kTabColumns + 1) * kTabColumns, Cell());
+            cells.resize((cells.size() / VgaFace::TabColumns + 1) * VgaFace::TabColumns, Cell());
         } else if (ch.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
             cells.push_back({quint16(VgaFace::Missing), 1, 0});
             ++i;
         } else {
-            cells.push_back({cellCode(ch), 1, 0});
+            cells.push_back({VgaFace::cellCode(ch), 1, 0});
         }
     }
     m_position = i;

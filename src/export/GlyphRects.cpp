@@ -2,11 +2,6 @@
 
 namespace {
 
-bool repeatsEighthColumn(int code)
-{
-    return code >= 0xC0 && code <= 0xDF;
-}
-
 // The lit pixels of a glyph row widened to the cell, the leftmost in bit 0.
 unsigned cellRow(const VgaFace& face, int code, int y, int cellWidth)
 {
@@ -16,7 +11,7 @@ unsigned cellRow(const VgaFace& face, int code, int y, int cellWidth)
         if (bits & (0x80 >> x))
             row |= 1u << x;
     }
-    if (cellWidth > VgaFace::Width && repeatsEighthColumn(code) && (bits & 1))
+    if (cellWidth > VgaFace::Width && VgaFace::repeatsEighthColumn(code) && (bits & 1))
         row |= 1u << VgaFace::Width;
     return row;
 }

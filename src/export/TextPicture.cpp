@@ -1,34 +1,10 @@
 #include "TextPicture.h"
 
-#include "documents/Cp437.h"
-#include "documents/LineEnd.h"
+#include "documents/DocumentCodec.h"
 
 #include <cstring>
 
 namespace {
-
-constexpr int kTabColumns = 8;
-
-// The code whose glyph shows the character. Printable ASCII is its own code, which spares the
-// table for most characters of most files.
-quint16 cellCode(QChar ch)
-{
-    if (ch.unicode() >= 0x20 && ch.unicode() < 0x7F)
-        return ch.unicode();
-    const int code = Cp437::fromUnicode(ch);
-    return code < 0 ? quint16(VgaFace::Missing) : quint16(code);
-}
-
-// A line end of the display text, or a CR of text from elsewhere.
-bool isLineBreak(QChar ch)
-{
-    return LineEnd::isLineEnd(ch) || ch == QLatin1Char('\r');
-}
-
-bool repeatsEighthColumn(int code)
-{
-    return code >= 0xC0 && code <= 0xDF;
-}
 
 // The glyph row widened to the cell and every pixel repeated `scale` times.
 quint64 cellBits(uchar glyphRow, bool ninth, int cellWidth, int scale)
@@ -49,7 +25,7 @@ TextPicture::TextPicture(const VgaFace& face, const QString& display, int column
     : m_display(display), m_cellWidth(columns), m_scale(scale)
 {
     for (int code = 0; code <= VgaFace::Missing; ++code) {
-        const bool ninth = code < 256 && repeatsEighthColumn(code);
+        const bool ninth = code < 256 && VgaFace::repeatsEighthColumn(code);
         for (int y = 0; y < VgaFace::Height; ++y) {
             m_cells[y][code] = cellBits(face.row(code, y), ninth, m_cellWidth, m_scale);
             m_bytes[y][code] = face.row(code, y);
@@ -64,12 +40,12 @@ void TextPicture::measure()
     const qsizetype n = m_display.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar ch = m_display.at(i);
-        if (isLineBreak(ch)) {
+        if (DocumentCodec::isLineBreak(ch)) {
             m_columns = qMax(m_columns, column);
             column = 0;
             ++m_lines;
         } else if (ch == QLatin1Char('\t')) {
-            column = (column / kTabColumns + 1) * kTabColumns;
+            column = (column / VgaFace::TabColumns + 1) * VgaFace::TabColumns;
         } else {
             if (ch.isHighSurrogate() && i + 1 < n && m_display.at(i + 1).isLowSurrogate())
                 ++i;
@@ -78,7 +54,7 @@ void TextPicture::measure()
     }
     m_columns = qMax(m_columns, column);
     // A last line without a line end is a line too; the end of the last line starts none.
-    if (n > 0 && !isLineBreak(m_display.at(n - 1)))
+    if (n > 0 && !DocumentCodec::isLineBreak(m_display.at(n - 1)))
         ++m_lines;
 }
 
@@ -99,15 +75,15 @@ qsizetype TextPicture::lineCells(qsizetype start, std::vector<quint16>& cells) c
     qsizetype i = start;
     for (; i < n; ++i) {
         const QChar ch = m_display.at(i);
-        if (isLineBreak(ch))
+        if (DocumentCodec::isLineBreak(ch))
             return i + 1;
         if (ch == QLatin1Char('\t')) {
-            cells.resize((cells.size() / kTabColumns + 1) * kTabColumns, 0);
+            cells.resize((cells.size() / VgaFace::TabColumns + 1) * VgaFace::TabColumns, 0);
         } else if (ch.isHighSurrogate() && i + 1 < n && m_display.at(i + 1).isLowSurrogate()) {
             cells.push_back(VgaFace::Missing);
             ++i;
         } else {
-            cells.push_back(cellCode(ch));
+            cells.push_back(VgaFace::cellCode(ch));
         }
     }
     return i;

@@ -8,6 +8,14 @@
 #include <QDir>
 #include <QStandardPaths>
 
+quint16 VgaFace::cellCode(QChar ch)
+{
+    if (ch.unicode() >= 0x20 && ch.unicode() < 0x7F)
+        return ch.unicode();
+    const int code = Cp437::fromUnicode(ch);
+    return code < 0 ? quint16(Missing) : quint16(code);
+}
+
 namespace {
 
 const QString kFileName = QStringLiteral("Px_IBM_VGA8.ttf");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChar>
 #include <QString>
 #include <array>
 #include <optional>
@@ -18,6 +19,15 @@ public:
     // The glyph drawn for a character that code page 437 has no code for, or whose glyph the
     // face lacks: a hollow box, so that nothing is silently left out.
     static constexpr int Missing = 256;
+    // A tab moves to the next multiple of this many cells.
+    static constexpr int TabColumns = 8;
+
+    // Whether the ninth column of a 9-pixel cell repeats the eighth: for the line-drawing codes
+    // C0-DF, as the VGA hardware draws them, so that their lines join; else it is blank.
+    static constexpr bool repeatsEighthColumn(int code) { return code >= 0xC0 && code <= 0xDF; }
+    // The code whose glyph shows a character, or Missing. Printable ASCII is its own code,
+    // which spares the table for most characters of most files.
+    static quint16 cellCode(QChar ch);
 
     // The face's file: beside the program (a portable copy may carry it), else in the
     // system's font folders; "" when there is none.

@@ -19,7 +19,7 @@ bool lit(const VgaFace& face, int code, int glyphRow, int x)
     const uchar bits = face.row(code, glyphRow);
     if (x < VgaFace::Width)
         return (bits & (0x80 >> x)) != 0;
-    return code >= 0xC0 && code <= 0xDF && (bits & 1) != 0;
+    return VgaFace::repeatsEighthColumn(code) && (bits & 1) != 0;
 }
 
 } // namespace
