@@ -17,6 +17,20 @@ inline QByteArray denseArt(int lines)
     return bytes;
 }
 
+// Bytes of every value, in no order: a file that is no text at all.
+inline QByteArray randomBytes(qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    quint32 state = 2463534242u; // a fixed xorshift start: the same file every run
+    for (char& byte : bytes) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        byte = static_cast<char>(state & 0xFF);
+    }
+    return bytes;
+}
+
 // Lines of 80 random codes of B0-DF (shades, blocks, box drawing), each ended by CR LF: art as
 // dense as it comes, which deflates about as badly as art can.
 inline QByteArray randomArt(int lines)

@@ -51,19 +51,6 @@ long peakKilobytes()
     return -1;
 }
 
-QByteArray randomBytes(int megabytes)
-{
-    QByteArray bytes(qsizetype(megabytes) * 1024 * 1024, Qt::Uninitialized);
-    quint32 state = 2463534242u;
-    for (char& byte : bytes) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        byte = static_cast<char>(state & 0xFF);
-    }
-    return bytes;
-}
-
 QString writeFile(const QTemporaryDir& folder, const QByteArray& bytes)
 {
     const QString path = folder.filePath(QStringLiteral("bench.nfo"));
@@ -219,7 +206,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (argc > 2 && QByteArray(argv[1]) == "random")
-        return runOne("quilra", randomBytes(QByteArray(argv[2]).toInt()));
+        return runOne("quilra", randomBytes(qsizetype(QByteArray(argv[2]).toInt()) * 1024 * 1024));
     if (argc > 2)
         return runOne(argv[1], denseArt(QByteArray(argv[2]).toInt()));
 

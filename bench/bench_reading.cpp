@@ -27,19 +27,6 @@ QByteArray repeated(const QByteArray& line, qsizetype size)
     return bytes;
 }
 
-QByteArray randomBytes(qsizetype size)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    quint32 state = 2463534242u;
-    for (char& byte : bytes) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        byte = static_cast<char>(state & 0xFF);
-    }
-    return bytes;
-}
-
 // Art misread as Windows-1252 and written as UTF-8: each high code as its two UTF-8 bytes.
 QByteArray misreadOnce(const QByteArray& codes)
 {

@@ -1,3 +1,4 @@
+#include "BenchArt.h"
 #include "ansi/AnsiInterpreter.h"
 #include "app/CommandLine.h"
 #include "app/CommandLineTool.h"
@@ -99,22 +100,6 @@ bool vectorToolsMissing()
     return QStandardPaths::findExecutable("pdftoppm").isEmpty() ||
            QStandardPaths::findExecutable("pdftotext").isEmpty() ||
            QStandardPaths::findExecutable("rsvg-convert").isEmpty();
-}
-
-// A typical NFO: a shaded logo over text framed with box drawing, 100 lines.
-QByteArray typicalNfo()
-{
-    QByteArray bytes;
-    const QByteArray shades("\xB0\xB1\xB2\xDB\xDB\xB2\xB1\xB0");
-    for (int line = 0; line < 6; ++line)
-        bytes += QByteArray(8, ' ') + shades.repeated(8).mid(line, 64) + "\r\n";
-    bytes += "\xC9" + QByteArray(60, '\xCD') + "\xBB\r\n";
-    const QByteArray words("Release notes of a typical group, framed as they are. ");
-    for (int line = 0; line < 86; ++line) {
-        const QByteArray text = words.mid(line % 20, 20 + line % 37);
-        bytes += "\xBA  " + text + QByteArray(58 - text.size(), ' ') + "\xBA\r\n";
-    }
-    return bytes + "\xC8" + QByteArray(60, '\xCD') + "\xBC\r\n";
 }
 
 // A row of pixels: '#' the text colour, '.' the background, '?' anything else.
@@ -402,15 +387,7 @@ private Q_SLOTS:
         const QString typical = DocumentFormat::open(typicalNfo()).display;
         QVERIFY(exported(typical, DocumentExport::Format::Pdf).bytes.size() <= 200 * 1024);
         QVERIFY(exported(typical, DocumentExport::Format::Svg).bytes.size() <= 200 * 1024);
-        QString dense;
-        quint32 state = 1;
-        for (int line = 0; line < 2000; ++line) {
-            for (int column = 0; column < 80; ++column) {
-                state = state * 1103515245u + 12345u;
-                dense += Cp437::toUnicode(uchar(0xB0 + (state >> 16) % 48));
-            }
-            dense += '\n';
-        }
+        const QString dense = DocumentFormat::open(randomArt(2000)).display;
         QVERIFY(exported(dense, DocumentExport::Format::Pdf).bytes.size() <=
                 exported(dense, DocumentExport::Format::Png).bytes.size());
     }
@@ -494,16 +471,7 @@ private Q_SLOTS:
         // a PNG file of about 15 MB, exported with less memory than the file beyond the
         // program's own.
         QTemporaryDir folder;
-        QByteArray art;
-        quint32 state = 1;
-        for (int line = 0; line < 25000; ++line) {
-            for (int column = 0; column < 80; ++column) {
-                state = state * 1103515245u + 12345u;
-                art.append(char(0xB0 + (state >> 16) % 48));
-            }
-            art.append("\r\n");
-        }
-        TestFiles::write(folder.filePath("big.nfo"), art);
+        TestFiles::write(folder.filePath("big.nfo"), randomArt(25000));
         const long idle = peakKilobytes({"--version"}, folder.path());
         const long exporting =
             peakKilobytes({"--export", "png", "--scale", "4", "big.nfo"}, folder.path());
